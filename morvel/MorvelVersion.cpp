@@ -1,0 +1,3 @@
+#include "morvel/MorvelVersion.h"
+
+const char* morvel_version() { return "1.0.0"; }

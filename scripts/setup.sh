@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages tarnex builds and tests with, when any is missing.
+# Safe to run again: it only calls apt-get when something is absent.
+set -euo pipefail
+
+PKGS=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  fonts-liberation2 fonts-wqy-microhei fontconfig
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+)
+# Only for the comparison benchmark (bench/compare.sh).
+if [ "${TARNEX_BENCH_TOOLS:-0}" = 1 ]; then
+  PKGS+=(python3-matplotlib gnuplot-nox hyperfine)
+fi
+
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  echo "setup: installing ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,75 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+namespace testsupport {
+
+std::vector<const GdiOp*> opsOfKind(const CRecordingDC& dc, GdiOp::Kind kind)
+{
+    std::vector<const GdiOp*> out;
+    for (const GdiOp& op : dc.ops())
+        if (op.kind == kind)
+            out.push_back(&op);
+    return out;
+}
+
+std::vector<const GdiOp*> textOps(const CRecordingDC& dc) { return opsOfKind(dc, GdiOp::Kind::Text); }
+
+const GdiOp* findText(const CRecordingDC& dc, const char* text)
+{
+    for (const GdiOp& op : dc.ops())
+        if (op.kind == GdiOp::Kind::Text && op.text == text)
+            return &op;
+    return nullptr;
+}
+
+std::string tempDir()
+{
+    static std::unique_ptr<QTemporaryDir> dir;
+    if (!dir)
+        dir = std::make_unique<QTemporaryDir>();
+    static int n = 0;
+    const QString sub = dir->path() + QStringLiteral("/t%1").arg(++n);
+    QDir().mkpath(sub);
+    return sub.toStdString();
+}
+
+std::string writeFile(const std::string& name, const std::string& content)
+{
+    const std::string path = tempDir() + "/" + name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+static bool near(QRgb p, QColor c, int tol)
+{
+    return std::abs(qRed(p) - c.red()) <= tol && std::abs(qGreen(p) - c.green()) <= tol &&
+           std::abs(qBlue(p) - c.blue()) <= tol;
+}
+
+int countNear(const QImage& img, int x, int y, int r, QColor c, int tolerance)
+{
+    int n = 0;
+    for (int yy = y - r; yy <= y + r; ++yy)
+        for (int xx = x - r; xx <= x + r; ++xx)
+            if (img.valid(xx, yy) && near(img.pixel(xx, yy), c, tolerance))
+                ++n;
+    return n;
+}
+
+int countColour(const QImage& img, QColor c, int tolerance)
+{
+    int n = 0;
+    for (int yy = 0; yy < img.height(); ++yy)
+        for (int xx = 0; xx < img.width(); ++xx)
+            if (near(img.pixel(xx, yy), c, tolerance))
+                ++n;
+    return n;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,27 @@
+// Helpers shared by the tests: picking recorded drawing apart, temporary
+// files, and a colour check on real images.
+#pragma once
+
+#include "platform/CRecordingDC.h"
+
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+std::vector<const GdiOp*> opsOfKind(const CRecordingDC& dc, GdiOp::Kind kind);
+std::vector<const GdiOp*> textOps(const CRecordingDC& dc);
+const GdiOp* findText(const CRecordingDC& dc, const char* text);
+
+// A fresh temporary directory for one test, removed at exit of the process.
+std::string tempDir();
+std::string writeFile(const std::string& name, const std::string& content);
+
+// Pixels within a square of side 2r+1 around (x, y) close to colour c.
+int countNear(const QImage& img, int x, int y, int r, QColor c, int tolerance = 60);
+// Pixels in the whole image close to c.
+int countColour(const QImage& img, QColor c, int tolerance = 40);
+
+}  // namespace testsupport
