@@ -14,6 +14,7 @@ public:
     const std::vector<GdiOp>& ops() const noexcept { return m_rec.ops(); }
     void ClearRecording() noexcept { m_rec.clear(); }
     bool SaveAsPng(const char* path) const;
+    CRect DeviceBounds() const { return m_rec.deviceBounds(); }
 
 private:
     RecordingBackend m_rec;

@@ -20,6 +20,9 @@ public:
     const std::vector<GdiOp>& ops() const noexcept { return m_ops; }
     void clear() noexcept { m_ops.clear(); }
     void replay(GdiBackend& target) const;
+    // The smallest device rectangle holding everything recorded (text cells
+    // included, rotated as drawn); empty when nothing was recorded.
+    CRect deviceBounds() const;
 
 private:
     int m_dpiX, m_dpiY;
