@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Configures and builds one flavour of the tree.
+#   scripts/build.sh release   build/release   (optimised, warnings as errors)
+#   scripts/build.sh asan      build/asan      (AddressSanitizer + UBSan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+flavour=${1:-release}
+case "$flavour" in
+  release) extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEX_SANITIZE=OFF) ;;
+  asan)    extra=(-DCMAKE_BUILD_TYPE=Debug -DTARNEX_SANITIZE=ON -DTARNEX_BUILD_BENCH=OFF) ;;
+  *) echo "build.sh: unknown flavour $flavour (release or asan)" >&2; exit 2 ;;
+esac
+dir=build/$flavour
+gen=()
+command -v ninja >/dev/null && gen=(-G Ninja)
+cmake -S . -B "$dir" "${gen[@]}" -DTARNEX_WERROR=ON "${extra[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Set-up, build, and every test: once in the optimised build with warnings as
+# errors, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+bash scripts/build.sh release
+ctest --test-dir build/release --output-on-failure -j2
+
+bash scripts/build.sh asan
+ctest --test-dir build/asan --output-on-failure -j2 -E '^install\.'
