@@ -4,4 +4,4 @@
 
 #include "platform/afxwin.h"
 
-// (charts join here as they land)
+#include "sounding/CDrawRPCurve.h"
