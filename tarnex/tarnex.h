@@ -3,5 +3,11 @@
 #pragma once
 
 #include "platform/afxwin.h"
+#include "platform/AtomicFile.h"
+#include "platform/PngWriter.h"
+
+#include "frame/ChartExporter.h"
 
 #include "sounding/CDrawRPCurve.h"
+#include "sounding/DrawSoundingChart.h"
+#include "sounding/SoundingFile.h"
