@@ -5,3 +5,6 @@
 #include "platform/afxwin.h"
 
 // (charts join here as they land)
+#include "model1d/CDrawRPToH.h"
+#include "model1d/LayeredModelFile.h"
+#include "model1d/LayeredModelRender.h"
