@@ -205,26 +205,6 @@ bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CStrin
     }
     std::snprintf(line, sizeof line, "%.9g\n", static_cast<double>(model.res[n - 1]));
     text += line;
-
-    AtomicFile file(path);
-    if (file.TempPath().IsEmpty()) {
-        error = file.Error();
-        return false;
-    }
-    FILE* f = std::fopen(file.TempPath(), "w");
-    if (!f) {
-        error.Format("cannot write %s: %s", path, std::strerror(errno));
-        return false;
-    }
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        error.Format("cannot write %s: %s", path, std::strerror(errno));
-        return false;
-    }
-    if (!file.Commit()) {
-        error = file.Error();
-        return false;
-    }
-    return true;
+    const auto body = [&text](FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); };
+    return AtomicFile::Write(path, body, error);
 }

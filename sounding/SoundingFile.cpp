@@ -89,29 +89,12 @@ bool SoundingFile::Write(const char* path, const SoundingTable& t, CString& erro
         error = "the five columns of the sounding differ in length";
         return false;
     }
-    AtomicFile file(path);
-    if (file.TempPath().IsEmpty()) {
-        error = file.Error();
-        return false;
-    }
-    FILE* f = std::fopen(file.TempPath(), "w");
-    if (!f) {
-        error.Format("cannot write %s: %s", path, std::strerror(errno));
-        return false;
-    }
-    bool ok = true;
-    for (int i = 0; i < t.Rows() && ok; ++i) {
-        // Nine significant digits give every 32-bit float back exactly.
-        ok = std::fprintf(f, "%.9g %.9g %.9g %.9g %.9g\n", t.x[i], t.r[i], t.v[i], t.rFwd[i], t.vFwd[i]) > 0;
-    }
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        error.Format("cannot write %s: %s", path, std::strerror(errno));
-        return false;
-    }
-    if (!file.Commit()) {
-        error = file.Error();
-        return false;
-    }
-    return true;
+    return AtomicFile::Write(path, [&t](FILE* f) {
+        bool ok = true;
+        for (int i = 0; i < t.Rows() && ok; ++i) {
+            // Nine significant digits give every 32-bit float back exactly.
+            ok = std::fprintf(f, "%.9g %.9g %.9g %.9g %.9g\n", t.x[i], t.r[i], t.v[i], t.rFwd[i], t.vFwd[i]) > 0;
+        }
+        return ok;
+    }, error);
 }
