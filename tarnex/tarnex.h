@@ -4,7 +4,7 @@
 
 #include "platform/afxwin.h"
 
-// (charts join here as they land)
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelFile.h"
 #include "model1d/LayeredModelRender.h"
+#include "sounding/CDrawRPCurve.h"
