@@ -17,6 +17,7 @@
 #include "platform/CSize.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
+#include "platform/CToolTipCtrl.h"
 #include "platform/CVectorDC.h"
 #include "platform/CWnd.h"
 #include "platform/MouseCapture.h"
