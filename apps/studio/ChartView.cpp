@@ -53,7 +53,7 @@ void ChartView::FitToDrawing()
     const int w = std::max(b.right, 1) + kMarginPx;
     const int h = std::max(b.bottom, 1) + kMarginPx;
     setMinimumSize(w, h);
-    resize(std::max(w, width()), std::max(h, height()));
+    resize(w, h);
 }
 
 void ChartView::paintEvent(QPaintEvent*)
