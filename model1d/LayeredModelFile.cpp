@@ -1,5 +1,6 @@
 #include "model1d/LayeredModelFile.h"
 
+#include "frame/TextNumber.h"
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
@@ -17,23 +18,6 @@ namespace {
 // Longer files cannot hold a model within kMaxLayers lines of numbers plus
 // generous comments; a bigger file is refused before it is read.
 constexpr std::streamoff kMaxFileBytes = 4 * 1024 * 1024;
-
-std::string shorten(std::string tok)
-{
-    if (tok.size() > 40)
-        tok = tok.substr(0, 40) + "...";
-    return tok;
-}
-
-bool parseNumber(const std::string& tok, float& out)
-{
-    char* end = nullptr;
-    const float f = std::strtof(tok.c_str(), &end);
-    if (end == tok.c_str() || *end != '\0' || !std::isfinite(f))
-        return false;
-    out = f;
-    return true;
-}
 
 // A positive value within the format's bound, or a message saying why not.
 // where says where the value stands ("file:line" or "layer i").
@@ -105,8 +89,8 @@ bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& o
         const size_t want = last ? 1 : 2;
         std::vector<float> v(d.tokens.size());
         for (size_t j = 0; j < d.tokens.size(); ++j) {
-            if (!parseNumber(d.tokens[j], v[j])) {
-                error.Format("%s:%d: \"%s\" is not a number", name, d.number, shorten(d.tokens[j]).c_str());
+            if (!TextNumber::ToFloat(d.tokens[j], v[j])) {
+                error.Format("%s:%d: \"%s\" is not a number", name, d.number, TextNumber::Quote(d.tokens[j]).c_str());
                 return false;
             }
         }

@@ -1,5 +1,6 @@
 #include "sounding/SoundingFile.h"
 
+#include "frame/TextNumber.h"
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
@@ -14,19 +15,6 @@ namespace {
 
 constexpr int kColumns = 5;
 const char* const kColumnNames[kColumns] = {"abscissa", "measured R", "measured V", "modelled R", "modelled V"};
-
-// A token is a number when strtof consumes all of it and the value is finite;
-// the conversion is that of the chart's own reader (%f into a 32-bit float).
-bool parseNumber(const std::string& tok, float& out)
-{
-    errno = 0;
-    char* end = nullptr;
-    const float f = std::strtof(tok.c_str(), &end);
-    if (end == tok.c_str() || *end != '\0' || !std::isfinite(f))
-        return false;
-    out = f;
-    return true;
-}
 
 }  // namespace
 
@@ -43,10 +31,9 @@ bool SoundingFile::Read(const char* path, int maxRows, SoundingTable& out, CStri
     std::string tok;
     while ((maxRows <= 0 || t.Rows() < maxRows) && in >> tok) {
         const int rowNo = t.Rows() + 1;
-        if (!parseNumber(tok, row[filled])) {
-            if (tok.size() > 40)
-                tok = tok.substr(0, 40) + "...";
-            error.Format("row %d: \"%s\" is not a number (%s column)", rowNo, tok.c_str(), kColumnNames[filled]);
+        if (!TextNumber::ToFloat(tok, row[filled])) {
+            error.Format("row %d: \"%s\" is not a number (%s column)", rowNo, TextNumber::Quote(tok).c_str(),
+                         kColumnNames[filled]);
             return false;
         }
         if (++filled < kColumns)
