@@ -1,5 +1,6 @@
 #include "model1d/CDrawRPToH.h"
 
+#include "frame/ChartMath.h"
 #include "platform/CDC.h"
 #include "platform/CFont.h"
 #include "platform/CPen.h"
@@ -25,28 +26,18 @@ constexpr long long kSideReach = 10;
 // A scale never draws more ticks than this. Ticks this dense are far below
 // a pixel apart; the cap keeps a wild range (or an infinite quotient) from
 // turning one redraw into billions of lines.
-constexpr int kMaxTicks = 1'000'000;
+constexpr int kMaxTicks = 100'000;
 
-// Conversion to logical units truncates toward zero. Values C++ cannot
-// convert are given a meaning: NaN becomes 0, and anything beyond the int
-// range stops at its end.
-int truncToInt(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    if (v >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (v <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(v);
-}
+// Conversion to logical units truncates toward zero, defined for NaN and
+// values beyond the int range (see chartmath).
+using chartmath::ToUnits;
 
 // Last index of a tick loop, capped; -1 when nothing is to be drawn.
 int tickCount(double quotient)
 {
     if (!std::isfinite(quotient))
         return -1;
-    return std::min(truncToInt(quotient), kMaxTicks);
+    return std::min(ToUnits(quotient), kMaxTicks);
 }
 
 // Where the chart's logical coordinates land on the surface drawn on: as
@@ -235,19 +226,19 @@ void CDrawRPToH::CalcuDisrate(LONG width, LONG height, float maxR, float maxH)
     // by an edit, rather than an infinite scale.
     const double rUnits = std::trunc(static_cast<double>(maxR)) + 1.0;
     const double hUnits = std::trunc(static_cast<double>(maxH)) + 1.0;
-    m_fRRate = rUnits != 0.0 ? static_cast<float>(width / rUnits) : 0.0f;
-    m_fHRate = hUnits != 0.0 ? static_cast<float>(-(height / hUnits)) : 0.0f;
+    m_fRRate = rUnits != 0.0 ? chartmath::ToFloat(width / rUnits) : 0.0f;
+    m_fHRate = hUnits != 0.0 ? chartmath::ToFloat(-(height / hUnits)) : 0.0f;
     // Stretch the abscissa tenfold when a resistivity unit is under 0.5 mm.
     if (m_fRRate < 5.0f)
-        m_fRRate = static_cast<float>(m_fRRate * 10.0);
+        m_fRRate = chartmath::ToFloat(m_fRRate * 10.0);
 }
 
 void CDrawRPToH::SetAreaRect()
 {
-    m_nRScale = truncToInt(std::trunc(static_cast<double>(m_fMaxR)) + 1.0);
-    m_nHScale = truncToInt(std::trunc(static_cast<double>(m_fMaxH)) + 5.0);
-    m_rcArea.SetRect(0, 0, truncToInt(static_cast<double>(m_nRScale) * m_fRRate),
-                     truncToInt(static_cast<double>(m_nHScale) * m_fHRate));
+    m_nRScale = ToUnits(std::trunc(static_cast<double>(m_fMaxR)) + 1.0);
+    m_nHScale = ToUnits(std::trunc(static_cast<double>(m_fMaxH)) + 5.0);
+    m_rcArea.SetRect(0, 0, ToUnits(static_cast<double>(m_nRScale) * m_fRRate),
+                     ToUnits(static_cast<double>(m_nHScale) * m_fHRate));
 }
 
 void CDrawRPToH::ValueToPt()
@@ -257,10 +248,10 @@ void CDrawRPToH::ValueToPt()
     m_PPoints.SetSize(n + 1);
     if (n >= 1 && SampleIsNotZero(m_fR)) {
         for (int i = 0; i < n; ++i) {
-            m_RPoints[i] = CPoint(truncToInt(static_cast<double>(m_fR[i]) * m_fRRate),
-                                  truncToInt(static_cast<double>(m_fH[i]) * m_fHRate));
+            m_RPoints[i] = CPoint(ToUnits(static_cast<double>(m_fR[i]) * m_fRRate),
+                                  ToUnits(static_cast<double>(m_fH[i]) * m_fHRate));
         }
-        m_RPoints[n] = CPoint(truncToInt(static_cast<double>(m_fR[n - 1]) * m_fRRate), m_rcArea.bottom);
+        m_RPoints[n] = CPoint(ToUnits(static_cast<double>(m_fR[n - 1]) * m_fRRate), m_rcArea.bottom);
     }
     m_RSides.SetSize(n + 1);
     m_PSides.SetSize(n + 1);
@@ -366,7 +357,8 @@ void CDrawRPToH::SetChangeValue(float x)
     const int layer = k < n ? k : n - 1;
     if (layer < 0 || layer >= m_fR.GetSize())
         return;
-    m_fR[layer] = static_cast<float>(static_cast<double>(x) / m_fRRate);
+    // A tiny rate may carry the quotient beyond the float range: infinity then.
+    m_fR[layer] = chartmath::ToFloat(static_cast<double>(x) / m_fRRate);
 }
 
 // ---- drawing ----
@@ -395,7 +387,7 @@ void CDrawRPToH::DrawOrdinate(CDC* pDC)
         const int last = step != 0.0 ? tickCount(span / step) : -1;
         char label[64];
         for (int i = 0; i <= last; ++i) {
-            const int pos = truncToInt(i * step);
+            const int pos = ToUnits(i * step);
             pDC->SelectObject(&minor);
             drawTick(canvas, m_rcArea, s, pos, kMinorTickLen, nullptr);
             if (i % 5 == 0) {
@@ -481,20 +473,20 @@ void CDrawRPToH::DrawOrdianteOnMemDC(CWnd* pWnd, CDC* pDC)
     CPen major(PS_SOLID, 1, kMajorTickColour);
     CPen* oldPen = pDC->SelectObject(&minor);
     for (int i = 0; i <= lastR; ++i)
-        drawTick(canvas, m_rcArea, Scale::Resistivity, truncToInt((i / 10) * 10.0 * m_fRRate), kMinorTickLen, nullptr);
+        drawTick(canvas, m_rcArea, Scale::Resistivity, ToUnits((i / 10) * 10.0 * m_fRRate), kMinorTickLen, nullptr);
     for (int i = 0; i <= lastH; ++i)
-        drawTick(canvas, m_rcArea, Scale::Depth, truncToInt(static_cast<double>(i) * m_fHRate), kMinorTickLen, nullptr);
+        drawTick(canvas, m_rcArea, Scale::Depth, ToUnits(static_cast<double>(i) * m_fHRate), kMinorTickLen, nullptr);
 
     pDC->SelectObject(&major);
     char label[64];
     for (int i = 0; i <= lastR; i += 100) {
         std::snprintf(label, sizeof label, "%-6.2f", static_cast<double>(i));
-        drawTick(canvas, m_rcArea, Scale::Resistivity, truncToInt(static_cast<double>(i) * m_fRRate), kMajorTickLen,
+        drawTick(canvas, m_rcArea, Scale::Resistivity, ToUnits(static_cast<double>(i) * m_fRRate), kMajorTickLen,
                  label);
     }
     for (int i = 0; i <= lastH; i += 5) {
         std::snprintf(label, sizeof label, "%-6.2f", static_cast<double>(i));
-        drawTick(canvas, m_rcArea, Scale::Depth, truncToInt(static_cast<double>(i) * m_fHRate), kMajorTickLen, label);
+        drawTick(canvas, m_rcArea, Scale::Depth, ToUnits(static_cast<double>(i) * m_fHRate), kMajorTickLen, label);
     }
 
     pDC->SelectObject(oldPen);

@@ -133,9 +133,17 @@ TEST(CDrawRPToHMapping, ZeroRangesKeepTheirValuesAndWildValuesClamp)
     c.ValueToPt();
     EXPECT_EQ(c.m_RPoints[1].x, std::numeric_limits<int>::max());
     CRecordingDC dc;
-    c.DrawOrdinate(&dc);  // finishes: tick counts are bounded
+    c.DrawOrdinate(&dc);
     c.DrawCurve(&dc);
     EXPECT_FALSE(dc.ops().empty());
+
+    // A scale of 1.8 million ticks stops at 100000.
+    c.m_fRRate = 1e-3f;
+    c.m_fHRate = 0.0f;  // no depth scale at all
+    c.m_rcArea.SetRect(0, 0, 17999, -959);
+    CRecordingDC dense;
+    c.DrawOrdinate(&dense);
+    EXPECT_EQ(linesOf(dense, RGB(150, 150, 0)).size(), 100001u);
 }
 
 TEST(CDrawRPToHEditing, SideHitTestIsStrictAtTheBandAndTheEnds)
@@ -242,6 +250,11 @@ TEST(CDrawRPToHEditing, PSidesWinButStoreNothingAndEditsNeedARate)
     c.m_fRRate = 0.0f;
     c.SetChangeValue(3000.0f);
     EXPECT_EQ(c.m_fR[0], 100.0f);
+    // A rate so small that the value leaves the float range stores infinity.
+    c.m_fRRate = 1e-37f;
+    c.SetChangeValue(1e9f);
+    EXPECT_EQ(c.m_fR[0], std::numeric_limits<float>::infinity());
+    c.m_fR[0] = 100.0f;
     // An index the host set out of range touches nothing.
     c.m_fRRate = 10.0f;
     c.m_nSideIndex = -1;
