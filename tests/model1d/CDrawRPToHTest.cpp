@@ -137,13 +137,16 @@ TEST(CDrawRPToHMapping, ZeroRangesKeepTheirValuesAndWildValuesClamp)
     c.DrawCurve(&dc);
     EXPECT_FALSE(dc.ops().empty());
 
-    // A scale of 1.8 million ticks stops at 100000.
-    c.m_fRRate = 1e-3f;
-    c.m_fHRate = 0.0f;  // no depth scale at all
-    c.m_rcArea.SetRect(0, 0, 17999, -959);
+    // A scale of ten million ticks stops at 100000.
+    c.m_nRScale = 10'000'000;
+    c.m_nHScale = 0;  // no depth scale at all
+    QWidget widget;
+    CWnd wnd;
+    wnd.Attach(&widget);
     CRecordingDC dense;
-    c.DrawOrdinate(&dense);
+    c.DrawOrdianteOnMemDC(&wnd, &dense);
     EXPECT_EQ(linesOf(dense, RGB(150, 150, 0)).size(), 100001u);
+    wnd.Detach();
 }
 
 TEST(CDrawRPToHEditing, SideHitTestIsStrictAtTheBandAndTheEnds)
