@@ -9,8 +9,11 @@
 #if __has_include("platform/afxmsg.h")
 #include "platform/afxmsg.h"
 #else
+// Dialog results, until the dialog layer's message header supplies them.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 #endif
 
 #include <functional>

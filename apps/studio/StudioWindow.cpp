@@ -9,6 +9,7 @@
 #include "sounding/SoundingFile.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -102,12 +103,12 @@ void StudioWindow::buildMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Open &Sounding..."), QKeySequence::Open, [this] {
         CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSoundingFilter);
-        if (dlg.DoModal() == IDOK)
+        if (keepOrDrop(m_soundingDoc, "sounding") && dlg.DoModal() == IDOK)
             OpenSounding(dlg.GetPathName());
     });
     file->addAction(QStringLiteral("Open &Model..."), [this] {
         CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kModelFilter);
-        if (dlg.DoModal() == IDOK)
+        if (keepOrDrop(m_modelDoc, "layered model") && dlg.DoModal() == IDOK)
             OpenModel(dlg.GetPathName());
     });
     file->addSeparator();
@@ -217,6 +218,34 @@ bool StudioWindow::saveAs(Document& doc)
     doc.modified = false;
     updateTitle();
     return true;
+}
+
+bool StudioWindow::keepOrDrop(Document& doc, const char* what)
+{
+    if (!doc.modified)
+        return true;
+    CString text;
+    text.Format("The %s %s has unsaved edits. Save them?", what,
+                doc.path.IsEmpty() ? "" : fileName(doc.path).toUtf8().constData());
+    int answer = IDCANCEL;
+    if (onQuestion) {
+        answer = onQuestion(text);
+    } else if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        const auto b = QMessageBox::question(this, QStringLiteral("tarnex studio"), QString::fromUtf8(text.GetString()),
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        answer = b == QMessageBox::Yes ? IDYES : b == QMessageBox::No ? IDNO : IDCANCEL;
+    }
+    if (answer == IDYES)
+        return save(doc);
+    return answer == IDNO;
+}
+
+void StudioWindow::closeEvent(QCloseEvent* e)
+{
+    if (keepOrDrop(m_soundingDoc, "sounding") && keepOrDrop(m_modelDoc, "layered model"))
+        e->accept();
+    else
+        e->ignore();
 }
 
 void StudioWindow::opened(Document& doc, const char* path)

@@ -43,6 +43,10 @@ public:
 
     // Where errors go; a message box by default, standard error offscreen.
     std::function<void(const CString&)> onError;
+    // Asks whether to save unsaved edits before they would be lost: IDYES,
+    // IDNO or IDCANCEL. A message box by default; offscreen, where nobody
+    // can answer, the edits are kept by cancelling.
+    std::function<int(const CString&)> onQuestion;
     // Path of a bundled data file: beside an installed binary
     // (../share/tarnex/NAME), else in the source tree's data folder.
     static CString BundledData(const char* name);
@@ -60,6 +64,10 @@ private:
     };
 
     bool save(Document& doc);
+    // True when the document may be replaced: no unsaved edits, or the user
+    // saved or dropped them.
+    bool keepOrDrop(Document& doc, const char* what);
+    void closeEvent(QCloseEvent* e) override;
     bool saveAs(Document& doc);
     void opened(Document& doc, const char* path);
     void buildMenus();

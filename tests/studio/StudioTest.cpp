@@ -193,3 +193,33 @@ TEST(Studio, ExportsEitherChartAndSwitchesTheDisplayModel)
     EXPECT_TRUE(s.w.SetDisplayModel(1));
     EXPECT_EQ(s.w.Sounding()->Chart().m_nDisModel, 1);
 }
+
+TEST(Studio, UnsavedEditsAreOfferedForSavingBeforeTheWindowCloses)
+{
+    Studio s;
+    std::vector<std::string> asked;
+    int answer = IDCANCEL;
+    s.w.onQuestion = [&](const CString& q) {
+        asked.push_back(q.str());
+        return answer;
+    };
+    EXPECT_TRUE(s.w.close());  // nothing edited: no question
+    EXPECT_TRUE(asked.empty());
+    s.w.show();
+
+    CDrawRPToH& c = s.w.Model()->Chart();
+    const CPoint mid(c.m_RPoints[0].x, c.m_RPoints[1].y / 2);
+    drag(s.w.Model(), s.w.Model()->ToWidget(mid), s.w.Model()->ToWidget(mid) + QPoint(20, 0));
+    ASSERT_TRUE(s.w.ModelModified());
+    EXPECT_FALSE(s.w.close());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("The layered model m.txt has unsaved edits"), std::string::npos) << asked[0];
+
+    answer = IDYES;  // saved over its own file, then closed
+    EXPECT_TRUE(s.w.close());
+    LayeredModel back;
+    CString err;
+    ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/m.txt").c_str(), back, err));
+    EXPECT_EQ(back.res[0], c.m_fR[0]);
+    EXPECT_NE(back.res[0], 100.0f);
+}
