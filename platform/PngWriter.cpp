@@ -2,30 +2,33 @@
 
 #include <QImage>
 
-#include <png.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
-#include <csetjmp>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 namespace {
 
-// The palette of the image when it holds at most 256 colours, and each
-// pixel's index into it; false when there are more colours.
-bool buildPalette(const QImage& img, std::vector<QRgb>& palette, std::vector<unsigned char>& indices)
+// The palette of the image when it holds at most 256 colours, and the
+// scanlines as PNG wants them (filter byte 0, then one index a pixel);
+// false when there are more colours.
+bool palettedRows(const QImage& img, std::vector<QRgb>& palette, std::vector<unsigned char>& rows)
 {
     std::unordered_map<QRgb, unsigned char> index;
-    index.reserve(512);
-    indices.resize(static_cast<size_t>(img.width()) * static_cast<size_t>(img.height()));
-    size_t k = 0;
+    const size_t w = static_cast<size_t>(img.width());
+    rows.resize((w + 1) * static_cast<size_t>(img.height()));
+    unsigned char* out = rows.data();
     QRgb last = 0;
     unsigned char lastIndex = 0;
     bool haveLast = false;
     for (int y = 0; y < img.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x, ++k) {
+        *out++ = 0;
+        for (size_t x = 0; x < w; ++x) {
             const QRgb c = row[x] | 0xff000000u;
             if (!haveLast || c != last) {
                 auto it = index.find(c);
@@ -39,65 +42,49 @@ bool buildPalette(const QImage& img, std::vector<QRgb>& palette, std::vector<uns
                 lastIndex = it->second;
                 haveLast = true;
             }
-            indices[k] = lastIndex;
+            *out++ = lastIndex;
         }
     }
     return true;
 }
 
-struct PngHandles {
-    png_structp png = nullptr;
-    png_infop info = nullptr;
-    ~PngHandles() { png_destroy_write_struct(&png, &info); }
-};
-
-struct Rows {
-    int width, height;
-    const png_color* palette;  // null: RGB rows
-    int paletteSize;
-    const unsigned char* indices;
-    const QImage* image;
-    unsigned char* rgb;  // one RGB row of scratch space
-    int dpmX, dpmY;
-};
-
-// All libpng work happens here: libpng reports errors by jumping back to the
-// setjmp, so this frame holds nothing that needs destroying.
-bool writePng(png_structp png, png_infop info, FILE* f, const Rows& r)
+void rgbRows(const QImage& img, std::vector<unsigned char>& rows)
 {
-    if (setjmp(png_jmpbuf(png)))
-        return false;
-    png_init_io(png, f);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(r.width), static_cast<png_uint_32>(r.height), 8,
-                 r.palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (r.palette) {
-        png_set_PLTE(png, info, r.palette, r.paletteSize);
-        png_set_filter(png, 0, PNG_FILTER_NONE);
-    } else {
-        png_set_filter(png, 0, PNG_FILTER_SUB);
-    }
-    png_set_compression_level(png, 1);
-    if (r.dpmX > 0 && r.dpmY > 0)
-        png_set_pHYs(png, info, static_cast<png_uint_32>(r.dpmX), static_cast<png_uint_32>(r.dpmY),
-                     PNG_RESOLUTION_METER);
-    png_write_info(png, info);
-    for (int y = 0; y < r.height; ++y) {
-        if (r.palette) {
-            png_write_row(png, r.indices + static_cast<size_t>(y) * static_cast<size_t>(r.width));
-            continue;
+    const size_t w = static_cast<size_t>(img.width());
+    rows.resize((3 * w + 1) * static_cast<size_t>(img.height()));
+    unsigned char* out = rows.data();
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        *out++ = 0;
+        for (size_t x = 0; x < w; ++x) {
+            *out++ = static_cast<unsigned char>(qRed(row[x]));
+            *out++ = static_cast<unsigned char>(qGreen(row[x]));
+            *out++ = static_cast<unsigned char>(qBlue(row[x]));
         }
-        const QRgb* row = reinterpret_cast<const QRgb*>(r.image->constScanLine(y));
-        for (int x = 0; x < r.width; ++x) {
-            r.rgb[3 * static_cast<size_t>(x)] = static_cast<unsigned char>(qRed(row[x]));
-            r.rgb[3 * static_cast<size_t>(x) + 1] = static_cast<unsigned char>(qGreen(row[x]));
-            r.rgb[3 * static_cast<size_t>(x) + 2] = static_cast<unsigned char>(qBlue(row[x]));
-        }
-        png_write_row(png, r.rgb);
     }
-    png_write_end(png, nullptr);
-    return true;
 }
+
+void put32(std::vector<unsigned char>& b, std::uint32_t v)
+{
+    b.push_back(static_cast<unsigned char>(v >> 24));
+    b.push_back(static_cast<unsigned char>(v >> 16));
+    b.push_back(static_cast<unsigned char>(v >> 8));
+    b.push_back(static_cast<unsigned char>(v));
+}
+
+// One chunk: length, type, data, CRC of type and data.
+void chunk(std::vector<unsigned char>& out, const char type[4], const unsigned char* data, size_t n)
+{
+    put32(out, static_cast<std::uint32_t>(n));
+    const size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data, data + n);
+    put32(out, libdeflate_crc32(0, out.data() + start, n + 4));
+}
+
+struct CompressorDeleter {
+    void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
+};
 
 }  // namespace
 
@@ -109,26 +96,49 @@ bool PngWriter::Write(const QImage& source, const char* path)
                            ? source
                            : source.convertToFormat(QImage::Format_RGB32);
     std::vector<QRgb> palette;
-    std::vector<unsigned char> indices;
-    std::vector<png_color> pal;
-    if (buildPalette(img, palette, indices)) {
-        for (QRgb c : palette)
-            pal.push_back(png_color{static_cast<png_byte>(qRed(c)), static_cast<png_byte>(qGreen(c)),
-                                    static_cast<png_byte>(qBlue(c))});
+    std::vector<unsigned char> rows;
+    const bool paletted = palettedRows(img, palette, rows);
+    if (!paletted)
+        rgbRows(img, rows);
+
+    std::unique_ptr<libdeflate_compressor, CompressorDeleter> comp(libdeflate_alloc_compressor(1));
+    if (!comp)
+        return false;
+    std::vector<unsigned char> packed(libdeflate_zlib_compress_bound(comp.get(), rows.size()));
+    const size_t packedSize = libdeflate_zlib_compress(comp.get(), rows.data(), rows.size(), packed.data(),
+                                                       packed.size());
+    if (packedSize == 0)
+        return false;
+
+    std::vector<unsigned char> out;
+    out.reserve(packedSize + 1024);
+    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    out.insert(out.end(), signature, signature + 8);
+    std::vector<unsigned char> hdr;
+    put32(hdr, static_cast<std::uint32_t>(img.width()));
+    put32(hdr, static_cast<std::uint32_t>(img.height()));
+    hdr.insert(hdr.end(), {8, static_cast<unsigned char>(paletted ? 3 : 2), 0, 0, 0});
+    chunk(out, "IHDR", hdr.data(), hdr.size());
+    if (img.dotsPerMeterX() > 0 && img.dotsPerMeterY() > 0) {
+        std::vector<unsigned char> phys;
+        put32(phys, static_cast<std::uint32_t>(img.dotsPerMeterX()));
+        put32(phys, static_cast<std::uint32_t>(img.dotsPerMeterY()));
+        phys.push_back(1);  // the unit is the metre
+        chunk(out, "pHYs", phys.data(), phys.size());
     }
-    std::vector<unsigned char> rgb(pal.empty() ? static_cast<size_t>(img.width()) * 3 : 0);
-    const Rows rows{img.width(), img.height(), pal.empty() ? nullptr : pal.data(), static_cast<int>(pal.size()),
-                    indices.data(), &img, rgb.data(), img.dotsPerMeterX(), img.dotsPerMeterY()};
+    if (paletted) {
+        std::vector<unsigned char> plte;
+        for (QRgb c : palette)
+            plte.insert(plte.end(), {static_cast<unsigned char>(qRed(c)), static_cast<unsigned char>(qGreen(c)),
+                                     static_cast<unsigned char>(qBlue(c))});
+        chunk(out, "PLTE", plte.data(), plte.size());
+    }
+    chunk(out, "IDAT", packed.data(), packedSize);
+    chunk(out, "IEND", nullptr, 0);
 
     FILE* f = std::fopen(path, "wb");
     if (!f)
         return false;
-    bool ok = false;
-    {
-        PngHandles h;
-        h.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        h.info = h.png ? png_create_info_struct(h.png) : nullptr;
-        ok = h.info && writePng(h.png, h.info, f, rows);
-    }
-    return (std::fclose(f) == 0) && ok;
+    const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
+    return (std::fclose(f) == 0) && written;
 }

@@ -1,7 +1,7 @@
-// Fast lossless PNG output for chart images. Charts hold few colours, so an
-// image of at most 256 colours is written with a palette (a third of the
-// bytes to compress); others are written as 8-bit RGB. Compression favours
-// speed: charts are mostly flat background and compress well anyway.
+// Fast lossless PNG output for chart images. An image of at most 256 colours
+// is written with a palette (a third of the bytes to compress), others as
+// 8-bit RGB; the pixel data is compressed in one piece with libdeflate,
+// which is several times faster than zlib at the same ratio.
 #pragma once
 
 class QImage;

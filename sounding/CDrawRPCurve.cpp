@@ -201,29 +201,14 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // A solid pen one logical unit wide; the chart's previous pen goes.
-    void UsePen(COLORREF colour)
-    {
-        auto pen = std::make_unique<CPen>(PS_SOLID, 1, colour);
-        CPen* old = m_dc->SelectObject(pen.get());
-        if (!m_oldPen)
-            m_oldPen = old;
-        if (m_pen)
-            m_pen->DeleteObject();
-        m_pen = std::move(pen);
-    }
-    // A point font for this surface in its default face; the chart's
-    // previous font goes.
+    // A solid pen one logical unit wide.
+    void UsePen(COLORREF colour) { Select(std::make_unique<CPen>(PS_SOLID, 1, colour), m_pen, m_oldPen); }
+    // A point font for this surface in the surface's default face.
     void UseFont(int tenths)
     {
         auto font = std::make_unique<CFont>();
         font->CreatePointFont(tenths, "", m_dc);
-        CFont* old = m_dc->SelectObject(font.get());
-        if (!m_oldFont)
-            m_oldFont = old;
-        if (m_font)
-            m_font->DeleteObject();
-        m_font = std::move(font);
+        Select(std::move(font), m_font, m_oldFont);
     }
 
     CPoint At(const tagPOINT& logical) const
@@ -259,6 +244,19 @@ public:
     }
 
 private:
+    // The first selection of a kind remembers what the surface held; the
+    // chart's previous object of the kind goes.
+    template <class T>
+    void Select(std::unique_ptr<T> object, std::unique_ptr<T>& own, T*& old)
+    {
+        T* previous = m_dc->SelectObject(object.get());
+        if (!old)
+            old = previous;
+        if (own)
+            own->DeleteObject();
+        own = std::move(object);
+    }
+
     CDC* m_dc;
     const CDC* m_mapping;
     std::unique_ptr<CPen> m_pen;
@@ -374,6 +372,16 @@ void DrawMarkers(const CDrawRPCurve& c, Canvas& cv, std::initializer_list<Stroke
         for (const CRect& r : c.*s.curve.rects)
             cv.Box(r);
     }
+}
+
+// The screen drawings: logical units straight onto the surface.
+template <class Draw>
+void DrawOnScreen(CDC* pDC, Draw draw)
+{
+    if (!pDC)
+        return;
+    Canvas cv(pDC);
+    draw(cv);
 }
 
 // The memory-bitmap drawings: the window's context gets the chart's mapping
@@ -674,43 +682,28 @@ void CDrawRPCurve::DrawYStep(CDC* pDC, int i, float step, float rate)
 
 void CDrawRPCurve::DrawLogXLogYRegionRect(CDC* pDC)
 {
-    if (!pDC)
-        return;
     SetOrdinate(pDC);
-    Canvas cv(pDC);
-    DrawLogLogFrame(*this, cv);
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawLogLogFrame(*this, cv); });
 }
 
 void CDrawRPCurve::DrawRCurve(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawPolylines(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawPolylines(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}}); });
 }
 
 void CDrawRPCurve::DrawVCurve(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawPolylines(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawPolylines(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}}); });
 }
 
 void CDrawRPCurve::DrawRPtRect(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawMarkers(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawMarkers(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}}); });
 }
 
 void CDrawRPCurve::DrawVPtRect(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawMarkers(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawMarkers(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}}); });
 }
 
 void CDrawRPCurve::DrawCurve(CDC*) {}

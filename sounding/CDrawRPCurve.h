@@ -28,8 +28,8 @@ public:
     // it starts from the first measured V value.
     void GetMaxMin();
     BOOL SampleIsNotZero(CArray<float, float&>& a);
-    // Reads n rows of five numbers into the caller's buffers. A file the user
-    // may not write is not opened: the chart may later write corrections back.
+    // Reads n rows of five numbers into the caller's buffers. The file is
+    // opened for reading and writing, so one the user may not write is refused.
     void ReadData(CString path, float* c1, float* c2, float* c3, float* c4, float* c5, int n);
     // Lets the user choose a sounding file and reads its first 23 rows.
     void OpenFile();

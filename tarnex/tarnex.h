@@ -3,8 +3,14 @@
 #pragma once
 
 #include "platform/afxwin.h"
+#include "platform/AtomicFile.h"
+#include "platform/PngWriter.h"
+
+#include "frame/ChartExporter.h"
 
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelFile.h"
 #include "model1d/LayeredModelRender.h"
 #include "sounding/CDrawRPCurve.h"
+#include "sounding/DrawSoundingChart.h"
+#include "sounding/SoundingFile.h"
