@@ -2,13 +2,8 @@
 
 #include "frame/ChartExporter.h"
 #include "model1d/CDrawRPToH.h"
+#include "model1d/DrawLayeredModelChart.h"
 #include "model1d/LayeredModelFile.h"
-
-void LayeredModelRender::Draw(CDrawRPToH& chart, CDC* dc)
-{
-    chart.DrawOrdinate(dc);
-    chart.DrawCurve(dc);
-}
 
 void LayeredModelRender::Load(CDrawRPToH& chart, const LayeredModel& model)
 {
@@ -28,5 +23,5 @@ bool LayeredModelRender::RenderFile(const char* modelPath, const char* outPath, 
         return false;
     CDrawRPToH chart;
     Load(chart, model);
-    return ChartExporter::Export([&chart](CDC* dc) { Draw(chart, dc); }, outPath, dpi, error);
+    return ChartExporter::Export([&chart](CDC* dc) { DrawLayeredModelChart(chart, dc); }, outPath, dpi, error);
 }

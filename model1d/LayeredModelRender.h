@@ -1,18 +1,14 @@
-// Draws the layered model chart whole on one surface, and renders a model
-// file to an image or document, for command-line and batch hosts.
+// Loads a layered model into the chart, and renders a model file to an image
+// or document, for command-line and batch hosts.
 #pragma once
 
 #include "platform/CString.h"
 
-class CDC;
 class CDrawRPToH;
 struct LayeredModel;
 
 class LayeredModelRender {
 public:
-    // Scales, frame, title and outline of a chart whose mapping has run,
-    // on a surface of any resolution.
-    static void Draw(CDrawRPToH& chart, CDC* dc);
     // Loads the model into the chart and runs its mapping.
     static void Load(CDrawRPToH& chart, const LayeredModel& model);
     // Reads the model file and writes its chart to outPath (.png, .bmp,

@@ -1,5 +1,6 @@
 #include "ModelView.h"
 
+#include "model1d/DrawLayeredModelChart.h"
 #include "model1d/LayeredModelFile.h"
 #include "model1d/LayeredModelRender.h"
 
@@ -27,7 +28,7 @@ LayeredModel ModelView::Model() const
     return m;
 }
 
-void ModelView::Draw(CDC* dc) { LayeredModelRender::Draw(m_chart, dc); }
+void ModelView::Draw(CDC* dc) { DrawLayeredModelChart(m_chart, dc); }
 
 void ModelView::ApplyMapping(CDC* dc) { m_chart.SetOrg(dc); }
 

@@ -1,5 +1,6 @@
 #include "SoundingView.h"
 
+#include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
 
 SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
@@ -43,13 +44,8 @@ bool SoundingView::SetDisplayModel(int model)
 
 void SoundingView::Draw(CDC* dc)
 {
-    if (!HasSounding())
-        return;
-    m_chart.DrawRegionRect(dc);
-    m_chart.DrawRCurve(dc);
-    m_chart.DrawVCurve(dc);
-    m_chart.DrawRPtRect(dc);
-    m_chart.DrawVPtRect(dc);
+    if (HasSounding())
+        DrawSoundingChart(m_chart, dc);
 }
 
 void SoundingView::ApplyMapping(CDC* dc) { m_chart.SetOrdinate(dc); }
