@@ -1,5 +1,6 @@
 #include "sounding/CDrawRPCurve.h"
 
+#include "frame/ChartMath.h"
 #include "platform/CWnd.h"
 
 #include <algorithm>
@@ -20,29 +21,9 @@ namespace {
 //
 // Real values become logical units by truncation toward zero. Data a sounding
 // should never hold (NaN, infinities, values far beyond any chart) must still
-// give defined results: NaN becomes 0 and values beyond the 32-bit range stop
-// at its ends.
-LONG ToUnits(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    if (v >= static_cast<double>(INT32_MAX))
-        return INT32_MAX;
-    if (v <= static_cast<double>(INT32_MIN))
-        return INT32_MIN;
-    return static_cast<LONG>(v);
-}
-
-// Scales and values are kept as 32-bit floats; a double beyond their range
-// becomes the infinity of its sign.
-float ToFloat(double v)
-{
-    if (v > FLT_MAX)
-        return std::numeric_limits<float>::infinity();
-    if (v < -FLT_MAX)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
+// give defined results (see chartmath).
+using chartmath::ToFloat;
+using chartmath::ToUnits;
 
 // A zero divisor (a maximum abscissa whose logarithm is exactly -1, a
 // maximum value of exactly -1, a zero rate) gives the infinity of the
