@@ -1,5 +1,7 @@
 #include "sounding/CDrawRPCurve.h"
 
+#include "platform/CFileDialog.h"
+
 #include "frame/ChartMath.h"
 #include "platform/CWnd.h"
 
@@ -13,7 +15,6 @@
 #include <memory>
 #include <vector>
 
-CDrawRPCurve::FileChooser CDrawRPCurve::s_pfnChooseFile = nullptr;
 
 namespace {
 
@@ -486,13 +487,21 @@ void CDrawRPCurve::ReadData(CString path, float* c1, float* c2, float* c3, float
 
 // The rows read go nowhere: choosing a file checks that it reads, and the
 // chart keeps the sounding it holds until the host hands it new samples.
+// The chosen file's first 23 rows become the chart's sounding, the file's
+// columns in the order GetData takes them. Rows the file does not hold read
+// as zeros.
 void CDrawRPCurve::OpenFile()
 {
-    CString path;
-    if (!s_pfnChooseFile || !s_pfnChooseFile(kFileFilter, path))
+    CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFileFilter, nullptr);
+    if (dlg.DoModal() != IDOK)
         return;
     float columns[5][kOpenFileRows] = {};
-    ReadFileRows(path, columns);
+    ReadFileRows(dlg.GetPathName(), columns);
+    CArray<float, float&> a[5];
+    for (int k = 0; k < 5; ++k)
+        for (float& v : columns[k])
+            a[k].Add(v);
+    GetData(a[0], a[1], a[2], a[3], a[4]);
 }
 
 void CDrawRPCurve::ReadFileRows(const CString& path, float (&columns)[5][kOpenFileRows])

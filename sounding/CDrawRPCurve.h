@@ -34,13 +34,6 @@ public:
     // Lets the user choose a sounding file and reads its first 23 rows.
     void OpenFile();
 
-    // How OpenFile asks for a file. The window layer installs a function
-    // that shows an open-file dialog (initial name "*.*", the filter given,
-    // read-only box hidden) and returns TRUE with the chosen path when the
-    // user confirms. While none is installed the user is never asked and
-    // nothing is read.
-    using FileChooser = BOOL (*)(LPCTSTR filter, CString& path);
-    static FileChooser s_pfnChooseFile;
     static constexpr const char* kFileFilter =
         "Data Files (*.dat;*.cor;*.txt)|*.dat;*.cor;*.txt|Dat Files (*.dat)|*.dat|Cor Files (*.cor)|*.cor|"
         "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";

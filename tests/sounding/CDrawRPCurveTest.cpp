@@ -24,13 +24,6 @@ std::vector<float> Read(const std::string& path, int n = 2)
     return {c[0][0], c[1][0], c[4][0], c[0][1], c[1][1], c[4][1]};
 }
 std::vector<float> ReadText(const char* text, int n = 2) { return Read(testsupport::writeFile("s.dat", text), n); }
-
-CString g_filter;
-BOOL Choose(LPCTSTR filter, CString&)
-{
-    g_filter = filter;
-    return FALSE;
-}
 }  // namespace
 
 TEST(CDrawRPCurveData, OneValueRangeStartsAtTheFirstMeasuredVAndFoldsTheFirstNOfCurvesWithData)
@@ -85,11 +78,29 @@ TEST(CDrawRPCurveData, ReadsFiveNumbersARowAndStopsAtShortRowsTextAndUnopenableF
     CDrawRPCurve c;
     c.ReadFileRows(testsupport::writeFile("open.dat", text).c_str(), cols);
     EXPECT_EQ(cols[4][22], 115.0f);
-    c.OpenFile();  // no file dialog installed: nothing is asked
-    CDrawRPCurve::s_pfnChooseFile = Choose;
+
+    // OpenFile: the user picks the file in the open dialog; its 23 rows
+    // become the chart's sounding. Cancel reads nothing.
+    const std::string chosen = testsupport::writeFile("pick.dat", text);
+    FileDialogRequest asked;
+    bool confirm = false;
+    AfxSetFileDialogHook([&](const FileDialogRequest& req, CString& path) {
+        asked = req;
+        path = chosen.c_str();
+        return confirm;
+    });
     c.OpenFile();
-    CDrawRPCurve::s_pfnChooseFile = nullptr;
-    EXPECT_EQ(g_filter, CDrawRPCurve::kFileFilter);
+    EXPECT_EQ(c.m_nCount, 0);
+    confirm = true;
+    c.OpenFile();
+    AfxSetFileDialogHook(nullptr);
+    EXPECT_TRUE(asked.open);
+    EXPECT_EQ(asked.fileName, "*.*");
+    EXPECT_EQ(asked.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(asked.filter, CDrawRPCurve::kFileFilter);
+    ASSERT_EQ(c.m_nCount, 23);
+    EXPECT_EQ(c.m_fX[22], 111.0f);
+    EXPECT_EQ(c.m_fVFwd[0], 5.0f);
 }
 
 TEST(CDrawRPCurveGeometry, BothModelsScaleByTheMaximaAndAlignTheFrameToDecades)
