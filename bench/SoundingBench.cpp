@@ -88,6 +88,32 @@ void BM_EncodePng(benchmark::State& state)
 }
 BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond);
 
+// One step of a drag as the studio runs it: the hit test on the press, the
+// move to the pointer, and a redraw of the whole chart.
+void BM_DragStep(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    Sounding s = makeSounding(n);
+    CDrawRPCurve chart;
+    chart.GetData(s.x, s.r, s.v, s.rf, s.vf);
+    CImageDC dc(kWidth, kHeight, kDpi);
+    dc.SetViewportOrg(60, 0);
+    const int picked = n / 2;
+    const CPoint home = chart.m_RPoints[picked];
+    int k = 0;
+    for (auto _ : state) {
+        chart.m_RPoints[picked] = home;  // the point stays where the press can find it
+        chart.m_RRects[picked] = CRect(home.x - 60, home.y + 60, home.x + 60, home.y - 60);
+        tagPOINT press = home;
+        chart.DefineInRect(press);
+        tagPOINT to{home.x, home.y + 10 * (++k % 50)};
+        benchmark::DoNotOptimize(chart.IsMoveChange(to));
+        DrawSoundingChart(chart, &dc);
+        chart.m_nSelCurve = 0;
+    }
+}
+BENCHMARK(BM_DragStep)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv)
