@@ -4,4 +4,13 @@
 
 #include "platform/afxwin.h"
 
+#include "axis/AxisDialog.h"
+#include "axis/BoundedNumber.h"
+#include "axis/CGridAxisDlg.h"
+#include "axis/CMyAxis.h"
+#include "axis/CMyFontDialog.h"
+#include "axis/CMyGridAxis.h"
+#include "frame/CModuleResGuard.h"
+#include "res/resource.h"
+
 // (charts join here as they land)
