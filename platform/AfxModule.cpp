@@ -48,6 +48,12 @@ const DialogTemplate* AfxModule::FindDialog(UINT id) const
     return it == m_dialogs.end() ? nullptr : &it->second;
 }
 
+void AfxModule::RemoveDialog(UINT id)
+{
+    loadPending();
+    m_dialogs.erase(id);
+}
+
 namespace {
 
 struct Chain {

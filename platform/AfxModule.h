@@ -26,6 +26,7 @@ public:
     // DialogTemplateError on malformed text and then adds nothing.
     void AddDialogResources(const char* dialogScript);
     const DialogTemplate* FindDialog(UINT id) const;
+    void RemoveDialog(UINT id);
 
 private:
     void loadPending() const;

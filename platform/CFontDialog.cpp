@@ -46,9 +46,12 @@ QIcon swatch(COLORREF c)
     return QIcon(p);
 }
 
+// The chooser lists installed families only, so a Windows face name is
+// shown as the family it resolves to.
 QFont chooserFont(const LOGFONT& lf)
 {
     QFont f = WidgetFont::ToQFont(lf);
+    f.setFamily(QFontInfo(f).family());
     const int px = std::max(1, std::abs(static_cast<int>(lf.lfHeight == 0 ? 16 : lf.lfHeight)));
     f.setPointSizeF(px * 72.0 / WidgetFont::ScreenDpi());
     return f;
@@ -80,6 +83,7 @@ QDialog* CFontDialog::CreateDialogWindow(QWidget* parent)
     m_chooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_chooser->setWindowFlags(Qt::Widget);
     m_chooser->setCurrentFont(chooserFont(m_lf));
+    m_shownFirst = m_chooser->currentFont();
     layout->addWidget(m_chooser);
     QObject::connect(m_chooser, &QFontDialog::currentFontChanged, m_chooser, [this] {
         SendMessage(WM_COMMAND, MAKEWPARAM(kFontFaceCombo, CBN_SELCHANGE), 0);
@@ -129,26 +133,39 @@ QDialog* CFontDialog::CreateDialogWindow(QWidget* parent)
     row->addLayout(buttons);
     layout->addLayout(row);
 
-    dlg->adjustSize();
-    layout->activate();
+    // The layout is settled now, as a window is before it initialises, so
+    // that rectangles read in OnInitDialog stay true once it shows.
+    // Nested layouts only apply when shown: one unseen showing does it.
+    dlg->setFixedSize(dlg->sizeHint());
+    dlg->setAttribute(Qt::WA_DontShowOnScreen, true);
+    dlg->show();
+    dlg->hide();
+    dlg->setAttribute(Qt::WA_DontShowOnScreen, false);
     return dlg;
 }
 
+// Only what the user changed in the chooser replaces the caller's fields:
+// the chooser knows whole point sizes and installed families, and a font
+// picked unchanged must come back as it went in.
 LOGFONT CFontDialog::chosenFont() const
 {
     if (!m_chooser)
         return m_lf;
     const QFont f = m_chooser->currentFont();
+    const QFont& first = m_shownFirst;
     LOGFONT lf = m_initial;  // escapement, charset and precisions stay the caller's
-    const int px = std::max(1, static_cast<int>(std::lround(f.pointSizeF() * WidgetFont::ScreenDpi() / 72.0)));
-    lf.lfHeight = px == std::abs(static_cast<int>(m_initial.lfHeight)) ? m_initial.lfHeight : -px;
-    lf.lfWeight = std::clamp(static_cast<int>(f.weight()), 100, 900);
-    lf.lfItalic = f.italic() ? 1 : 0;
-    lf.lfUnderline = f.underline() ? 1 : 0;
-    lf.lfStrikeOut = f.strikeOut() ? 1 : 0;
-    // The face the initial name resolves to keeps that name.
-    const QString initialFamily = QFontInfo(chooserFont(m_initial)).family();
-    if (f.family() != initialFamily && QFontInfo(f).family() != initialFamily) {
+    if (f.pointSizeF() != first.pointSizeF())
+        lf.lfHeight =
+            -std::max(1, static_cast<int>(std::lround(f.pointSizeF() * WidgetFont::ScreenDpi() / 72.0)));
+    if (f.weight() != first.weight())
+        lf.lfWeight = std::clamp(static_cast<int>(f.weight()), 100, 900);
+    if (f.italic() != first.italic())
+        lf.lfItalic = f.italic() ? 1 : 0;
+    if (f.underline() != first.underline())
+        lf.lfUnderline = f.underline() ? 1 : 0;
+    if (f.strikeOut() != first.strikeOut())
+        lf.lfStrikeOut = f.strikeOut() ? 1 : 0;
+    if (f.family() != first.family()) {
         const LOGFONT named = WidgetFont::FromQFont(f);
         std::memcpy(lf.lfFaceName, named.lfFaceName, LF_FACESIZE);
     }

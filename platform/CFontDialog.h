@@ -5,6 +5,8 @@
 
 #include "platform/CDialog.h"
 
+#include <QFont>
+
 class QFontDialog;
 class QComboBox;
 
@@ -58,6 +60,7 @@ private:
     LOGFONT chosenFont() const;
     COLORREF chosenColor() const;
     LOGFONT m_initial;
+    QFont m_shownFirst;  // what the chooser showed for the initial font
     QFontDialog* m_chooser = nullptr;
     QComboBox* m_colors = nullptr;
 };
