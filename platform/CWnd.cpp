@@ -251,9 +251,10 @@ void CWnd::SetWindowText(const char* text)
         return;
     const QString s = QString::fromUtf8(text ? text : "");
     QWidget* w = m_hWnd;
-    if (auto* e = qobject_cast<QLineEdit*>(w))
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(s);
-    else if (auto* t = qobject_cast<QTextEdit*>(w)) {
+        e->setCursorPosition(0);  // a long text shows its beginning
+    } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
         const Qt::Alignment a = t->alignment();
         t->setPlainText(s);
         t->selectAll();

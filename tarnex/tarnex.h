@@ -5,6 +5,7 @@
 #include "platform/afxwin.h"
 
 #include "axis/AxisDialog.h"
+#include "axis/AxisSampleSheet.h"
 #include "axis/BoundedNumber.h"
 #include "axis/CGridAxisDlg.h"
 #include "axis/CMyAxis.h"
