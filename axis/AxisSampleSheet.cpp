@@ -17,19 +17,17 @@ bool between(int v, int a, int b)
 
 AxisSampleSheet::AxisSampleSheet()
 {
-    m_xAxis.intil(1, 1, kAxisOrigin.x, kAxisOrigin.y, 0, 100, 1, kUnitsPerMm);
-    m_xAxis.m_fTickStep = 20;
-    m_xAxis.m_nDecimals = 0;
-    m_xAxis.m_strTitle = "距离(m)";
-    m_xAxis.m_bTitle = 1;
-    m_xAxis.CreatAxis();
-
-    m_yAxis.intil(2, 1, kAxisOrigin.x, kAxisOrigin.y, 0, 400, 5, kUnitsPerMm);
-    m_yAxis.m_fTickStep = 100;
-    m_yAxis.m_nDecimals = 0;
-    m_yAxis.m_strTitle = "深度(m)";
-    m_yAxis.m_bTitle = 1;
-    m_yAxis.CreatAxis();
+    // Whole-numbered ticks at a round step, titled.
+    auto sample = [](CMyAxis& axis, int kind, double max, double scale, float step, const char* title) {
+        axis.intil(kind, 1, kAxisOrigin.x, kAxisOrigin.y, 0, max, scale, kUnitsPerMm);
+        axis.m_fTickStep = step;
+        axis.m_nDecimals = 0;
+        axis.m_strTitle = title;
+        axis.m_bTitle = 1;
+        axis.CreatAxis();
+    };
+    sample(m_xAxis, 1, 100, 1, 20, "距离(m)");
+    sample(m_yAxis, 2, 400, 5, 100, "深度(m)");
 
     m_grid.intil(kGridOrigin.x, kGridOrigin.y, 0, 10, 0.125, 0, 5, 0.0625, kUnitsPerMm);
     m_grid.m_dXTickStep = 2;

@@ -98,39 +98,35 @@ void CGridAxisDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_GX_LABEL_FONT, m_btnXLabelFont);
     DDX_Control(pDX, IDC_GX_TITLE_FONT, m_btnXTitleFont);
 
-    DDX_Text(pDX, IDC_GX_LENGTH, m_dXLength);
-    DDV_MinMaxDouble(pDX, m_dXLength, 0., 10000000.);
-    DDX_Text(pDX, IDC_GX_LINE_WIDTH, m_dXLineWidth);
-    DDV_MinMaxDouble(pDX, m_dXLineWidth, 0., 100.);
-    DDX_Check(pDX, IDC_GX_TITLE_ON, m_bXTitle);
-    DDX_Text(pDX, IDC_GX_MAX, m_dXMax);
-    DDX_Text(pDX, IDC_GX_MIN, m_dXMin);
-    DDX_Text(pDX, IDC_GX_SCALE, m_dXScale);
-    DDX_Text(pDX, IDC_GX_TITLE, m_strXTitle);
-    DDX_Text(pDX, IDC_GX_TICK_START, m_dXTickStart);
-    DDX_Text(pDX, IDC_GX_DECIMALS, m_nXDecimals);
-    DDV_MinMaxInt(pDX, m_nXDecimals, 0, 15);
-    DDX_Text(pDX, IDC_GX_TICK_STEP, m_dXTickStep);
-    DDX_Text(pDX, IDC_GX_TICK_LENGTH, m_dXTickLength);
+    exchangeSide(pDX, 1);
     DDX_Check(pDX, IDC_GX_LABELS_ON, m_bXLabels);
-    DDX_Text(pDX, IDC_GY_LENGTH, m_dYLength);
-    DDV_MinMaxDouble(pDX, m_dYLength, 0., 10000000.);
-    DDX_Text(pDX, IDC_GY_LINE_WIDTH, m_dYLineWidth);
-    // The y frame width has the bound of the x one: the two edges are alike.
-    DDV_MinMaxDouble(pDX, m_dYLineWidth, 0., 100.);
-    DDX_Check(pDX, IDC_GY_TITLE_ON, m_bYTitle);
-    DDX_Text(pDX, IDC_GY_MAX, m_dYMax);
-    DDX_Text(pDX, IDC_GY_MIN, m_dYMin);
-    DDX_Text(pDX, IDC_GY_SCALE, m_dYScale);
-    DDX_Text(pDX, IDC_GY_TITLE, m_strYTitle);
-    DDX_Text(pDX, IDC_GY_TICK_START, m_dYTickStart);
-    DDX_Text(pDX, IDC_GY_DECIMALS, m_nYDecimals);
-    DDV_MinMaxInt(pDX, m_nYDecimals, 0, 15);
-    DDX_Text(pDX, IDC_GY_TICK_STEP, m_dYTickStep);
-    DDX_Text(pDX, IDC_GY_TICK_LENGTH, m_dYTickLength);
+    exchangeSide(pDX, 2);
     DDX_Text(pDX, IDC_GY_GRID_WIDTH, m_dYGridWidth);
     DDX_Check(pDX, IDC_GY_LABELS_ON, m_bYLabels);
     DDX_Text(pDX, IDC_GX_GRID_WIDTH, m_dXGridWidth);
+}
+
+// The values both directions exchange alike, each bound tested right after
+// its control. The y frame width has the bound of the x one: the edges are alike.
+void CGridAxisDlg::exchangeSide(CDataExchange* pDX, int which)
+{
+    const bool x = which == 1;
+    Direction d = direction(which);
+    DDX_Text(pDX, x ? IDC_GX_LENGTH : IDC_GY_LENGTH, d.length);
+    DDV_MinMaxDouble(pDX, d.length, 0., 10000000.);
+    DDX_Text(pDX, x ? IDC_GX_LINE_WIDTH : IDC_GY_LINE_WIDTH, x ? m_dXLineWidth : m_dYLineWidth);
+    DDV_MinMaxDouble(pDX, x ? m_dXLineWidth : m_dYLineWidth, 0., 100.);
+    DDX_Check(pDX, x ? IDC_GX_TITLE_ON : IDC_GY_TITLE_ON, x ? m_bXTitle : m_bYTitle);
+    DDX_Text(pDX, x ? IDC_GX_MAX : IDC_GY_MAX, d.max);
+    DDX_Text(pDX, x ? IDC_GX_MIN : IDC_GY_MIN, d.min);
+    DDX_Text(pDX, x ? IDC_GX_SCALE : IDC_GY_SCALE, d.scale);
+    DDX_Text(pDX, x ? IDC_GX_TITLE : IDC_GY_TITLE, x ? m_strXTitle : m_strYTitle);
+    DDX_Text(pDX, x ? IDC_GX_TICK_START : IDC_GY_TICK_START, x ? m_dXTickStart : m_dYTickStart);
+    int& decimals = x ? m_nXDecimals : m_nYDecimals;
+    DDX_Text(pDX, x ? IDC_GX_DECIMALS : IDC_GY_DECIMALS, decimals);
+    DDV_MinMaxInt(pDX, decimals, 0, 15);
+    DDX_Text(pDX, x ? IDC_GX_TICK_STEP : IDC_GY_TICK_STEP, x ? m_dXTickStep : m_dYTickStep);
+    DDX_Text(pDX, x ? IDC_GX_TICK_LENGTH : IDC_GY_TICK_LENGTH, x ? m_dXTickLength : m_dYTickLength);
 }
 
 void CGridAxisDlg::setTickEditsReadOnly(int which, bool readOnly)

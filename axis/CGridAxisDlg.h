@@ -105,5 +105,6 @@ private:
     struct Direction;
     Direction direction(int which);
     void onLiveChange(int which, LiveBox box);
+    void exchangeSide(CDataExchange* pDX, int which);
     void setTickEditsReadOnly(int which, bool readOnly);
 };

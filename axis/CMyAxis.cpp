@@ -4,7 +4,7 @@
 #include "axis/AxisDefaults.h"
 #include "axis/AxisDialog.h"
 #include "axis/BoundedNumber.h"
-#include "frame/CModuleResGuard.h"
+#include "axis/ParameterDialogRun.h"
 
 #include <algorithm>
 
@@ -284,12 +284,8 @@ void copyDialogValues(To& to, const From& from)
 
 void CMyAxis::SetAxisParm()
 {
-    CModuleResGuard guard;
-    AxisDialog dlg(nullptr);
-    copyDialogValues(dlg, *this);
-    if (dlg.DoModal() != IDOK)
+    if (!RunParameterDialog<AxisDialog>(*this, [](auto& to, const auto& from) { copyDialogValues(to, from); }))
         return;
-    copyDialogValues(*this, dlg);
     // Only the label font turns with the angle; the title keeps its own.
     m_lfLabel.lfEscapement = TruncToInt(m_fLabelAngle * 10.0);
     CreatAxis();

@@ -4,7 +4,7 @@
 #include "axis/AxisDefaults.h"
 #include "axis/BoundedNumber.h"
 #include "axis/CGridAxisDlg.h"
-#include "frame/CModuleResGuard.h"
+#include "axis/ParameterDialogRun.h"
 
 #include <algorithm>
 
@@ -318,11 +318,7 @@ void copyDialogValues(To& to, const From& from)
 
 void CMyGridAxis::SetAxisParm()
 {
-    CModuleResGuard guard;
-    CGridAxisDlg dlg(nullptr);
-    copyDialogValues(dlg, *this);
-    if (dlg.DoModal() != IDOK)
+    if (!RunParameterDialog<CGridAxisDlg>(*this, [](auto& to, const auto& from) { copyDialogValues(to, from); }))
         return;
-    copyDialogValues(*this, dlg);
     CreatAxis();
 }

@@ -38,15 +38,7 @@ BOOL CButton::Create(const char* caption, DWORD style, const RECT& rect, CWnd* p
 {
     if (m_hWnd || !parent || !parent->m_hWnd)
         return FALSE;
-    QWidget* w = CreateWidget(style, caption, parent->m_hWnd);
-    AssignControlId(w, static_cast<int>(id));
-    w->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    w->setVisible((style & WS_VISIBLE) != 0);
-    if (!Attach(w)) {
-        delete w;
-        return FALSE;
-    }
-    return TRUE;
+    return attachNewControl(CreateWidget(style, caption, parent->m_hWnd), rect, style, id);
 }
 
 int CButton::GetCheck() const

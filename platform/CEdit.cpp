@@ -34,15 +34,7 @@ BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
     if (m_hWnd || !parent || !parent->m_hWnd)
         return FALSE;
-    QWidget* w = CreateWidget(style, parent->m_hWnd);
-    AssignControlId(w, static_cast<int>(id));
-    w->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    w->setVisible((style & WS_VISIBLE) != 0);
-    if (!Attach(w)) {
-        delete w;
-        return FALSE;
-    }
-    return TRUE;
+    return attachNewControl(CreateWidget(style, parent->m_hWnd), rect, style, id);
 }
 
 BOOL CEdit::GetModify() const

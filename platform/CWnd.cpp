@@ -91,6 +91,19 @@ void CWnd::adoptWindow(HWND w)
         m_ownsWindow = true;
 }
 
+BOOL CWnd::attachNewControl(QWidget* w, const RECT& rect, DWORD style, UINT id)
+{
+    AssignControlId(w, static_cast<int>(id));
+    w->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    w->setVisible((style & WS_VISIBLE) != 0);
+    if (!Attach(w)) {
+        delete w;
+        return FALSE;
+    }
+    m_ownsWindow = true;
+    return TRUE;
+}
+
 CWnd* CWnd::FromHandlePermanent(HWND w)
 {
     if (!w)

@@ -98,6 +98,9 @@ protected:
     BOOL dispatch(UINT message, UINT code, UINT id, UINT_PTR arg);
     // A window this object created and destroys with itself.
     void adoptWindow(HWND w);
+    // Makes a freshly built control widget this object's window: its id,
+    // its rectangle in the parent's client area, shown if the style says so.
+    BOOL attachNewControl(QWidget* w, const RECT& rect, DWORD style, UINT id);
     // Drops the temporary objects GetDlgItem made and detaches the permanent
     // ones of the children, before the children go.
     void releaseChildren();

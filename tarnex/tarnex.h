@@ -4,6 +4,8 @@
 
 #include "platform/afxwin.h"
 
+#include "axis/AxisArithmetic.h"
+#include "axis/AxisDefaults.h"
 #include "axis/AxisDialog.h"
 #include "axis/AxisSampleSheet.h"
 #include "axis/BoundedNumber.h"
@@ -11,6 +13,7 @@
 #include "axis/CMyAxis.h"
 #include "axis/CMyFontDialog.h"
 #include "axis/CMyGridAxis.h"
+#include "axis/ParameterDialogRun.h"
 #include "frame/CModuleResGuard.h"
 #include "res/resource.h"
 
