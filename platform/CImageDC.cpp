@@ -1,5 +1,6 @@
 #include "platform/CImageDC.h"
 
+#include "platform/PngWriter.h"
 #include "platform/QtPainterBackend.h"
 
 #include <QImage>
@@ -35,5 +36,9 @@ bool CImageDC::Save(const char* path, const char* format, int quality)
 {
     if (!m_painter || !path)
         return false;
-    return Image().save(QString::fromUtf8(path), format, quality);
+    const QByteArray fmt = QByteArray(format ? format : "").toUpper();
+    const QString p = QString::fromUtf8(path);
+    if (fmt == "PNG" || (fmt.isEmpty() && p.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)))
+        return PngWriter::Write(Image(), path);
+    return Image().save(p, format, quality);
 }

@@ -21,6 +21,7 @@ public:
     // The pixels as drawn so far.
     const QImage& Image();
     // Writes the image; the format follows the file name (.png, .bmp).
+    // PNG goes through PngWriter (lossless, fast); quality applies to others.
     bool Save(const char* path, const char* format = nullptr, int quality = -1);
 
 private:

@@ -5,15 +5,12 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPen>
-#include <QPolygonF>
+#include <QPolygon>
 
 namespace {
 
 QColor qcolor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-// Thin lines sit on pixel centres so that antialiased horizontal and
-// vertical lines stay one pixel wide.
-double pixelOffset(int deviceWidth) { return (deviceWidth <= 1 || deviceWidth % 2 == 1) ? 0.5 : 0.0; }
 
 }  // namespace
 
@@ -36,7 +33,9 @@ QPainter& QtPainterBackend::painter()
         return *m_external;
     if (!m_own.isActive() && m_device) {
         m_own.begin(m_device);
-        m_own.setRenderHint(QPainter::Antialiasing, true);
+        // Lines are drawn aliased, as GDI draws them: one-pixel lines stay
+        // crisp and a chart keeps to its few colours. Text is smoothed.
+        m_own.setRenderHint(QPainter::Antialiasing, false);
         m_own.setRenderHint(QPainter::TextAntialiasing, true);
     }
     return m_own;
@@ -88,11 +87,10 @@ void QtPainterBackend::draw(const GdiOp& op)
     case GdiOp::Kind::Polyline: {
         if (op.device.size() < 2 || st.pen.style == PS_NULL)
             return;
-        const double o = pixelOffset(st.penDeviceWidth);
-        QPolygonF poly;
+        QPolygon poly;
         poly.reserve(static_cast<qsizetype>(op.device.size()));
         for (const CPoint& d : op.device)
-            poly.append(QPointF(d.x + o, d.y + o));
+            poly.append(QPoint(d.x, d.y));
         applyPen(p, st);
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(poly);
@@ -107,10 +105,9 @@ void QtPainterBackend::draw(const GdiOp& op)
         if (st.brush.style != BS_NULL)
             p.fillRect(QRect(r.left, r.top, r.Width(), r.Height()), qcolor(st.brush.color));
         if (st.pen.style != PS_NULL) {
-            const double o = pixelOffset(st.penDeviceWidth);
             applyPen(p, st);
             p.setBrush(Qt::NoBrush);
-            p.drawRect(QRectF(r.left + o, r.top + o, r.Width() - 1, r.Height() - 1));
+            p.drawRect(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
         }
         return;
     }

@@ -67,6 +67,9 @@ constexpr UINT TA_BASELINE = 24;
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
+// First message number a window class may use for its own messages.
+constexpr UINT WM_USER = 0x0400;
+
 // Raster operations of BitBlt.
 constexpr DWORD SRCCOPY = 0x00CC0020;
 

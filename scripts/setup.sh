@@ -5,7 +5,7 @@ set -euo pipefail
 
 PKGS=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libdeflate-dev
   fonts-liberation2 fonts-wqy-microhei fontconfig
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "platform/afxwin.h"
+#include "platform/AtomicFile.h"
+#include "platform/PngWriter.h"
 
 #include "axis/AxisArithmetic.h"
 #include "axis/AxisDefaults.h"
@@ -17,4 +19,8 @@
 #include "frame/CModuleResGuard.h"
 #include "res/resource.h"
 
-// (charts join here as they land)
+#include "frame/ChartExporter.h"
+
+#include "sounding/CDrawRPCurve.h"
+#include "sounding/DrawSoundingChart.h"
+#include "sounding/SoundingFile.h"

@@ -1,0 +1,120 @@
+#include "RenderOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+bool parseInt(const std::string& s, int lo, int hi, int& out)
+{
+    if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s[0])) || s[0] == '-' || s[0] == '+'))
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(s.c_str(), &end, 10);
+    if (*end != '\0' || errno == ERANGE || v < lo || v > hi)
+        return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool formatOf(const std::string& path, RenderOptions::Format& f)
+{
+    const size_t dot = path.rfind('.');
+    const size_t slash = path.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return false;
+    const std::string ext = lower(path.substr(dot + 1));
+    if (ext == "png") f = RenderOptions::Format::Png;
+    else if (ext == "svg") f = RenderOptions::Format::Svg;
+    else if (ext == "pdf") f = RenderOptions::Format::Pdf;
+    else if (ext == "bmp") f = RenderOptions::Format::Bmp;
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+const char* RenderOptions::Usage()
+{
+    return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N]\n"
+           "\n"
+           "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
+           "measured R, measured V, modelled R, modelled V), or of the bundled\n"
+           "sample when no FILE is given.\n"
+           "\n"
+           "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp (default sounding.png)\n"
+           "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
+           "  --dpi N           resolution, 24 to 2400 (default 150)\n"
+           "  --rows N          read the first N rows only (default: every row)\n"
+           "  -h, --help        this text\n";
+}
+
+bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& error)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "-h" || a == "--help") {
+            help = true;
+        } else if (a == "-o" || a == "--output") {
+            if (!value(output))
+                return false;
+        } else if (a == "--model") {
+            if (!value(v))
+                return false;
+            if (!parseInt(v, 1, 2, model)) {
+                error = "--model takes 1 or 2, not \"" + v + "\"";
+                return false;
+            }
+        } else if (a == "--dpi") {
+            if (!value(v))
+                return false;
+            if (!parseInt(v, kMinDpi, kMaxDpi, dpi)) {
+                error = "--dpi takes a whole number from 24 to 2400, not \"" + v + "\"";
+                return false;
+            }
+        } else if (a == "--rows") {
+            if (!value(v))
+                return false;
+            if (!parseInt(v, 1, INT_MAX, rows)) {
+                error = "--rows takes a positive whole number, not \"" + v + "\"";
+                return false;
+            }
+        } else if (a.size() > 1 && a[0] == '-') {
+            error = "unknown option " + a + " (see --help)";
+            return false;
+        } else if (input.empty()) {
+            input = a;
+        } else {
+            error = "more than one input file: " + input + " and " + a;
+            return false;
+        }
+    }
+    if (output.empty()) {
+        error = "the output file name is empty";
+        return false;
+    }
+    if (!formatOf(output, format)) {
+        error = "unknown output type for " + output + ": use .png, .svg, .pdf or .bmp";
+        return false;
+    }
+    return true;
+}

@@ -182,3 +182,28 @@ TEST(CDCState, SaveAndRestoreBringBackMappingAndObjects)
     EXPECT_TRUE(dc.GetCurrentPen()->IsStock());
     EXPECT_FALSE(dc.RestoreDC(5));
 }
+
+TEST(CDCSurfaces, RectanglesAndLinesHitTheSamePixelsAsGdi)
+{
+    CImageDC dc(20, 20);
+    CBrush grey(RGB(128, 128, 128));
+    dc.SelectObject(&grey);
+    dc.Rectangle(2, 2, 8, 6);  // outline on columns 2 and 7, rows 2 and 5
+    dc.MoveTo(10, 12);
+    dc.LineTo(16, 12);
+    const QImage& img = dc.Image();
+    auto at = [&](int x, int y) { return img.pixelColor(x, y); };
+    const QColor black(0, 0, 0), white(255, 255, 255), fill(128, 128, 128);
+    EXPECT_EQ(at(2, 2), black);
+    EXPECT_EQ(at(7, 5), black);
+    EXPECT_EQ(at(7, 2), black);
+    EXPECT_EQ(at(4, 4), fill);
+    EXPECT_EQ(at(8, 6), white);
+    EXPECT_EQ(at(8, 3), white);
+    EXPECT_EQ(at(1, 1), white);
+    EXPECT_EQ(at(10, 12), black);
+    EXPECT_EQ(at(15, 12), black);
+    EXPECT_EQ(at(16, 12), white);  // the end point is not drawn
+    EXPECT_EQ(at(12, 11), white);
+    EXPECT_EQ(at(12, 13), white);
+}

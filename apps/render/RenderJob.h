@@ -1,0 +1,31 @@
+// One run of tarnex-render: load the data the options name, lay the chart
+// out, and write it to the output file.
+#pragma once
+
+#include "RenderOptions.h"
+
+#include "sounding/SoundingFile.h"
+
+#include <string>
+
+class RenderJob {
+public:
+    explicit RenderJob(const RenderOptions& options) : m_opt(options) {}
+
+    // Reads and checks the input; needs no display or font. False with a
+    // one-line message.
+    bool Prepare(std::string& error);
+    // Draws and writes the output; needs a QGuiApplication. False with a
+    // one-line message; the output file is then left untouched.
+    bool Render(std::string& error);
+
+    // Path of a bundled data file: beside an installed binary
+    // (../share/tarnex/NAME), else in the source tree's data folder.
+    static std::string BundledData(const char* name);
+
+private:
+    bool PrepareSounding(std::string& error);
+
+    RenderOptions m_opt;
+    SoundingTable m_table;
+};

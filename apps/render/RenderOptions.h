@@ -1,0 +1,28 @@
+// The command line of tarnex-render: which chart, from which file, to which
+// output, at which resolution. Parsing never exits; errors come back as text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class RenderOptions {
+public:
+    enum class Chart { Sounding };
+    enum class Format { Png, Svg, Pdf, Bmp };
+
+    Chart chart = Chart::Sounding;
+    std::string input;                  // empty: the bundled sample
+    std::string output = "sounding.png";
+    Format format = Format::Png;
+    int model = 1;                      // display model of the sounding chart
+    int dpi = 150;
+    int rows = 0;                       // 0: every row of the file
+    bool help = false;
+
+    static constexpr int kMinDpi = 24;
+    static constexpr int kMaxDpi = 2400;
+
+    // False with a one-line message on bad arguments.
+    bool Parse(const std::vector<std::string>& args, std::string& error);
+    static const char* Usage();
+};

@@ -1,0 +1,45 @@
+// PNG output is lossless whether the image fits a palette or not.
+#include "TestSupport.h"
+
+#include "platform/PngWriter.h"
+
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage roundTrip(const QImage& img)
+{
+    const std::string path = testsupport::tempDir() + "/x.png";
+    EXPECT_TRUE(PngWriter::Write(img, path.c_str()));
+    return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+TEST(PngWriter, FewColoursGoThroughAPaletteAndComeBackExactly)
+{
+    QImage img(37, 11, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setPixel(3, 3, qRgb(255, 0, 0));
+    img.setPixel(36, 10, qRgb(10, 150, 0));
+    const std::string path = testsupport::tempDir() + "/p.png";
+    ASSERT_TRUE(PngWriter::Write(img, path.c_str()));
+    QImageReader reader(QString::fromStdString(path));
+    const QImage back = reader.read();
+    EXPECT_EQ(back.format(), QImage::Format_Indexed8);  // a palette was used
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), img);
+}
+
+TEST(PngWriter, ManyColoursAreWrittenAsRgbAndBadPathsFail)
+{
+    QImage img(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            img.setPixel(x, y, qRgb(x * 4, y * 4, (x + y) * 2));  // 4096 colours
+    EXPECT_EQ(roundTrip(img), img);
+    EXPECT_FALSE(PngWriter::Write(img, "/no/such/dir/x.png"));
+    EXPECT_FALSE(PngWriter::Write(QImage(), "/tmp/never.png"));
+}

@@ -1,0 +1,132 @@
+// tarnex-render as a user starts it: outputs of every type, and one clear
+// line, a non-zero exit and no output file for every kind of bad input.
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+struct Result {
+    int code = -1;
+    std::string out, err;
+};
+
+Result render(const std::string& cwd, const QStringList& args)
+{
+    QProcess p;
+    p.setWorkingDirectory(QString::fromStdString(cwd));
+    p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
+}
+
+bool exists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+
+std::string head(const std::string& path, size_t n)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::string s(n, '\0');
+    f.read(s.data(), static_cast<std::streamsize>(n));
+    return s.substr(0, static_cast<size_t>(f.gcount()));
+}
+
+const char* kGood =
+    "1 100 50 110 55\n10 150 70 140 72\n100 300 120 280 118\n1000 200 90 210 95\n";
+
+}  // namespace
+
+TEST(RenderCommand, NoArgumentDrawsTheBundledSampleToSoundingPng)
+{
+    const std::string dir = testsupport::tempDir();
+    const Result r = render(dir, {});
+    ASSERT_EQ(r.code, 0) << r.err;
+    QImage img(QString::fromStdString(dir + "/sounding.png"));
+    ASSERT_FALSE(img.isNull());
+    // 150 dpi: the 130 mm display width alone is over 700 pixels.
+    EXPECT_GT(img.width(), 700);
+    EXPECT_GT(img.height(), 400);
+    EXPECT_GT(testsupport::countColour(img, QColor(255, 0, 0)), 200);    // measured R
+    EXPECT_GT(testsupport::countColour(img, QColor(0, 0, 255)), 200);    // modelled V
+    EXPECT_GT(testsupport::countColour(img, QColor(10, 150, 0)), 200);   // modelled R
+    EXPECT_GT(testsupport::countColour(img, QColor(155, 155, 0), 30), 200);  // minor grid
+}
+
+TEST(RenderCommand, WritesEveryOutputTypeAtTheChosenResolution)
+{
+    const std::string dir = testsupport::tempDir();
+    const std::string data = testsupport::writeFile("s.dat", kGood);
+    ASSERT_EQ(render(dir, {QString::fromStdString(data), "-o", "a.svg"}).code, 0);
+    EXPECT_NE(head(dir + "/a.svg", 200).find("<svg"), std::string::npos);
+    ASSERT_EQ(render(dir, {QString::fromStdString(data), "-o", "a.pdf", "--model", "2"}).code, 0);
+    EXPECT_EQ(head(dir + "/a.pdf", 5), "%PDF-");
+    ASSERT_EQ(render(dir, {QString::fromStdString(data), "-o", "a.bmp", "--dpi", "72"}).code, 0);
+    EXPECT_EQ(head(dir + "/a.bmp", 2), "BM");
+    ASSERT_EQ(render(dir, {QString::fromStdString(data), "-o", "hi.png", "--dpi", "300"}).code, 0);
+    ASSERT_EQ(render(dir, {QString::fromStdString(data), "-o", "lo.png", "--dpi", "100"}).code, 0);
+    const QImage hi(QString::fromStdString(dir + "/hi.png")), lo(QString::fromStdString(dir + "/lo.png"));
+    EXPECT_NEAR(static_cast<double>(hi.width()) / lo.width(), 3.0, 0.05);
+    ASSERT_EQ(render(dir, {QString::fromStdString(data), "-o", "two.png", "--rows", "2"}).code, 0);
+    const Result tooMany = render(dir, {QString::fromStdString(data), "-o", "x.png", "--rows", "9"});
+    EXPECT_NE(tooMany.code, 0);
+    EXPECT_NE(tooMany.err.find("9 rows asked for"), std::string::npos) << tooMany.err;
+}
+
+TEST(RenderCommand, HelpPrintsUsage)
+{
+    const Result r = render(testsupport::tempDir(), {"--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("usage: tarnex-render"), std::string::npos);
+}
+
+TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
+{
+    const std::string dir = testsupport::tempDir();
+    const std::string out = dir + "/keep.png";
+    std::ofstream(out) << "old";
+    struct Case {
+        std::string data;  // empty: no data file, the path below is used as is
+        QStringList extra;
+        const char* expect;
+    };
+    const std::vector<Case> cases = {
+        {"", {"/no/such/file.dat"}, "cannot open /no/such/file.dat"},
+        {"1 2 3 4 5\n10 2 3\n", {}, "row 2 is short of five numbers"},
+        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "row 2: \"abc\" is not a number"},
+        {"1 2 3 4 5\n0 2 3 4 5\n", {}, "row 2: the abscissa must be positive"},
+        {"1 2 3 4 5\n10 2 0 4 5\n", {"--model", "2"}, "row 2: model 2"},
+        {"", {}, "holds no sounding rows"},
+        {"0.01 1 1 1 1\n0.1 1 1 1 1\n", {}, "must exceed 0.1"},
+        {kGood, {"--frobnicate"}, "unknown option --frobnicate"},
+        {kGood, {"--model", "3"}, "--model takes 1 or 2"},
+        {kGood, {"--dpi", "0"}, "--dpi takes a whole number"},
+        {kGood, {"--rows", "-4"}, "--rows takes a positive"},
+        {kGood, {"-o"}, "-o needs a value"},
+    };
+    for (const Case& c : cases) {
+        QStringList args;
+        if (c.extra.isEmpty() || c.extra.front().startsWith('-'))
+            args << QString::fromStdString(testsupport::writeFile("in.dat", c.data));
+        args << c.extra;
+        if (!args.contains("-o"))
+            args << "-o" << QString::fromStdString(out);
+        const Result r = render(dir, args);
+        EXPECT_NE(r.code, 0) << c.expect;
+        EXPECT_NE(r.err.find(c.expect), std::string::npos) << "wanted: " << c.expect << "\ngot: " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(head(out, 10), "old") << c.expect;
+    }
+    const Result badType = render(dir, {QString::fromStdString(testsupport::writeFile("g.dat", kGood)), "-o", "x.jpg"});
+    EXPECT_NE(badType.err.find("unknown output type"), std::string::npos);
+    EXPECT_FALSE(exists(dir + "/x.jpg"));
+    const Result noDir = render(dir, {QString::fromStdString(testsupport::writeFile("g.dat", kGood)), "-o",
+                                      "/no/such/dir/x.png"});
+    EXPECT_NE(noDir.code, 0);
+    EXPECT_NE(noDir.err.find("cannot write beside /no/such/dir/x.png"), std::string::npos) << noDir.err;
+}
