@@ -5,6 +5,7 @@
 #include "platform/CStatic.h"
 #include "platform/WidgetFont.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontDialog>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 #include <cstring>
 
@@ -38,6 +40,28 @@ constexpr NamedColour kColours[] = {
     {"蓝色", RGB(0, 0, 255)},      {"紫红色", RGB(255, 0, 255)}, {"水绿色", RGB(0, 255, 255)},
     {"白色", RGB(255, 255, 255)},
 };
+
+// The chooser's own words, as the font dialog of a Chinese desktop has them.
+void translateChooser(QFontDialog* chooser)
+{
+    static const std::pair<const char*, const char*> words[] = {
+        {"&Font", "字体(&F):"},      {"Font st&yle", "字形(&Y):"}, {"&Size", "大小(&S):"},
+        {"Effects", "效果"},         {"Stri&keout", "删除线(&K)"}, {"&Underline", "下划线(&U)"},
+        {"Sample", "示例"},          {"Wr&iting System", "字符集(&R):"},
+    };
+    auto chinese = [](const QString& text) -> QString {
+        for (const auto& [en, zh] : words)
+            if (text == QLatin1String(en))
+                return QString::fromUtf8(zh);
+        return text;
+    };
+    for (QLabel* l : chooser->findChildren<QLabel*>())
+        l->setText(chinese(l->text()));
+    for (QGroupBox* g : chooser->findChildren<QGroupBox*>())
+        g->setTitle(chinese(g->title()));
+    for (QAbstractButton* b : chooser->findChildren<QAbstractButton*>())
+        b->setText(chinese(b->text()));
+}
 
 QIcon swatch(COLORREF c)
 {
@@ -84,6 +108,7 @@ QDialog* CFontDialog::CreateDialogWindow(QWidget* parent)
     m_chooser->setWindowFlags(Qt::Widget);
     m_chooser->setCurrentFont(chooserFont(m_lf));
     m_shownFirst = m_chooser->currentFont();
+    translateChooser(m_chooser);
     layout->addWidget(m_chooser);
     QObject::connect(m_chooser, &QFontDialog::currentFontChanged, m_chooser, [this] {
         SendMessage(WM_COMMAND, MAKEWPARAM(kFontFaceCombo, CBN_SELCHANGE), 0);
@@ -114,9 +139,9 @@ QDialog* CFontDialog::CreateDialogWindow(QWidget* parent)
     colourBox->addStretch();
     row->addLayout(colourBox);
 
-    auto* sampleGroup = new QGroupBox(QStringLiteral("示例"), dlg);
+    auto* sampleGroup = new QGroupBox(QStringLiteral("字体参数"), dlg);
     auto* sampleLayout = new QVBoxLayout(sampleGroup);
-    QWidget* sample = CStatic::CreateWidget(SS_CENTER, "AaBbYyZz", sampleGroup);
+    QWidget* sample = CStatic::CreateWidget(SS_CENTER, "", sampleGroup);
     AssignControlId(sample, kFontSampleText);
     sample->setMinimumSize(180, 56);
     sampleLayout->addWidget(sample);
