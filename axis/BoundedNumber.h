@@ -6,9 +6,11 @@
 
 class BoundedNumber {
 public:
-    // Tick labels hold at most 19 characters, dialog boxes 31.
+    // Tick labels hold at most 19 characters, dialog boxes 31; of a typed
+    // value the first 19 characters are read.
     static constexpr int kLabelChars = 19;
     static constexpr int kEditChars = 31;
+    static constexpr int kTypedChars = 19;
 
     // v with the given decimals (negative counts as 0, more than 15 as 15).
     // When that text is longer than maxChars, fewer decimals are used; when

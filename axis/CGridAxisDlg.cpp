@@ -181,7 +181,7 @@ void CGridAxisDlg::onLiveChange(int which, LiveBox kind)
     }
     if (!box->m_hWnd || !box->GetModify())
         return;
-    char text[BoundedNumber::kLabelChars + 1];
+    char text[BoundedNumber::kTypedChars + 1];
     box->GetWindowText(text, sizeof text);
     if (text[0] == '\0')
         return;

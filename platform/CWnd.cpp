@@ -48,7 +48,7 @@ CWnd::~CWnd()
     for (auto& [id, t] : m_timers)
         delete t;
     m_timers.clear();
-    m_temporaries.clear();
+    dropTemporaries();
     if (m_ownsWindow && m_hWnd) {
         releaseChildren();
         HWND w = Detach();
@@ -67,7 +67,7 @@ BOOL CWnd::Attach(HWND w)
     m_links->destroyed = QObject::connect(w, &QObject::destroyed, [this] {
         m_hWnd = nullptr;
         m_ownsWindow = false;
-        m_temporaries.clear();
+        dropTemporaries();
     });
     return TRUE;
 }
@@ -112,9 +112,18 @@ CWnd* CWnd::FromHandlePermanent(HWND w)
     return v.isValid() ? static_cast<CWnd*>(v.value<void*>()) : nullptr;
 }
 
+// Temporaries never claimed their widget; they let go of it without touching
+// it, as it may already be gone.
+void CWnd::dropTemporaries() const
+{
+    for (auto& entry : m_temporaries)
+        entry.second->m_hWnd = nullptr;
+    m_temporaries.clear();
+}
+
 void CWnd::releaseChildren()
 {
-    m_temporaries.clear();
+    dropTemporaries();
     if (!m_hWnd)
         return;
     for (QWidget* child : m_hWnd->findChildren<QWidget*>())
@@ -147,7 +156,10 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
     HWND w = item->m_hWnd;
     if (FromHandlePermanent(w) && FromHandlePermanent(w) != item)
         return FALSE;
-    parent->m_temporaries.erase(w);
+    if (const auto t = parent->m_temporaries.find(w); t != parent->m_temporaries.end()) {
+        t->second->m_hWnd = nullptr;
+        parent->m_temporaries.erase(t);
+    }
     return Attach(w);
 }
 

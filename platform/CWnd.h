@@ -104,6 +104,7 @@ protected:
     // Drops the temporary objects GetDlgItem made and detaches the permanent
     // ones of the children, before the children go.
     void releaseChildren();
+    void dropTemporaries() const;
 
 private:
     std::shared_ptr<QImage> m_surface;

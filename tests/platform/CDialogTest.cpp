@@ -2,6 +2,7 @@
 
 #include "platform/AfxModule.h"
 #include "platform/CDialog.h"
+#include "platform/CButton.h"
 #include "platform/CEdit.h"
 
 #include <QEventLoop>
@@ -178,4 +179,29 @@ TEST(AfxModuleChain, ModulesJoinAndLeaveByName)
     HINSTANCE broken = AfxRegisterExtensionModule("libbroken.so", "", [] { return std::string("1 DIALOG 0\n"); });
     EXPECT_EQ(broken->FindDialog(1), nullptr);
     AfxTermExtensionModule(broken);
+}
+
+TEST(CWndWindows, ObjectsLetGoOfWidgetsTheirParentDestroys)
+{
+    auto* top = new QWidget;
+    CWnd frame;
+    frame.Attach(top);
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_CENTER, CRect(2, 3, 52, 23), &frame, 42));
+    EXPECT_EQ(frame.GetDlgItem(42), &edit);
+    EXPECT_EQ(edit.GetParent(), &frame);
+    EXPECT_EQ(edit.m_hWnd->geometry(), QRect(2, 3, 50, 20));
+    CButton box;
+    ASSERT_TRUE(box.Create("选", WS_CHILD | BS_AUTOCHECKBOX, CRect(0, 30, 40, 45), &frame, 43));
+    frame.CheckDlgButton(43, BST_CHECKED);
+    EXPECT_EQ(frame.IsDlgButtonChecked(43), BST_CHECKED);
+    auto* plain = new QLineEdit(top);  // a control no object claims
+    CWnd::AssignControlId(plain, 44);
+    CWnd* temporary = frame.GetDlgItem(44);
+    ASSERT_NE(dynamic_cast<CEdit*>(temporary), nullptr);
+    delete top;  // the toolkit takes the widgets down
+    EXPECT_EQ(frame.m_hWnd, nullptr);
+    EXPECT_EQ(edit.m_hWnd, nullptr);
+    EXPECT_EQ(box.m_hWnd, nullptr);
+    EXPECT_EQ(frame.GetDlgItem(42), nullptr);
 }
