@@ -3,6 +3,7 @@
 #include "axis/AxisArithmetic.h"
 #include "axis/AxisDefaults.h"
 #include "axis/AxisDialog.h"
+#include "axis/AxisTextScope.h"
 #include "axis/BoundedNumber.h"
 #include "axis/ParameterDialogRun.h"
 
@@ -147,13 +148,8 @@ void CMyAxis::DrawTitle(CDC* pDC)
 {
     if (!pDC)
         return;
-    CFont font;
-    font.CreateFontIndirect(&m_lfTitle);
-    CFont* old = pDC->SelectObject(&font);
-    tagSIZE ext{0, 0};
-    GetTextExtentPoint32(pDC->GetSafeHdc(), m_strTitle, m_strTitle.GetLength(), &ext);
-    const int half = ext.cy / 2;
-    pDC->SetTextColor(m_crTitle);
+    AxisTextScope text(pDC, m_lfTitle, m_crTitle);
+    const int half = text.TextHeight(m_strTitle) / 2;
     if (m_nKind == 1) {
         pDC->SetTextAlign(TA_BASELINE | TA_LEFT);
         if (m_nDirection > 0)
@@ -167,9 +163,6 @@ void CMyAxis::DrawTitle(CDC* pDC)
         else
             pDC->TextOut(m_ptEnd.x, m_ptStart.y - 3 * half, m_strTitle);
     }
-    pDC->SetTextColor(RGB(0, 0, 0));
-    pDC->SelectObject(old);
-    font.DeleteObject();
 }
 
 namespace {
@@ -227,15 +220,10 @@ void CMyAxis::DrawStickText(CDC* pDC)
     if (!pDC)
         return;
     const int L = signedTickLength();
-    CFont font;
-    font.CreateFontIndirect(&m_lfLabel);
-    CFont* old = pDC->SelectObject(&font);
-    tagSIZE ext{0, 0};
-    if (m_Labels.GetSize() > 0)
-        GetTextExtentPoint32(pDC->GetSafeHdc(), m_Labels[0], m_Labels[0].GetLength(), &ext);
-    const int h = ext.cy;
+    AxisTextScope text(pDC, m_lfLabel, m_crLabel);
+    // One measurement, of the first label, serves every label.
+    const int h = m_Labels.GetSize() > 0 ? text.TextHeight(m_Labels[0]) : 0;
     const LabelPlacement p = placeLabel(m_lfLabel.lfEscapement, m_nKind, m_nTickDir, h);
-    pDC->SetTextColor(m_crLabel);
     const int n = std::min(m_TickPos.GetSize(), m_Labels.GetSize());
     if (m_nKind == 1 || m_nKind == 2) {
         for (int i = 0; i < n; ++i) {
@@ -246,9 +234,6 @@ void CMyAxis::DrawStickText(CDC* pDC)
                 pDC->TextOut(m_ptStart.x + p.dx + L, AddClamped(m_ptStart.y, m_TickPos[i]) - p.dy, m_Labels[i]);
         }
     }
-    pDC->SetTextColor(RGB(0, 0, 0));
-    pDC->SelectObject(old);
-    font.DeleteObject();
 }
 
 namespace {

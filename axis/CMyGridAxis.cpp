@@ -2,6 +2,7 @@
 
 #include "axis/AxisArithmetic.h"
 #include "axis/AxisDefaults.h"
+#include "axis/AxisTextScope.h"
 #include "axis/BoundedNumber.h"
 #include "axis/CGridAxisDlg.h"
 #include "axis/ParameterDialogRun.h"
@@ -222,16 +223,8 @@ void CMyGridAxis::DrawStickText(int which, CDC* pDC)
         return;
     Side s = side(which);
     const int e = TruncToInt(s.tickLength * m_dUnitsPerMm * -1.0);
-    CFont font;
-    font.CreateFontIndirect(&s.lfLabel);
-    CFont* old = pDC->SelectObject(&font);
-    int half = 0;
-    if (which == 2 && s.labels.GetSize() > 0) {
-        tagSIZE ext{0, 0};
-        GetTextExtentPoint32(pDC->GetSafeHdc(), s.labels[0], s.labels[0].GetLength(), &ext);
-        half = ext.cy / 2;
-    }
-    pDC->SetTextColor(s.crLabel);
+    AxisTextScope text(pDC, s.lfLabel, s.crLabel);
+    const int half = which == 2 && s.labels.GetSize() > 0 ? text.TextHeight(s.labels[0]) / 2 : 0;
     const int n = std::min(s.pos.GetSize(), s.labels.GetSize());
     for (int i = 0; i < n; ++i) {
         if (which == 1) {
@@ -242,9 +235,6 @@ void CMyGridAxis::DrawStickText(int which, CDC* pDC)
             pDC->TextOut(AddClamped(m_nX0, e), AddClamped(m_nY0, s.pos[i]) - half, s.labels[i]);
         }
     }
-    pDC->SetTextColor(RGB(0, 0, 0));
-    pDC->SelectObject(old);
-    font.DeleteObject();
 }
 
 void CMyGridAxis::DrawTitle(int which, CDC* pDC)
@@ -252,13 +242,8 @@ void CMyGridAxis::DrawTitle(int which, CDC* pDC)
     if (!pDC || (which != 1 && which != 2))
         return;
     Side s = side(which);
-    CFont font;
-    font.CreateFontIndirect(&s.lfTitle);
-    CFont* old = pDC->SelectObject(&font);
-    tagSIZE ext{0, 0};
-    GetTextExtentPoint32(pDC->GetSafeHdc(), s.title, s.title.GetLength(), &ext);
-    const int half = ext.cy / 2;
-    pDC->SetTextColor(s.crTitle);
+    AxisTextScope text(pDC, s.lfTitle, s.crTitle);
+    const int half = text.TextHeight(s.title) / 2;
     if (which == 1) {
         pDC->SetTextAlign(TA_BASELINE | TA_LEFT);
         pDC->TextOut(m_nX1 + half, m_nY0 - half / 2, s.title);
@@ -266,9 +251,6 @@ void CMyGridAxis::DrawTitle(int which, CDC* pDC)
         pDC->SetTextAlign(TA_BOTTOM | TA_CENTER);
         pDC->TextOut(m_nX0, m_nY1 + half, s.title);
     }
-    pDC->SetTextColor(RGB(0, 0, 0));
-    pDC->SelectObject(old);
-    font.DeleteObject();
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "axis/AxisDefaults.h"
 #include "axis/AxisDialog.h"
 #include "axis/AxisSampleSheet.h"
+#include "axis/AxisTextScope.h"
 #include "axis/BoundedNumber.h"
 #include "axis/CGridAxisDlg.h"
 #include "axis/CMyAxis.h"
