@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times whole processes that draw the bundled sounding to a PNG of the same
 # pixel size: tarnex-render, gnuplot (pngcairo) and matplotlib (Agg), and
-# prints the median of each and the ratios.
+# prints the median of each and the ratios. matplotlib runs on Debian's own
+# Python (/usr/bin/python3), where python3-matplotlib is installed.
 #   bench/compare.sh [RUNS]      (default 30 runs each, after 3 warm-ups)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -51,7 +52,7 @@ PY
 hyperfine -N --warmup 3 --runs "$runs" --export-json "$work/times.json" \
   -n tarnex "$render $data -o $work/tarnex.png" \
   -n gnuplot "gnuplot $work/chart.gp" \
-  -n matplotlib "python3 $work/chart.py" >/dev/null
+  -n matplotlib "/usr/bin/python3 $work/chart.py" >/dev/null
 
 python3 - "$work/times.json" <<'PY'
 import json, sys

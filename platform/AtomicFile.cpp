@@ -52,3 +52,28 @@ bool AtomicFile::Commit()
     m_committed = true;
     return true;
 }
+
+bool AtomicFile::Write(const char* path, const std::function<bool(std::FILE*)>& body, CString& error)
+{
+    AtomicFile file(path);
+    if (file.TempPath().IsEmpty()) {
+        error = file.Error();
+        return false;
+    }
+    std::FILE* f = std::fopen(file.TempPath(), "w");
+    if (!f) {
+        error.Format("cannot write %s: %s", path, std::strerror(errno));
+        return false;
+    }
+    bool ok = body(f);
+    ok = (std::fclose(f) == 0) && ok;
+    if (!ok) {
+        error.Format("cannot write %s: %s", path, std::strerror(errno));
+        return false;
+    }
+    if (!file.Commit()) {
+        error = file.Error();
+        return false;
+    }
+    return true;
+}

@@ -5,6 +5,9 @@
 
 #include "platform/CString.h"
 
+#include <cstdio>
+#include <functional>
+
 class AtomicFile {
 public:
     explicit AtomicFile(const char* targetPath);
@@ -19,6 +22,11 @@ public:
     // and the temporary file removed, when that fails or the file is missing.
     bool Commit();
     const CString& Error() const noexcept { return m_error; }
+
+    // The whole round: body writes the content to an open stream (false when
+    // it fails), then the file replaces path. False with a one-line message
+    // in error; path is then as it was.
+    static bool Write(const char* path, const std::function<bool(std::FILE*)>& body, CString& error);
 
 private:
     CString m_target;

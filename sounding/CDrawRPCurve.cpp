@@ -1,5 +1,8 @@
 #include "sounding/CDrawRPCurve.h"
 
+#include "platform/CFileDialog.h"
+
+#include "frame/ChartMath.h"
 #include "platform/CWnd.h"
 
 #include <algorithm>
@@ -12,7 +15,6 @@
 #include <memory>
 #include <vector>
 
-CDrawRPCurve::FileChooser CDrawRPCurve::s_pfnChooseFile = nullptr;
 
 namespace {
 
@@ -20,29 +22,9 @@ namespace {
 //
 // Real values become logical units by truncation toward zero. Data a sounding
 // should never hold (NaN, infinities, values far beyond any chart) must still
-// give defined results: NaN becomes 0 and values beyond the 32-bit range stop
-// at its ends.
-LONG ToUnits(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    if (v >= static_cast<double>(INT32_MAX))
-        return INT32_MAX;
-    if (v <= static_cast<double>(INT32_MIN))
-        return INT32_MIN;
-    return static_cast<LONG>(v);
-}
-
-// Scales and values are kept as 32-bit floats; a double beyond their range
-// becomes the infinity of its sign.
-float ToFloat(double v)
-{
-    if (v > FLT_MAX)
-        return std::numeric_limits<float>::infinity();
-    if (v < -FLT_MAX)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
+// give defined results (see chartmath).
+using chartmath::ToFloat;
+using chartmath::ToUnits;
 
 // A zero divisor (a maximum abscissa whose logarithm is exactly -1, a
 // maximum value of exactly -1, a zero rate) gives the infinity of the
@@ -220,29 +202,14 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // A solid pen one logical unit wide; the chart's previous pen goes.
-    void UsePen(COLORREF colour)
-    {
-        auto pen = std::make_unique<CPen>(PS_SOLID, 1, colour);
-        CPen* old = m_dc->SelectObject(pen.get());
-        if (!m_oldPen)
-            m_oldPen = old;
-        if (m_pen)
-            m_pen->DeleteObject();
-        m_pen = std::move(pen);
-    }
-    // A point font for this surface in its default face; the chart's
-    // previous font goes.
+    // A solid pen one logical unit wide.
+    void UsePen(COLORREF colour) { Select(std::make_unique<CPen>(PS_SOLID, 1, colour), m_pen, m_oldPen); }
+    // A point font for this surface in the surface's default face.
     void UseFont(int tenths)
     {
         auto font = std::make_unique<CFont>();
         font->CreatePointFont(tenths, "", m_dc);
-        CFont* old = m_dc->SelectObject(font.get());
-        if (!m_oldFont)
-            m_oldFont = old;
-        if (m_font)
-            m_font->DeleteObject();
-        m_font = std::move(font);
+        Select(std::move(font), m_font, m_oldFont);
     }
 
     CPoint At(const tagPOINT& logical) const
@@ -278,6 +245,19 @@ public:
     }
 
 private:
+    // The first selection of a kind remembers what the surface held; the
+    // chart's previous object of the kind goes.
+    template <class T>
+    void Select(std::unique_ptr<T> object, std::unique_ptr<T>& own, T*& old)
+    {
+        T* previous = m_dc->SelectObject(object.get());
+        if (!old)
+            old = previous;
+        if (own)
+            own->DeleteObject();
+        own = std::move(object);
+    }
+
     CDC* m_dc;
     const CDC* m_mapping;
     std::unique_ptr<CPen> m_pen;
@@ -395,6 +375,16 @@ void DrawMarkers(const CDrawRPCurve& c, Canvas& cv, std::initializer_list<Stroke
     }
 }
 
+// The screen drawings: logical units straight onto the surface.
+template <class Draw>
+void DrawOnScreen(CDC* pDC, Draw draw)
+{
+    if (!pDC)
+        return;
+    Canvas cv(pDC);
+    draw(cv);
+}
+
 // The memory-bitmap drawings: the window's context gets the chart's mapping
 // and converts every logical point to the window's pixels, which the memory
 // context shares.
@@ -497,13 +487,21 @@ void CDrawRPCurve::ReadData(CString path, float* c1, float* c2, float* c3, float
 
 // The rows read go nowhere: choosing a file checks that it reads, and the
 // chart keeps the sounding it holds until the host hands it new samples.
+// The chosen file's first 23 rows become the chart's sounding, the file's
+// columns in the order GetData takes them. Rows the file does not hold read
+// as zeros.
 void CDrawRPCurve::OpenFile()
 {
-    CString path;
-    if (!s_pfnChooseFile || !s_pfnChooseFile(kFileFilter, path))
+    CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFileFilter, nullptr);
+    if (dlg.DoModal() != IDOK)
         return;
     float columns[5][kOpenFileRows] = {};
-    ReadFileRows(path, columns);
+    ReadFileRows(dlg.GetPathName(), columns);
+    CArray<float, float&> a[5];
+    for (int k = 0; k < 5; ++k)
+        for (float& v : columns[k])
+            a[k].Add(v);
+    GetData(a[0], a[1], a[2], a[3], a[4]);
 }
 
 void CDrawRPCurve::ReadFileRows(const CString& path, float (&columns)[5][kOpenFileRows])
@@ -693,43 +691,28 @@ void CDrawRPCurve::DrawYStep(CDC* pDC, int i, float step, float rate)
 
 void CDrawRPCurve::DrawLogXLogYRegionRect(CDC* pDC)
 {
-    if (!pDC)
-        return;
     SetOrdinate(pDC);
-    Canvas cv(pDC);
-    DrawLogLogFrame(*this, cv);
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawLogLogFrame(*this, cv); });
 }
 
 void CDrawRPCurve::DrawRCurve(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawPolylines(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawPolylines(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}}); });
 }
 
 void CDrawRPCurve::DrawVCurve(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawPolylines(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawPolylines(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}}); });
 }
 
 void CDrawRPCurve::DrawRPtRect(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawMarkers(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawMarkers(*this, cv, {{kMeasuredR, kRed}, {kModelledR, kGreen}}); });
 }
 
 void CDrawRPCurve::DrawVPtRect(CDC* pDC)
 {
-    if (!pDC)
-        return;
-    Canvas cv(pDC);
-    DrawMarkers(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}});
+    DrawOnScreen(pDC, [this](Canvas& cv) { DrawMarkers(*this, cv, {{kMeasuredV, kBlack}, {kModelledV, kBlue}}); });
 }
 
 void CDrawRPCurve::DrawCurve(CDC*) {}

@@ -28,19 +28,12 @@ public:
     // it starts from the first measured V value.
     void GetMaxMin();
     BOOL SampleIsNotZero(CArray<float, float&>& a);
-    // Reads n rows of five numbers into the caller's buffers. A file the user
-    // may not write is not opened: the chart may later write corrections back.
+    // Reads n rows of five numbers into the caller's buffers. The file is
+    // opened for reading and writing, so one the user may not write is refused.
     void ReadData(CString path, float* c1, float* c2, float* c3, float* c4, float* c5, int n);
     // Lets the user choose a sounding file and reads its first 23 rows.
     void OpenFile();
 
-    // How OpenFile asks for a file. The window layer installs a function
-    // that shows an open-file dialog (initial name "*.*", the filter given,
-    // read-only box hidden) and returns TRUE with the chosen path when the
-    // user confirms. While none is installed the user is never asked and
-    // nothing is read.
-    using FileChooser = BOOL (*)(LPCTSTR filter, CString& path);
-    static FileChooser s_pfnChooseFile;
     static constexpr const char* kFileFilter =
         "Data Files (*.dat;*.cor;*.txt)|*.dat;*.cor;*.txt|Dat Files (*.dat)|*.dat|Cor Files (*.cor)|*.cor|"
         "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";

@@ -1,5 +1,6 @@
 #include "sounding/SoundingFile.h"
 
+#include "frame/TextNumber.h"
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
@@ -14,19 +15,6 @@ namespace {
 
 constexpr int kColumns = 5;
 const char* const kColumnNames[kColumns] = {"abscissa", "measured R", "measured V", "modelled R", "modelled V"};
-
-// A token is a number when strtof consumes all of it and the value is finite;
-// the conversion is that of the chart's own reader (%f into a 32-bit float).
-bool parseNumber(const std::string& tok, float& out)
-{
-    errno = 0;
-    char* end = nullptr;
-    const float f = std::strtof(tok.c_str(), &end);
-    if (end == tok.c_str() || *end != '\0' || !std::isfinite(f))
-        return false;
-    out = f;
-    return true;
-}
 
 }  // namespace
 
@@ -43,10 +31,9 @@ bool SoundingFile::Read(const char* path, int maxRows, SoundingTable& out, CStri
     std::string tok;
     while ((maxRows <= 0 || t.Rows() < maxRows) && in >> tok) {
         const int rowNo = t.Rows() + 1;
-        if (!parseNumber(tok, row[filled])) {
-            if (tok.size() > 40)
-                tok = tok.substr(0, 40) + "...";
-            error.Format("row %d: \"%s\" is not a number (%s column)", rowNo, tok.c_str(), kColumnNames[filled]);
+        if (!TextNumber::ToFloat(tok, row[filled])) {
+            error.Format("row %d: \"%s\" is not a number (%s column)", rowNo, TextNumber::Quote(tok).c_str(),
+                         kColumnNames[filled]);
             return false;
         }
         if (++filled < kColumns)
@@ -89,29 +76,12 @@ bool SoundingFile::Write(const char* path, const SoundingTable& t, CString& erro
         error = "the five columns of the sounding differ in length";
         return false;
     }
-    AtomicFile file(path);
-    if (file.TempPath().IsEmpty()) {
-        error = file.Error();
-        return false;
-    }
-    FILE* f = std::fopen(file.TempPath(), "w");
-    if (!f) {
-        error.Format("cannot write %s: %s", path, std::strerror(errno));
-        return false;
-    }
-    bool ok = true;
-    for (int i = 0; i < t.Rows() && ok; ++i) {
-        // Nine significant digits give every 32-bit float back exactly.
-        ok = std::fprintf(f, "%.9g %.9g %.9g %.9g %.9g\n", t.x[i], t.r[i], t.v[i], t.rFwd[i], t.vFwd[i]) > 0;
-    }
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        error.Format("cannot write %s: %s", path, std::strerror(errno));
-        return false;
-    }
-    if (!file.Commit()) {
-        error = file.Error();
-        return false;
-    }
-    return true;
+    return AtomicFile::Write(path, [&t](FILE* f) {
+        bool ok = true;
+        for (int i = 0; i < t.Rows() && ok; ++i) {
+            // Nine significant digits give every 32-bit float back exactly.
+            ok = std::fprintf(f, "%.9g %.9g %.9g %.9g %.9g\n", t.x[i], t.r[i], t.v[i], t.rFwd[i], t.vFwd[i]) > 0;
+        }
+        return ok;
+    }, error);
 }

@@ -21,7 +21,13 @@
 #include "res/resource.h"
 
 #include "frame/ChartExporter.h"
+#include "frame/ChartMath.h"
+#include "frame/TextNumber.h"
 
+#include "model1d/CDrawRPToH.h"
+#include "model1d/DrawLayeredModelChart.h"
+#include "model1d/LayeredModelFile.h"
+#include "model1d/LayeredModelRender.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"

@@ -1,6 +1,9 @@
 #include "RenderJob.h"
 
 #include "frame/ChartExporter.h"
+#include "model1d/CDrawRPToH.h"
+#include "model1d/DrawLayeredModelChart.h"
+#include "model1d/LayeredModelRender.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 
@@ -26,8 +29,42 @@ bool RenderJob::Prepare(std::string& error)
 {
     switch (m_opt.chart) {
     case RenderOptions::Chart::Sounding: return PrepareSounding(error);
+    case RenderOptions::Chart::LayeredModel: return PrepareModel(error);
     }
     return false;
+}
+
+bool RenderJob::Render(std::string& error)
+{
+    switch (m_opt.chart) {
+    case RenderOptions::Chart::Sounding: return RenderSounding(error);
+    case RenderOptions::Chart::LayeredModel: return RenderModel(error);
+    }
+    return false;
+}
+
+bool RenderJob::PrepareModel(std::string& error)
+{
+    const std::string input = m_opt.input.empty() ? BundledData("layered-model.txt") : m_opt.input;
+    CString err;
+    if (!LayeredModelFile::Read(input.c_str(), m_model, err)) {
+        error = err.str();
+        return false;
+    }
+    return true;
+}
+
+bool RenderJob::RenderModel(std::string& error)
+{
+    CDrawRPToH chart;
+    LayeredModelRender::Load(chart, m_model);
+    CString e;
+    if (!ChartExporter::Export([&](CDC* dc) { DrawLayeredModelChart(chart, dc); }, m_opt.output.c_str(), m_opt.dpi,
+                               e)) {
+        error = e.str();
+        return false;
+    }
+    return true;
 }
 
 bool RenderJob::PrepareSounding(std::string& error)
@@ -62,7 +99,7 @@ bool RenderJob::PrepareSounding(std::string& error)
     return true;
 }
 
-bool RenderJob::Render(std::string& error)
+bool RenderJob::RenderSounding(std::string& error)
 {
     SoundingTable& t = m_table;
     CDrawRPCurve chart;

@@ -4,6 +4,7 @@
 
 #include "RenderOptions.h"
 
+#include "model1d/LayeredModelFile.h"
 #include "sounding/SoundingFile.h"
 
 #include <string>
@@ -25,7 +26,11 @@ public:
 
 private:
     bool PrepareSounding(std::string& error);
+    bool PrepareModel(std::string& error);
+    bool RenderSounding(std::string& error);
+    bool RenderModel(std::string& error);
 
     RenderOptions m_opt;
     SoundingTable m_table;
+    LayeredModel m_model;
 };

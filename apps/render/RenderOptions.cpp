@@ -47,12 +47,17 @@ bool formatOf(const std::string& path, RenderOptions::Format& f)
 const char* RenderOptions::Usage()
 {
     return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N]\n"
+           "       tarnex-render model [FILE] [-o OUT] [--dpi N]\n"
            "\n"
            "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
            "measured R, measured V, modelled R, modelled V), or of the bundled\n"
            "sample when no FILE is given.\n"
+           "With \"model\", draws the layered-model chart of FILE (one layer a line:\n"
+           "thickness and resistivity; the last line the half-space's resistivity;\n"
+           "# starts a comment), or of the bundled sample model.\n"
            "\n"
-           "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp (default sounding.png)\n"
+           "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp\n"
+           "                    (default sounding.png, or model.png for a model)\n"
            "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --rows N          read the first N rows only (default: every row)\n"
@@ -61,7 +66,12 @@ const char* RenderOptions::Usage()
 
 bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& error)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
+    size_t first = 0;
+    if (!args.empty() && args[0] == "model") {
+        chart = Chart::LayeredModel;
+        first = 1;
+    }
+    for (size_t i = first; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& out) {
             if (i + 1 >= args.size()) {
@@ -77,7 +87,15 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
         } else if (a == "-o" || a == "--output") {
             if (!value(output))
                 return false;
+            if (output.empty()) {
+                error = "the output file name is empty";
+                return false;
+            }
         } else if (a == "--model") {
+            if (chart == Chart::LayeredModel) {
+                error = "--model chooses the display model of a sounding chart, not of a layered model";
+                return false;
+            }
             if (!value(v))
                 return false;
             if (!parseInt(v, 1, 2, model)) {
@@ -92,6 +110,10 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
                 return false;
             }
         } else if (a == "--rows") {
+            if (chart == Chart::LayeredModel) {
+                error = "--rows applies to sounding files only";
+                return false;
+            }
             if (!value(v))
                 return false;
             if (!parseInt(v, 1, INT_MAX, rows)) {
@@ -108,10 +130,8 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
             return false;
         }
     }
-    if (output.empty()) {
-        error = "the output file name is empty";
-        return false;
-    }
+    if (output.empty())
+        output = chart == Chart::LayeredModel ? "model.png" : "sounding.png";
     if (!formatOf(output, format)) {
         error = "unknown output type for " + output + ": use .png, .svg, .pdf or .bmp";
         return false;

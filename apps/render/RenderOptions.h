@@ -7,12 +7,12 @@
 
 class RenderOptions {
 public:
-    enum class Chart { Sounding };
+    enum class Chart { Sounding, LayeredModel };
     enum class Format { Png, Svg, Pdf, Bmp };
 
     Chart chart = Chart::Sounding;
     std::string input;                  // empty: the bundled sample
-    std::string output = "sounding.png";
+    std::string output;                 // empty: sounding.png or model.png
     Format format = Format::Png;
     int model = 1;                      // display model of the sounding chart
     int dpi = 150;

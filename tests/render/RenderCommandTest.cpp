@@ -130,3 +130,19 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
     EXPECT_NE(noDir.code, 0);
     EXPECT_NE(noDir.err.find("cannot write beside /no/such/dir/x.png"), std::string::npos) << noDir.err;
 }
+
+TEST(RenderCommand, ModelDrawsTheLayeredModelChartAndNamesBadLines)
+{
+    const std::string dir = testsupport::tempDir();
+    const Result r = render(dir, {"model"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    QImage img(QString::fromStdString(dir + "/model.png"));
+    ASSERT_FALSE(img.isNull());
+    EXPECT_GT(testsupport::countColour(img, QColor(0, 0, 255)), 100);  // the staircase
+    const std::string bad = testsupport::writeFile("m.txt", "10 100\nten 50\n20\n");
+    const Result b = render(dir, {"model", QString::fromStdString(bad), "-o", "m.svg"});
+    EXPECT_NE(b.code, 0);
+    EXPECT_NE(b.err.find("m.txt:2"), std::string::npos) << b.err;
+    EXPECT_FALSE(exists(dir + "/m.svg"));
+    EXPECT_NE(render(dir, {"model", "--rows", "3"}).err.find("sounding files only"), std::string::npos);
+}

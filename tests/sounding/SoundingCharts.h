@@ -5,7 +5,9 @@
 
 #include <initializer_list>
 
-inline CArray<float, float&> Floats(std::initializer_list<float> values)
+using Floats = std::initializer_list<float>;
+
+inline CArray<float, float&> Array(Floats values)
 {
     CArray<float, float&> a;
     for (float f : values)
@@ -13,10 +15,9 @@ inline CArray<float, float&> Floats(std::initializer_list<float> values)
     return a;
 }
 
-inline void Load(CDrawRPCurve& c, std::initializer_list<float> x, std::initializer_list<float> r,
-                 std::initializer_list<float> v, std::initializer_list<float> rFwd, std::initializer_list<float> vFwd)
+inline void Load(CDrawRPCurve& c, Floats x, Floats r, Floats v, Floats rFwd, Floats vFwd)
 {
-    auto ax = Floats(x), ar = Floats(r), av = Floats(v), arf = Floats(rFwd), avf = Floats(vFwd);
+    auto ax = Array(x), ar = Array(r), av = Array(v), arf = Array(rFwd), avf = Array(vFwd);
     c.GetData(ax, ar, av, arf, avf);
 }
 
@@ -24,8 +25,6 @@ inline void Load(CDrawRPCurve& c, std::initializer_list<float> x, std::initializ
 inline void LoadReference(CDrawRPCurve& c, int model = 1)
 {
     Load(c, {1, 10, 100, 1000}, {100, 250, 300, 500}, {10, 50, 80, 120}, {110, 240, 310, 480}, {12, 45, 85, 110});
-    if (model != 1) {
-        c.m_nDisModel = model;
-        c.SetDisModel();
-    }
+    c.m_nDisModel = model;
+    c.SetDisModel();
 }

@@ -1,0 +1,72 @@
+#include "ModelView.h"
+
+#include "model1d/DrawLayeredModelChart.h"
+#include "model1d/LayeredModelFile.h"
+#include "model1d/LayeredModelRender.h"
+
+ModelView::ModelView(QWidget* parent) : ChartView(parent) {}
+
+void ModelView::SetModel(const LayeredModel& model)
+{
+    LayeredModelRender::Load(m_chart, model);
+    FitToDrawing();
+    update();
+}
+
+LayeredModel ModelView::Model() const
+{
+    LayeredModel m;
+    const int n = m_chart.m_nLayer;
+    for (int i = 0; i < n; ++i) {
+        float r = m_chart.m_fR[i];
+        m.res.Add(r);
+        if (i + 1 < n) {
+            float t = m_chart.m_fThick[i];
+            m.thick.Add(t);
+        }
+    }
+    return m;
+}
+
+void ModelView::Draw(CDC* dc) { DrawLayeredModelChart(m_chart, dc); }
+
+void ModelView::ApplyMapping(CDC* dc) { m_chart.SetOrg(dc); }
+
+void ModelView::Press(CPoint p)
+{
+    // The chart never clears its hit flags itself.
+    m_chart.m_bInSide = FALSE;
+    m_chart.m_bRSide = FALSE;
+    m_chart.m_bPSide = FALSE;
+    m_chart.DefinePtInside(p);
+}
+
+void ModelView::Drag(CPoint p)
+{
+    if (!m_chart.m_bInSide)
+        return;
+    m_chart.MoveSide(p);
+    update();
+}
+
+void ModelView::Release(CPoint p)
+{
+    if (!m_chart.m_bInSide)
+        return;
+    m_chart.SaveChangeValue(p);
+    m_chart.m_bInSide = FALSE;
+    m_chart.m_bRSide = FALSE;
+    m_chart.m_bPSide = FALSE;
+    remap();
+    edited();
+}
+
+void ModelView::remap()
+{
+    m_chart.GetMaxMin();
+    m_chart.CalcuDisrate(m_chart.m_lDisWidth, m_chart.m_lDisHeight, m_chart.m_fMaxR, m_chart.m_fMaxH);
+    m_chart.SetAreaRect();
+    m_chart.ValueToPt();
+    FitToDrawing();
+    update();
+}

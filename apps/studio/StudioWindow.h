@@ -1,0 +1,84 @@
+// The studio's main window: the sounding chart above the layered model
+// chart, each editable with the mouse, with opening, saving and export of
+// both and the choice of the sounding's display model.
+#pragma once
+
+#include "platform/CString.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class ChartView;
+class ModelView;
+class SoundingView;
+class QAction;
+
+class StudioWindow : public QMainWindow {
+public:
+    explicit StudioWindow(QWidget* parent = nullptr);
+    ~StudioWindow() override;
+
+    // Each returns false after telling the user why (ReportError).
+    bool OpenSounding(const char* path);
+    bool OpenModel(const char* path);
+    // Save writes over the document's own file; a document read from the
+    // bundled samples (or never saved) asks for a name instead.
+    bool SaveSounding();
+    bool SaveSoundingAs();
+    bool SaveModel();
+    bool SaveModelAs();
+    // Asks for a file and writes the chart there (.png, .svg, .pdf, .bmp).
+    bool ExportSoundingChart();
+    bool ExportModelChart();
+    // 1: logarithmic abscissa with linear values, 2: both logarithmic.
+    bool SetDisplayModel(int model);
+
+    SoundingView* Sounding() { return m_sounding; }
+    ModelView* Model() { return m_model; }
+    const CString& SoundingPath() const { return m_soundingDoc.path; }
+    const CString& ModelPath() const { return m_modelDoc.path; }
+    bool SoundingModified() const { return m_soundingDoc.modified; }
+    bool ModelModified() const { return m_modelDoc.modified; }
+
+    // Where errors go; a message box by default, standard error offscreen.
+    std::function<void(const CString&)> onError;
+    // Asks whether to save unsaved edits before they would be lost: IDYES,
+    // IDNO or IDCANCEL. A message box by default; offscreen, where nobody
+    // can answer, the edits are kept by cancelling.
+    std::function<int(const CString&)> onQuestion;
+    // Path of a bundled data file: beside an installed binary
+    // (../share/tarnex/NAME), else in the source tree's data folder.
+    static CString BundledData(const char* name);
+
+private:
+    // One of the two documents: its file, whether it holds unsaved edits,
+    // and how it is offered and written.
+    struct Document {
+        CString path;
+        bool modified = false;
+        const char* defaultExt;
+        const char* filter;
+        ChartView* view = nullptr;
+        std::function<bool(const char* path, CString& error)> write;
+    };
+
+    bool save(Document& doc);
+    // True when the document may be replaced: no unsaved edits, or the user
+    // saved or dropped them.
+    bool keepOrDrop(Document& doc, const char* what);
+    void closeEvent(QCloseEvent* e) override;
+    bool saveAs(Document& doc);
+    void opened(Document& doc, const char* path);
+    void buildMenus();
+    void reportError(const CString& message);
+    void updateTitle();
+    bool exportChart(ChartView* view, const char* suggestedName);
+
+    SoundingView* m_sounding = nullptr;
+    ModelView* m_model = nullptr;
+    QAction* m_model1 = nullptr;
+    QAction* m_model2 = nullptr;
+    Document m_soundingDoc;
+    Document m_modelDoc;
+};

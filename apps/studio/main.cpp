@@ -1,0 +1,45 @@
+// tarnex-studio: the sounding and its layered model side by side, edited
+// with the mouse and saved back to their files.
+#include "StudioWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarnex-studio"));
+    QCommandLineParser cli;
+    cli.setApplicationDescription(QStringLiteral("Edit a sounding and its layered model with the mouse."));
+    cli.addHelpOption();
+    cli.addPositionalArgument(QStringLiteral("SOUNDING"),
+                              QStringLiteral("sounding data file (five numbers a row); the bundled sample if none"));
+    const QCommandLineOption model(QStringList{QStringLiteral("m"), QStringLiteral("model")},
+                                   QStringLiteral("layered model file; the bundled sample if none"),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption display(QStringList{QStringLiteral("d"), QStringLiteral("display")},
+                                     QStringLiteral("display model of the sounding: 1 or 2"), QStringLiteral("N"),
+                                     QStringLiteral("1"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("write the window as it first shows to a PNG file and quit"),
+                                        QStringLiteral("PNG"));
+    cli.addOptions({model, display, screenshot});
+    cli.process(app);
+
+    StudioWindow w;
+    const QStringList args = cli.positionalArguments();
+    const CString sounding = args.isEmpty() ? StudioWindow::BundledData("sounding.dat")
+                                            : CString(args.first().toUtf8().constData());
+    if (!sounding.IsEmpty())
+        w.OpenSounding(sounding);
+    const CString modelFile = cli.isSet(model) ? CString(cli.value(model).toUtf8().constData())
+                                               : StudioWindow::BundledData("layered-model.txt");
+    if (!modelFile.IsEmpty())
+        w.OpenModel(modelFile);
+    if (cli.value(display) == QLatin1String("2"))
+        w.SetDisplayModel(2);
+    w.show();
+    if (cli.isSet(screenshot))
+        return w.grab().save(cli.value(screenshot), "PNG") ? 0 : 1;
+    return app.exec();
+}

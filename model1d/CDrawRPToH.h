@@ -1,0 +1,84 @@
+// The layered-earth model chart: resistivity against depth drawn as a
+// staircase, whose layer sides the user drags sideways to new resistivities.
+#pragma once
+
+#include "platform/CArray.h"
+#include "platform/CPoint.h"
+#include "platform/CRect.h"
+
+class CDC;
+class CWnd;
+
+class CDrawRPToH {
+public:
+    // One draggable vertical side of an outline: a layer's segment, from its
+    // upper end (x1, y1) to its lower end (x2, y2), x2 = x1 when built.
+    struct tagside {
+        int x1 = 0;
+        int y1 = 0;
+        int x2 = 0;
+        int y2 = 0;
+    };
+
+    CDrawRPToH();
+    virtual ~CDrawRPToH();
+
+    // Model loading and mapping.
+    void SetRPToHData(CArray<float, float&>& param, CArray<float, float&>& p, int n);
+    void SetRVToHData(CArray<float, float&>& thick, CArray<float, float&>& res, int n);
+    void GetData(CArray<float, float&>& thick, CArray<float, float&>& res, int n);
+    void GetMaxMin();
+    BOOL SampleIsNotZero(CArray<float, float&>& a);
+    void SetDisRegion(LONG& width, LONG& height);
+    void CalcuDisrate(LONG width, LONG height, float maxR, float maxH);
+    void SetAreaRect();
+    void ValueToPt();
+    void SetOrg(CDC* pDC);
+
+    // Side editing, in the chart's logical units.
+    void Create_Sides(tagside& side, tagPOINT p1, tagPOINT p2);
+    BOOL IsPtInPSide(tagPOINT& pt, tagside& side);
+    BOOL IsPtInRSide(tagPOINT& pt, tagside& side);
+    void DefinePtInside(tagPOINT& pt);
+    void MoveSide(tagPOINT& pt);
+    void SaveChangeValue(tagPOINT& pt);
+    void SetChangeValue(float x);
+
+    // Drawing: on a surface given the chart's mapping, or in a window's
+    // device pixels on a second surface (a memory bitmap).
+    void TextOutTitle(CRect rc, CDC* pDC);
+    void DrawOrdinate(CDC* pDC);
+    void DrawCurve(CDC* pDC);
+    void DrawOrdianteOnMemDC(CWnd* pWnd, CDC* pDC);
+    void DrawCurveOnMemDC(CWnd* pWnd, CDC* pDC);
+
+    CArray<CPoint, CPoint> m_PPoints;
+    CArray<CPoint, CPoint> m_RPoints;
+    float m_fMaxH = 0;
+    float m_fMinH = 0;
+    float m_fMaxR = 0;
+    float m_fMinR = 0;
+    float m_fHRate = 0;
+    float m_fRRate = 0;
+    int m_nSideIndex = 0;
+    int m_nRScale = 0;
+    int m_nHScale = 0;
+    LONG m_lDisWidth = 1800;
+    LONG m_lDisHeight = 850;
+    CArray<tagside, tagside&> m_RSides;
+    CArray<tagside, tagside&> m_PSides;
+    BOOL m_bInSide = FALSE;
+    CRect m_rcArea;
+    BOOL m_bPSide = FALSE;
+    BOOL m_bRSide = FALSE;
+    CArray<float, float&> m_fR;
+    CArray<float, float&> m_fP;
+    CArray<float, float&> m_fH;
+    CArray<float, float&> m_fThick;
+    int m_nLayer = 0;
+
+private:
+    // Moves side k of one outline to abscissa x and rebuilds it.
+    void moveOutlineSide(CArray<CPoint, CPoint>& pts, CArray<tagside, tagside&>& sides, int k, int x);
+    void fillDepths();
+};

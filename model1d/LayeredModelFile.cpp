@@ -1,0 +1,194 @@
+#include "model1d/LayeredModelFile.h"
+
+#include "frame/TextNumber.h"
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Longer files cannot hold a model within kMaxLayers lines of numbers plus
+// generous comments; a bigger file is refused before it is read.
+constexpr std::streamoff kMaxFileBytes = 4 * 1024 * 1024;
+
+// A positive value within the format's bound, or a message saying why not.
+// where says where the value stands ("file:line" or "layer i").
+bool checkValue(float v, const char* what, const CString& where, CString& error)
+{
+    if (!(v > 0.0f)) {
+        error.Format("%s: %s %g must be greater than 0", where.GetString(), what, static_cast<double>(v));
+        return false;
+    }
+    if (v > LayeredModelFile::kMaxValue) {
+        error.Format("%s: %s %g exceeds %g", where.GetString(), what, static_cast<double>(v),
+                     static_cast<double>(LayeredModelFile::kMaxValue));
+        return false;
+    }
+    return true;
+}
+
+bool checkDepth(double depth, const CString& where, CString& error)
+{
+    if (depth <= LayeredModelFile::kMaxValue)
+        return true;
+    error.Format("%s: the layers reach %g below the surface, more than %g", where.GetString(), depth,
+                 static_cast<double>(LayeredModelFile::kMaxValue));
+    return false;
+}
+
+struct DataLine {
+    int number;
+    std::vector<std::string> tokens;
+};
+
+}  // namespace
+
+bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& out, CString& error)
+{
+    if (!name)
+        name = "(model)";
+    std::istringstream in(text ? text : "");
+    std::vector<DataLine> lines;
+    std::string raw;
+    int lineNo = 0;
+    while (std::getline(in, raw)) {
+        ++lineNo;
+        if (const auto hash = raw.find('#'); hash != std::string::npos)
+            raw.resize(hash);
+        std::istringstream words(raw);
+        DataLine d{lineNo, {}};
+        std::string tok;
+        while (words >> tok)
+            d.tokens.push_back(tok);
+        if (d.tokens.empty())
+            continue;
+        if (static_cast<int>(lines.size()) >= kMaxLayers) {
+            error.Format("%s:%d: too many layers, at most %d are allowed", name, lineNo, kMaxLayers);
+            return false;
+        }
+        lines.push_back(std::move(d));
+    }
+    if (lines.empty()) {
+        error.Format("%s: no layers: the file holds no numbers", name);
+        return false;
+    }
+
+    LayeredModel m;
+    double depth = 0.0;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const DataLine& d = lines[k];
+        const bool last = k + 1 == lines.size();
+        const size_t want = last ? 1 : 2;
+        std::vector<float> v(d.tokens.size());
+        for (size_t j = 0; j < d.tokens.size(); ++j) {
+            if (!TextNumber::ToFloat(d.tokens[j], v[j])) {
+                error.Format("%s:%d: \"%s\" is not a number", name, d.number, TextNumber::Quote(d.tokens[j]).c_str());
+                return false;
+            }
+        }
+        if (last && v.size() == 2) {
+            error.Format("%s:%d: missing half-space: the last line must hold the half-space's resistivity alone",
+                         name, d.number);
+            return false;
+        }
+        if (v.size() != want) {
+            if (last)
+                error.Format("%s:%d: the half-space line must hold one number (its resistivity), found %d", name,
+                             d.number, static_cast<int>(v.size()));
+            else
+                error.Format("%s:%d: a layer line must hold two numbers (thickness resistivity), found %d", name,
+                             d.number, static_cast<int>(v.size()));
+            return false;
+        }
+        CString where;
+        where.Format("%s:%d", name, d.number);
+        if (!last) {
+            depth += v[0];
+            if (!checkValue(v[0], "thickness", where, error) || !checkValue(v[1], "resistivity", where, error) ||
+                !checkDepth(depth, where, error))
+                return false;
+            m.thick.Add(v[0]);
+            m.res.Add(v[1]);
+        } else {
+            if (!checkValue(v[0], "half-space resistivity", where, error))
+                return false;
+            m.res.Add(v[0]);
+        }
+    }
+    out = m;
+    return true;
+}
+
+bool LayeredModelFile::Read(const char* path, LayeredModel& out, CString& error)
+{
+    std::ifstream in(path ? path : "", std::ios::binary);
+    if (!path || !in) {
+        error.Format("cannot open %s: %s", path ? path : "(no file)", std::strerror(errno ? errno : ENOENT));
+        return false;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size > kMaxFileBytes) {
+        error.Format("%s: %lld bytes is too large for a layered model", path, static_cast<long long>(size));
+        return false;
+    }
+    in.seekg(0, std::ios::beg);
+    std::string text(static_cast<size_t>(std::max<std::streamoff>(size, 0)), '\0');
+    if (size > 0 && !in.read(text.data(), size)) {
+        error.Format("cannot read %s", path);
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) {
+        error.Format("%s: not a text file", path);
+        return false;
+    }
+    return Parse(text.c_str(), path, out, error);
+}
+
+bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CString& error)
+{
+    const int n = model.Layers();
+    if (n < 1 || model.thick.GetSize() < n - 1) {
+        error = n < 1 ? "the model has no layers" : "the model has fewer thicknesses than layers above the half-space";
+        return false;
+    }
+    // A model the reader would refuse is never written.
+    double depth = 0.0;
+    for (int i = 0; i < n; ++i) {
+        CString where;
+        where.Format("layer %d", i + 1);
+        const bool half = i + 1 == n;
+        if (!half) {
+            depth += model.thick[i];
+            if (!checkValue(model.thick[i], "thickness", where, error) || !checkDepth(depth, where, error))
+                return false;
+        }
+        if (!checkValue(model.res[i], half ? "half-space resistivity" : "resistivity", where, error))
+            return false;
+    }
+    if (n > kMaxLayers) {
+        error.Format("%d layers: at most %d are allowed", n, kMaxLayers);
+        return false;
+    }
+    std::string text = "# layered model: thickness (m) and resistivity (ohm-m) per layer,\n"
+                       "# the last line the resistivity of the half-space\n";
+    char line[96];
+    for (int i = 0; i + 1 < n; ++i) {
+        // Nine significant digits give every 32-bit float back exactly.
+        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(model.thick[i]),
+                      static_cast<double>(model.res[i]));
+        text += line;
+    }
+    std::snprintf(line, sizeof line, "%.9g\n", static_cast<double>(model.res[n - 1]));
+    text += line;
+    const auto body = [&text](FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); };
+    return AtomicFile::Write(path, body, error);
+}

@@ -1,0 +1,225 @@
+// The studio driven as a user drives it: real widgets (offscreen), a press,
+// a drag and a release on a measured point and on a layer side, then saving
+// and reading the files back.
+#include "TestSupport.h"
+
+#include "ModelView.h"
+#include "SoundingView.h"
+#include "StudioWindow.h"
+
+#include "model1d/LayeredModelFile.h"
+#include "platform/CFileDialog.h"
+#include "platform/MouseCapture.h"
+#include "sounding/SoundingFile.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+namespace {
+
+void mouse(QWidget* w, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// Press at from, move in two steps to to, release there.
+void drag(QWidget* w, QPoint from, QPoint to)
+{
+    mouse(w, QEvent::MouseButtonPress, from);
+    mouse(w, QEvent::MouseMove, (from + to) / 2);
+    mouse(w, QEvent::MouseMove, to);
+    mouse(w, QEvent::MouseButtonRelease, to);
+}
+
+// Answers every file dialog with the next path, recording what was asked.
+struct ScriptedDialogs {
+    std::vector<CString> answers;
+    std::vector<FileDialogRequest> asked;
+    ScriptedDialogs()
+    {
+        AfxSetFileDialogHook([this](const FileDialogRequest& r, CString& path) {
+            asked.push_back(r);
+            if (answers.empty())
+                return false;
+            path = answers.front();
+            answers.erase(answers.begin());
+            return true;
+        });
+    }
+    ~ScriptedDialogs() { AfxSetFileDialogHook(nullptr); }
+};
+
+struct Studio {
+    StudioWindow w;
+    std::vector<std::string> errors;
+    std::string dir = testsupport::tempDir();
+    Studio()
+    {
+        w.onError = [this](const CString& m) { errors.push_back(m.str()); };
+        std::ofstream(dir + "/s.dat") << "1 50 40 55 45\n10 250 200 240 210\n100 400 300 380 320\n"
+                                         "1000 500 350 480 360\n";
+        std::ofstream(dir + "/m.txt") << "10 100\n20 10\n300\n";
+        EXPECT_TRUE(w.OpenSounding((dir + "/s.dat").c_str()));
+        EXPECT_TRUE(w.OpenModel((dir + "/m.txt").c_str()));
+        w.show();
+    }
+};
+
+}  // namespace
+
+TEST(Studio, DraggingAMeasuredPointRewritesItsValueAndSavesIt)
+{
+    Studio s;
+    SoundingView* view = s.w.Sounding();
+    CDrawRPCurve& c = view->Chart();
+    const float xBefore = c.m_fX[2];
+    const QPoint from = view->ToWidget(c.m_VPoints[2]);
+    const QPoint to = from + QPoint(0, -40);
+    drag(view, from, to);
+    EXPECT_EQ(c.m_nSelCurve, 0);  // the pick ends with the release
+    EXPECT_EQ(GetCapture(), nullptr);
+    const float expected = static_cast<float>(view->ToLogical(to).y / static_cast<double>(c.m_fYRate));
+    EXPECT_NEAR(c.m_fV[2], expected, 1e-3);
+    EXPECT_GT(c.m_fV[2], 300.0f);  // dragged upwards
+    EXPECT_EQ(c.m_fX[2], xBefore);
+    EXPECT_EQ(c.m_fR[2], 400.0f);
+    EXPECT_TRUE(s.w.SoundingModified());
+
+    // Save writes over the document's own file; reopening keeps the edit.
+    ASSERT_TRUE(s.w.SaveSounding());
+    EXPECT_FALSE(s.w.SoundingModified());
+    SoundingTable back;
+    CString err;
+    ASSERT_TRUE(SoundingFile::Read((s.dir + "/s.dat").c_str(), 0, back, err));
+    EXPECT_EQ(back.v[2], c.m_fV[2]);
+    EXPECT_EQ(back.r[3], 500.0f);
+    ASSERT_TRUE(s.w.OpenSounding((s.dir + "/s.dat").c_str()));
+    EXPECT_EQ(view->Chart().m_fV[2], back.v[2]);
+
+    // A drag that starts on no marker edits nothing.
+    const SoundingTable before = view->Sounding();
+    drag(view, QPoint(2, 2), QPoint(40, 40));
+    EXPECT_EQ(view->Sounding().v[1], before.v[1]);
+    EXPECT_TRUE(s.errors.empty());
+}
+
+TEST(Studio, DraggingALayerSideRewritesItsResistivityAndSavesIt)
+{
+    Studio s;
+    ModelView* view = s.w.Model();
+    CDrawRPToH& c = view->Chart();
+    const float rate = c.m_fRRate;
+    const CPoint mid(c.m_RPoints[1].x, (c.m_RPoints[1].y + c.m_RPoints[2].y) / 2);
+    const QPoint from = view->ToWidget(mid);
+    const QPoint to = from + QPoint(60, 25);
+    drag(view, from, to);
+    EXPECT_EQ(c.m_bInSide, FALSE);
+    const float expected = static_cast<float>(view->ToLogical(to).x / static_cast<double>(rate));
+    EXPECT_NEAR(c.m_fR[1], expected, 1e-3);
+    EXPECT_GT(c.m_fR[1], 10.0f);
+    EXPECT_EQ(c.m_fR[0], 100.0f);
+    // The mapping ran again: the outline stands at the new value.
+    EXPECT_EQ(c.m_RPoints[1].x, static_cast<int>(c.m_fR[1] * static_cast<double>(c.m_fRRate)));
+    EXPECT_TRUE(s.w.ModelModified());
+
+    // Save As asks for a name, with the overwrite question on.
+    ScriptedDialogs dialogs;
+    dialogs.answers.push_back(CString((s.dir + "/edited").c_str()));
+    ASSERT_TRUE(s.w.SaveModelAs());
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_FALSE(dialogs.asked[0].open);
+    EXPECT_TRUE(dialogs.asked[0].flags & OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(s.w.ModelPath().str(), s.dir + "/edited.txt");
+    LayeredModel back;
+    CString err;
+    ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/edited.txt").c_str(), back, err)) << err.GetString();
+    EXPECT_EQ(back.res[1], c.m_fR[1]);
+    EXPECT_EQ(back.thick[1], 20.0f);
+    EXPECT_EQ(back.res[2], 300.0f);
+
+    // The half-space's side edits the last layer.
+    const CPoint deep(c.m_RPoints[2].x, c.m_RPoints[2].y - 40);
+    drag(view, view->ToWidget(deep), view->ToWidget(deep) + QPoint(-30, 0));
+    EXPECT_LT(c.m_fR[2], 300.0f);
+    EXPECT_EQ(c.m_fR[1], back.res[1]);
+}
+
+TEST(Studio, BadFilesAreReportedAndTheOpenDocumentsStay)
+{
+    Studio s;
+    const std::string bad = testsupport::writeFile("bad.txt", "10 100\n20 10\n");
+    EXPECT_FALSE(s.w.OpenModel(bad.c_str()));
+    ASSERT_EQ(s.errors.size(), 1u);
+    EXPECT_NE(s.errors[0].find(":2: missing half-space"), std::string::npos) << s.errors[0];
+    EXPECT_EQ(s.w.ModelPath().str(), s.dir + "/m.txt");
+    EXPECT_EQ(s.w.Model()->Chart().m_nLayer, 3);
+
+    const std::string badSounding = testsupport::writeFile("bad.dat", "1 2 3 4");
+    EXPECT_FALSE(s.w.OpenSounding(badSounding.c_str()));
+    EXPECT_NE(s.errors.back().find("short of five numbers"), std::string::npos);
+    EXPECT_EQ(s.w.Sounding()->Chart().m_nCount, 4);
+
+    // A model dragged to a negative resistivity is refused, the file kept.
+    CDrawRPToH& c = s.w.Model()->Chart();
+    c.m_fR[0] = -5.0f;
+    EXPECT_FALSE(s.w.SaveModel());
+    EXPECT_NE(s.errors.back().find("layer 1: resistivity -5 must be greater than 0"), std::string::npos);
+    LayeredModel kept;
+    CString err;
+    ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/m.txt").c_str(), kept, err));
+    EXPECT_EQ(kept.res[0], 100.0f);
+}
+
+TEST(Studio, ExportsEitherChartAndSwitchesTheDisplayModel)
+{
+    Studio s;
+    ScriptedDialogs dialogs;
+    dialogs.answers = {CString((s.dir + "/sounding.svg").c_str()), CString((s.dir + "/model").c_str())};
+    EXPECT_TRUE(s.w.ExportSoundingChart());
+    EXPECT_TRUE(s.w.ExportModelChart());
+    EXPECT_TRUE(std::ifstream(s.dir + "/sounding.svg").good());
+    EXPECT_TRUE(std::ifstream(s.dir + "/model.png").good());
+    EXPECT_TRUE(s.errors.empty());
+
+    EXPECT_TRUE(s.w.SetDisplayModel(2));
+    EXPECT_EQ(s.w.Sounding()->Chart().m_nDisModel, 2);
+    EXPECT_TRUE(s.w.SetDisplayModel(1));
+    EXPECT_EQ(s.w.Sounding()->Chart().m_nDisModel, 1);
+}
+
+TEST(Studio, UnsavedEditsAreOfferedForSavingBeforeTheWindowCloses)
+{
+    Studio s;
+    std::vector<std::string> asked;
+    int answer = IDCANCEL;
+    s.w.onQuestion = [&](const CString& q) {
+        asked.push_back(q.str());
+        return answer;
+    };
+    EXPECT_TRUE(s.w.close());  // nothing edited: no question
+    EXPECT_TRUE(asked.empty());
+    s.w.show();
+
+    CDrawRPToH& c = s.w.Model()->Chart();
+    const CPoint mid(c.m_RPoints[0].x, c.m_RPoints[1].y / 2);
+    drag(s.w.Model(), s.w.Model()->ToWidget(mid), s.w.Model()->ToWidget(mid) + QPoint(20, 0));
+    ASSERT_TRUE(s.w.ModelModified());
+    EXPECT_FALSE(s.w.close());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("The layered model m.txt has unsaved edits"), std::string::npos) << asked[0];
+
+    answer = IDYES;  // saved over its own file, then closed
+    EXPECT_TRUE(s.w.close());
+    LayeredModel back;
+    CString err;
+    ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/m.txt").c_str(), back, err));
+    EXPECT_EQ(back.res[0], c.m_fR[0]);
+    EXPECT_NE(back.res[0], 100.0f);
+}
