@@ -29,7 +29,7 @@ public:
     // The two linear axes keep meeting at their common origin.
     bool EditAt(const CPoint& logical);
     // The extent of the sheet in millimetres, for hosts sizing a page.
-    static CSize SizeMm() { return CSize(255, 130); }
+    static CSize SizeMm() { return CSize(262, 130); }
 
     // The samples drawn on any surface: the entry a renderer calls.
     static void DrawSamples(CDC* pDC);

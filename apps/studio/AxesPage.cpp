@@ -9,6 +9,7 @@
 AxesPage::AxesPage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("坐标轴"));
     setToolTip(QStringLiteral("双击坐标轴或网格坐标，修改其参数"));
 }
 
