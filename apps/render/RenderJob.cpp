@@ -1,5 +1,6 @@
 #include "RenderJob.h"
 
+#include "axis/AxisSampleSheet.h"
 #include "frame/ChartExporter.h"
 #include "model1d/CDrawRPToH.h"
 #include "model1d/DrawLayeredModelChart.h"
@@ -30,6 +31,7 @@ bool RenderJob::Prepare(std::string& error)
     switch (m_opt.chart) {
     case RenderOptions::Chart::Sounding: return PrepareSounding(error);
     case RenderOptions::Chart::LayeredModel: return PrepareModel(error);
+    case RenderOptions::Chart::Axes: return true;
     }
     return false;
 }
@@ -39,6 +41,13 @@ bool RenderJob::Render(std::string& error)
     switch (m_opt.chart) {
     case RenderOptions::Chart::Sounding: return RenderSounding(error);
     case RenderOptions::Chart::LayeredModel: return RenderModel(error);
+    case RenderOptions::Chart::Axes: {
+        CString e;
+        if (ChartExporter::Export(&AxisSampleSheet::DrawSamples, m_opt.output.c_str(), m_opt.dpi, e))
+            return true;
+        error = e.str();
+        return false;
+    }
     }
     return false;
 }

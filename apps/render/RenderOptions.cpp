@@ -48,6 +48,7 @@ const char* RenderOptions::Usage()
 {
     return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N]\n"
            "       tarnex-render model [FILE] [-o OUT] [--dpi N]\n"
+           "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "\n"
            "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
            "measured R, measured V, modelled R, modelled V), or of the bundled\n"
@@ -55,9 +56,11 @@ const char* RenderOptions::Usage()
            "With \"model\", draws the layered-model chart of FILE (one layer a line:\n"
            "thickness and resistivity; the last line the half-space's resistivity;\n"
            "# starts a comment), or of the bundled sample model.\n"
+           "With \"axes\", draws a sample sheet: a horizontal and a vertical axis\n"
+           "meeting at one origin, and a grid axis.\n"
            "\n"
            "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp\n"
-           "                    (default sounding.png, or model.png for a model)\n"
+           "                    (default sounding.png, model.png or axes.png)\n"
            "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --rows N          read the first N rows only (default: every row)\n"
@@ -69,6 +72,9 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
     size_t first = 0;
     if (!args.empty() && args[0] == "model") {
         chart = Chart::LayeredModel;
+        first = 1;
+    } else if (!args.empty() && args[0] == "axes") {
+        chart = Chart::Axes;
         first = 1;
     }
     for (size_t i = first; i < args.size(); ++i) {
@@ -92,8 +98,8 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
                 return false;
             }
         } else if (a == "--model") {
-            if (chart == Chart::LayeredModel) {
-                error = "--model chooses the display model of a sounding chart, not of a layered model";
+            if (chart != Chart::Sounding) {
+                error = "--model chooses the display model of a sounding chart only";
                 return false;
             }
             if (!value(v))
@@ -110,7 +116,7 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
                 return false;
             }
         } else if (a == "--rows") {
-            if (chart == Chart::LayeredModel) {
+            if (chart != Chart::Sounding) {
                 error = "--rows applies to sounding files only";
                 return false;
             }
@@ -123,6 +129,9 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a + " (see --help)";
             return false;
+        } else if (chart == Chart::Axes) {
+            error = "axes takes no input file (" + a + ")";
+            return false;
         } else if (input.empty()) {
             input = a;
         } else {
@@ -131,7 +140,7 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& err
         }
     }
     if (output.empty())
-        output = chart == Chart::LayeredModel ? "model.png" : "sounding.png";
+        output = chart == Chart::LayeredModel ? "model.png" : chart == Chart::Axes ? "axes.png" : "sounding.png";
     if (!formatOf(output, format)) {
         error = "unknown output type for " + output + ": use .png, .svg, .pdf or .bmp";
         return false;

@@ -7,7 +7,7 @@
 
 class RenderOptions {
 public:
-    enum class Chart { Sounding, LayeredModel };
+    enum class Chart { Sounding, LayeredModel, Axes };
     enum class Format { Png, Svg, Pdf, Bmp };
 
     Chart chart = Chart::Sounding;

@@ -1,5 +1,6 @@
 #include "StudioWindow.h"
 
+#include "AxesPage.h"
 #include "ModelView.h"
 #include "SoundingView.h"
 
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -90,7 +92,11 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(scrolled(m_sounding));
     split->addWidget(scrolled(m_model));
-    setCentralWidget(split);
+    // The sounding with its model on one page, the axes on another.
+    auto* tabs = new QTabWidget;
+    tabs->addTab(split, QString::fromUtf8("测深曲线与模型"));
+    tabs->addTab(new AxesPage, QString::fromUtf8("坐标轴"));
+    setCentralWidget(tabs);
     buildMenus();
     resize(1000, 1000);
     updateTitle();

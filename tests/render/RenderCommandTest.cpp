@@ -146,3 +146,14 @@ TEST(RenderCommand, ModelDrawsTheLayeredModelChartAndNamesBadLines)
     EXPECT_FALSE(exists(dir + "/m.svg"));
     EXPECT_NE(render(dir, {"model", "--rows", "3"}).err.find("sounding files only"), std::string::npos);
 }
+
+TEST(RenderCommand, AxesDrawsTheSampleSheet)
+{
+    const std::string dir = testsupport::tempDir();
+    const Result r = render(dir, {"axes", "-o", "a.png", "--dpi", "100"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    QImage img(QString::fromStdString(dir + "/a.png"));
+    ASSERT_FALSE(img.isNull());
+    EXPECT_GT(testsupport::countColour(img, QColor(0, 0, 0)), 200);
+    EXPECT_NE(render(dir, {"axes", "x.dat"}).err.find("axes takes no input file"), std::string::npos);
+}
