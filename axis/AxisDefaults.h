@@ -2,7 +2,7 @@
 // logical units high, as both the linear and the grid axis start with.
 #pragma once
 
-#include "platform/afxtypes.h"
+#include "platform/core/afxtypes.h"
 
 #include <cstring>
 

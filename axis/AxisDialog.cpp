@@ -2,7 +2,7 @@
 
 #include "axis/BoundedNumber.h"
 #include "axis/CMyFontDialog.h"
-#include "platform/AfxMessageBox.h"
+#include "platform/wnd/AfxMessageBox.h"
 #include "res/resource.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // the user types, kind, ticks, labels, title, line widths, fonts and colours.
 #pragma once
 
-#include "platform/CButton.h"
-#include "platform/CDialog.h"
-#include "platform/CEdit.h"
+#include "platform/wnd/CButton.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/CEdit.h"
 
 class AxisDialog : public CDialog {
 public:

@@ -3,7 +3,7 @@
 // font back and deletes its own. The alignment is left as the drawing set it.
 #pragma once
 
-#include "platform/CDC.h"
+#include "platform/gdi/CDC.h"
 
 class AxisTextScope {
 public:

@@ -2,7 +2,7 @@
 // grows past the buffer the text must fit in, and the "%f" reading of typed values.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 class BoundedNumber {
 public:

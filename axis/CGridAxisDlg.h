@@ -2,9 +2,9 @@
 // kept consistent while typing, frame width, title, grid ticks and fonts.
 #pragma once
 
-#include "platform/CButton.h"
-#include "platform/CDialog.h"
-#include "platform/CEdit.h"
+#include "platform/wnd/CButton.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/CEdit.h"
 
 class CGridAxisDlg : public CDialog {
 public:

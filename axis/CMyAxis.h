@@ -2,7 +2,9 @@
 // carrying a value range, ticks at a fixed spacing, numeric labels and a title.
 #pragma once
 
-#include "platform/afxwin.h"
+#include "platform/core/CArray.h"
+#include "platform/core/CStringArray.h"
+#include "platform/gdi/CDC.h"
 
 class CMyAxis {
 public:

@@ -3,8 +3,8 @@
 // following every change in the dialog a tenth of a second later.
 #pragma once
 
-#include "platform/CEdit.h"
-#include "platform/CFontDialog.h"
+#include "platform/wnd/CEdit.h"
+#include "platform/wnd/CFontDialog.h"
 
 class CMyFontDialog : public CFontDialog {
 public:

@@ -2,7 +2,9 @@
 // y range along the vertical one, grey grid lines at the ticks, labels and titles.
 #pragma once
 
-#include "platform/afxwin.h"
+#include "platform/core/CArray.h"
+#include "platform/core/CStringArray.h"
+#include "platform/gdi/CDC.h"
 
 class CMyGridAxis {
 public:

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "frame/CModuleResGuard.h"
-#include "platform/afxmsg.h"
+#include "platform/core/afxmsg.h"
 
 // copy(to, from) moves the exchanged values between the object and the
 // dialog, which name them alike. True when the dialog ended with OK.

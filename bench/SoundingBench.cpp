@@ -1,7 +1,7 @@
 // Costs of the sounding chart: the mapping run, a whole render onto a raster
 // image, and PNG encoding of that image for comparison.
-#include "platform/CImageDC.h"
-#include "platform/PngWriter.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/PngWriter.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 

@@ -3,7 +3,7 @@
 // the host has templates of the same ids; puts the previous module back.
 #pragma once
 
-#include "platform/AfxModule.h"
+#include "platform/wnd/AfxModule.h"
 
 class CModuleResGuard {
 public:

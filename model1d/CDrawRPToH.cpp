@@ -1,10 +1,10 @@
 #include "model1d/CDrawRPToH.h"
 
-#include "frame/ChartMath.h"
-#include "platform/CDC.h"
-#include "platform/CFont.h"
-#include "platform/CPen.h"
-#include "platform/CWnd.h"
+#include "chart/ChartMath.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CPen.h"
+#include "platform/wnd/CWnd.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 // staircase, whose layer sides the user drags sideways to new resistivities.
 #pragma once
 
-#include "platform/CArray.h"
-#include "platform/CPoint.h"
-#include "platform/CRect.h"
+#include "platform/core/CArray.h"
+#include "platform/core/CPoint.h"
+#include "platform/core/CRect.h"
 
 class CDC;
 class CWnd;

@@ -1,7 +1,7 @@
 #include "model1d/LayeredModelFile.h"
 
-#include "frame/TextNumber.h"
-#include "platform/AtomicFile.h"
+#include "chart/TextNumber.h"
+#include "platform/core/AtomicFile.h"
 
 #include <cerrno>
 #include <cmath>

@@ -2,8 +2,8 @@
 // line ("thickness resistivity"), the last line the half-space's resistivity.
 #pragma once
 
-#include "platform/CArray.h"
-#include "platform/CString.h"
+#include "platform/core/CArray.h"
+#include "platform/core/CString.h"
 
 // A layered model: thickness of every layer above the half-space (one fewer
 // than the layers) and resistivity of every layer, the half-space last.

@@ -1,6 +1,6 @@
 #include "model1d/LayeredModelRender.h"
 
-#include "frame/ChartExporter.h"
+#include "chart/ChartExporter.h"
 #include "model1d/CDrawRPToH.h"
 #include "model1d/DrawLayeredModelChart.h"
 #include "model1d/LayeredModelFile.h"

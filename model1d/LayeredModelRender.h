@@ -2,7 +2,7 @@
 // or document, for command-line and batch hosts.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 class CDrawRPToH;
 struct LayeredModel;

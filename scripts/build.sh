@@ -13,5 +13,7 @@ esac
 dir=build/$flavour
 gen=()
 command -v ninja >/dev/null && gen=(-G Ninja)
+# A compiler cache, where one is installed, shares work between flavours and checkouts.
+command -v ccache >/dev/null && gen+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$dir" "${gen[@]}" -DTARNEX_WERROR=ON "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

@@ -1,9 +1,9 @@
 #include "sounding/CDrawRPCurve.h"
 
-#include "platform/CFileDialog.h"
+#include "platform/wnd/CFileDialog.h"
 
-#include "frame/ChartMath.h"
-#include "platform/CWnd.h"
+#include "chart/ChartMath.h"
+#include "platform/wnd/CWnd.h"
 
 #include <algorithm>
 #include <cfloat>

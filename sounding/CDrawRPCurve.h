@@ -2,13 +2,13 @@
 // and vertical magnetic component (V) of one sounding over a logarithmic abscissa.
 #pragma once
 
-#include "platform/CArray.h"
-#include "platform/CDC.h"
-#include "platform/CPoint.h"
-#include "platform/CRect.h"
-#include "platform/CString.h"
-#include "platform/CToolTipCtrl.h"
-#include "platform/afxtypes.h"
+#include "platform/core/CArray.h"
+#include "platform/gdi/CDC.h"
+#include "platform/core/CPoint.h"
+#include "platform/core/CRect.h"
+#include "platform/core/CString.h"
+#include "platform/wnd/CToolTipCtrl.h"
+#include "platform/core/afxtypes.h"
 
 class CWnd;
 

@@ -3,8 +3,8 @@
 // hosts that must tell the user what is wrong with a file and where.
 #pragma once
 
-#include "platform/CArray.h"
-#include "platform/CString.h"
+#include "platform/core/CArray.h"
+#include "platform/core/CString.h"
 
 // The five columns of a sounding, in file order.
 struct SoundingTable {

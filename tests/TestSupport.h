@@ -2,7 +2,7 @@
 // files, and a colour check on real images.
 #pragma once
 
-#include "platform/CRecordingDC.h"
+#include "platform/gdi/CRecordingDC.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #include "RenderJob.h"
 
 #include "axis/AxisSampleSheet.h"
-#include "frame/ChartExporter.h"
+#include "chart/ChartExporter.h"
 #include "model1d/CDrawRPToH.h"
 #include "model1d/DrawLayeredModelChart.h"
 #include "model1d/LayeredModelRender.h"

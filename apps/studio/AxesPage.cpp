@@ -1,7 +1,7 @@
 #include "AxesPage.h"
 
-#include "platform/CImageDC.h"
-#include "platform/CRecordingDC.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CRecordingDC.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include "AxesPage.h"
 
 #include "axis/CMyFontDialog.h"
-#include "platform/CDialog.h"
+#include "platform/wnd/CDialog.h"
 #include "res/resource.h"
 
 #include <QAbstractButton>

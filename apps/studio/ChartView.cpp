@@ -1,8 +1,8 @@
 #include "ChartView.h"
 
-#include "platform/CPaintDC.h"
-#include "platform/CRecordingDC.h"
-#include "platform/MouseCapture.h"
+#include "platform/wnd/CPaintDC.h"
+#include "platform/gdi/CRecordingDC.h"
+#include "platform/wnd/MouseCapture.h"
 
 #include <QMouseEvent>
 

@@ -3,8 +3,8 @@
 // with the chart's own mapping, and holds the mouse capture while dragging.
 #pragma once
 
-#include "platform/CPoint.h"
-#include "platform/CWnd.h"
+#include "platform/core/CPoint.h"
+#include "platform/wnd/CWnd.h"
 
 #include <QWidget>
 

@@ -4,9 +4,9 @@
 #include "ModelView.h"
 #include "SoundingView.h"
 
-#include "frame/ChartExporter.h"
+#include "chart/ChartExporter.h"
 #include "model1d/LayeredModelFile.h"
-#include "platform/CFileDialog.h"
+#include "platform/wnd/CFileDialog.h"
 #include "sounding/SoundingFile.h"
 
 #include <QActionGroup>

@@ -3,7 +3,7 @@
 // both and the choice of the sounding's display model.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <QMainWindow>
 

@@ -3,7 +3,7 @@
 #include "axis/AxisDialog.h"
 #include "axis/CMyAxis.h"
 #include "axis/CMyFontDialog.h"
-#include "platform/AfxModule.h"
+#include "platform/wnd/AfxModule.h"
 #include "res/resource.h"
 
 #include <QDialog>

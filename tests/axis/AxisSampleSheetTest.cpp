@@ -2,8 +2,9 @@
 #include "TestSupport.h"
 
 #include "axis/AxisSampleSheet.h"
-#include "frame/ChartExporter.h"
-#include "platform/CImageDC.h"
+#include "platform/wnd/CDialog.h"
+#include "chart/ChartExporter.h"
+#include "platform/gdi/CImageDC.h"
 #include "res/resource.h"
 
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // buttons, picks in combo boxes; and records the message boxes shown.
 #pragma once
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CWnd.h"
+#include "platform/wnd/AfxMessageBox.h"
+#include "platform/wnd/CWnd.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "axis/CGridAxisDlg.h"
 #include "axis/CMyGridAxis.h"
-#include "platform/AfxModule.h"
+#include "platform/wnd/AfxModule.h"
 #include "res/resource.h"
 
 #include <QScrollArea>

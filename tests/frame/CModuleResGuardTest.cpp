@@ -2,7 +2,8 @@
 
 #include "axis/CMyAxis.h"
 #include "frame/CModuleResGuard.h"
-#include "platform/AfxModule.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/AfxModule.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "model1d/CDrawRPToH.h"
-#include "platform/CWnd.h"
+#include "platform/wnd/CWnd.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The device context: mapping, selection, text placement and the surfaces.
 #include "TestSupport.h"
 
-#include "platform/afxwin.h"
+#include "platform/wnd/afxwin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "axis/DialogDriver.h"
 
-#include "platform/AfxModule.h"
-#include "platform/CDialog.h"
-#include "platform/CButton.h"
-#include "platform/CEdit.h"
+#include "platform/wnd/AfxModule.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/CButton.h"
+#include "platform/wnd/CEdit.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "platform/DialogTemplate.h"
+#include "platform/wnd/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // PNG output is lossless whether the image fits a palette or not.
 #include "TestSupport.h"
 
-#include "platform/PngWriter.h"
+#include "platform/gdi/PngWriter.h"
 
 #include <QImage>
 #include <QImageReader>

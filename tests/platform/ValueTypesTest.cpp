@@ -1,5 +1,5 @@
 // Strings, arrays and rectangles as hosts use them.
-#include "platform/afxwin.h"
+#include "platform/wnd/afxwin.h"
 
 #include <gtest/gtest.h>
 

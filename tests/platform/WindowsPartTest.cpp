@@ -2,10 +2,10 @@
 // hook, painting through a window's paint context, and mouse capture.
 #include "TestSupport.h"
 
-#include "platform/CFileDialog.h"
-#include "platform/CPaintDC.h"
-#include "platform/CWnd.h"
-#include "platform/MouseCapture.h"
+#include "platform/wnd/CFileDialog.h"
+#include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/CWnd.h"
+#include "platform/wnd/MouseCapture.h"
 
 #include <QImage>
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "SoundingCharts.h"
 #include "TestSupport.h"
 
-#include "platform/afxwin.h"
+#include "platform/wnd/afxwin.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -8,8 +8,8 @@
 #include "StudioWindow.h"
 
 #include "model1d/LayeredModelFile.h"
-#include "platform/CFileDialog.h"
-#include "platform/MouseCapture.h"
+#include "platform/wnd/CFileDialog.h"
+#include "platform/wnd/MouseCapture.h"
 #include "sounding/SoundingFile.h"
 
 #include <QApplication>

@@ -1,0 +1,93 @@
+#include "chart/ChartExporter.h"
+
+#include "platform/core/AtomicFile.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CRecordingDC.h"
+#include "platform/gdi/CVectorDC.h"
+
+#include <cmath>
+#include <cstring>
+#include <strings.h>
+
+namespace {
+
+enum class Kind { None, Png, Bmp, Svg, Pdf };
+
+Kind kindOf(const char* path)
+{
+    if (!path)
+        return Kind::None;
+    const char* dot = std::strrchr(path, '.');
+    const char* slash = std::strrchr(path, '/');
+    if (!dot || (slash && dot < slash))
+        return Kind::None;
+    if (!strcasecmp(dot, ".png")) return Kind::Png;
+    if (!strcasecmp(dot, ".bmp")) return Kind::Bmp;
+    if (!strcasecmp(dot, ".svg")) return Kind::Svg;
+    if (!strcasecmp(dot, ".pdf")) return Kind::Pdf;
+    return Kind::None;
+}
+
+}  // namespace
+
+bool ChartExporter::IsSupported(const char* path) { return kindOf(path) != Kind::None; }
+
+bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CString& error)
+{
+    const Kind kind = kindOf(path);
+    if (kind == Kind::None) {
+        error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", path ? path : "(none)");
+        return false;
+    }
+    if (dpi < 1 || dpi > 9600) {
+        error.Format("resolution %d dpi is out of range", dpi);
+        return false;
+    }
+    // Measure: draw once on a recording surface at the same resolution.
+    CRecordingDC probe(dpi);
+    draw(&probe);
+    const CRect bounds = probe.DeviceBounds();
+    if (bounds.IsRectEmpty()) {
+        error = "nothing to draw";
+        return false;
+    }
+    const int margin = static_cast<int>(std::lround(kMarginMm * dpi / 25.4));
+    const long long w = static_cast<long long>(bounds.Width()) + 2 * margin;
+    const long long h = static_cast<long long>(bounds.Height()) + 2 * margin;
+    if (w > 32768 || h > 32768) {
+        error.Format("the chart needs %lld x %lld pixels at %d dpi, more than 32768 a side", w, h, dpi);
+        return false;
+    }
+
+    AtomicFile out(path);
+    if (out.TempPath().IsEmpty()) {
+        error = out.Error();
+        return false;
+    }
+    const int width = static_cast<int>(w), height = static_cast<int>(h);
+    const CPoint shift(margin - bounds.left, margin - bounds.top);
+    if (kind == Kind::Png || kind == Kind::Bmp) {
+        CImageDC dc(width, height, dpi);
+        dc.SetViewportOrg(shift);
+        draw(&dc);
+        if (!dc.Save(out.TempPath(), kind == Kind::Png ? "PNG" : "BMP")) {
+            error.Format("cannot write %s", path);
+            return false;
+        }
+    } else {
+        CVectorDC dc(kind == Kind::Pdf ? CVectorDC::Format::Pdf : CVectorDC::Format::Svg, out.TempPath(),
+                     width * 25.4 / dpi, height * 25.4 / dpi, dpi);
+        if (!dc.IsValid()) {
+            error.Format("cannot write %s", path);
+            return false;
+        }
+        dc.SetViewportOrg(shift);
+        draw(&dc);
+        dc.Finish();
+    }
+    if (!out.Commit()) {
+        error = out.Error();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,24 @@
+// Writes whatever a drawing routine draws to a PNG, BMP, SVG or PDF file,
+// on a page sized to hold the whole drawing with a margin. The file appears
+// whole or not at all.
+#pragma once
+
+#include "platform/gdi/CDC.h"
+#include "platform/core/CString.h"
+
+#include <functional>
+
+class ChartExporter {
+public:
+    using DrawFn = std::function<void(CDC*)>;
+
+    static constexpr double kMarginMm = 5.0;
+
+    // The output type follows the file name's ending (.png, .bmp, .svg,
+    // .pdf, any case). draw is called twice: once to measure, once to draw.
+    // False with a one-line message when the type is unknown, nothing is
+    // drawn, the page would be too large, or the file cannot be written.
+    static bool Export(const DrawFn& draw, const char* path, int dpi, CString& error);
+    // True when the file name ends in a type Export writes.
+    static bool IsSupported(const char* path);
+};

@@ -1,0 +1,62 @@
+#include "platform/gdi/CVectorDC.h"
+
+#include "platform/gdi/QtPainterBackend.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+CVectorDC::CVectorDC(Format format, const char* path, double widthMm, double heightMm, int dpi, const char* title)
+{
+    if (!path || !(widthMm > 0 && widthMm <= 5000) || !(heightMm > 0 && heightMm <= 5000) || dpi < 1 || dpi > 9600)
+        return;
+    const int wPx = static_cast<int>(widthMm / 25.4 * dpi + 0.5);
+    const int hPx = static_cast<int>(heightMm / 25.4 * dpi + 0.5);
+    if (wPx < 1 || hPx < 1)
+        return;
+    if (format == Format::Pdf) {
+        auto pdf = std::make_unique<QPdfWriter>(QString::fromUtf8(path));
+        pdf->setResolution(dpi);
+        pdf->setTitle(QString::fromUtf8(title));
+        pdf->setCreator(QStringLiteral("tarnex"));
+        pdf->setPageLayout(QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter),
+                                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        m_device = std::move(pdf);
+    } else {
+        auto svg = std::make_unique<QSvgGenerator>();
+        svg->setFileName(QString::fromUtf8(path));
+        svg->setResolution(dpi);
+        svg->setSize(QSize(wPx, hPx));
+        svg->setViewBox(QRect(0, 0, wPx, hPx));
+        svg->setTitle(QString::fromUtf8(title));
+        m_device = std::move(svg);
+    }
+    m_painter = std::make_unique<QtPainterBackend>(m_device.get(), dpi, dpi, CSize(wPx, hPx));
+    if (!m_painter->start()) {
+        m_painter.reset();
+        m_device.reset();
+        return;
+    }
+    m_hDC = m_hAttribDC = this;
+    setBackend(m_painter.get());
+}
+
+CVectorDC::~CVectorDC()
+{
+    Finish();
+    setBackend(nullptr);
+}
+
+bool CVectorDC::Finish()
+{
+    if (!m_painter)
+        return false;
+    if (!m_finished) {
+        m_painter->flush();
+        m_finished = true;
+        setBackend(nullptr);
+    }
+    return true;
+}
