@@ -1,10 +1,13 @@
 #include "axis/BoundedNumber.h"
 
+#include "platform/core/CLocaleScope.h"
+
 #include <algorithm>
 #include <cstdio>
 
 CString BoundedNumber::Format(double v, int decimals, int maxChars)
 {
+    const CLocaleScope classic;  // labels read the same in every locale
     char buf[512];
     const int want = std::clamp(decimals, 0, 15);
     for (int d = want; d >= 0; --d) {
@@ -23,6 +26,7 @@ CString BoundedNumber::Format(double v, int decimals, int maxChars)
 
 bool BoundedNumber::ParseFloat(const char* text, float& value)
 {
+    const CLocaleScope classic;  // a point is the decimal separator everywhere
     float v = 0;
     if (!text || std::sscanf(text, "%f", &v) != 1)
         return false;

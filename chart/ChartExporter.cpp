@@ -6,6 +6,7 @@
 #include "platform/gdi/CVectorDC.h"
 
 #include <cmath>
+#include <string>
 #include <cstring>
 #include <strings.h>
 
@@ -45,6 +46,7 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
     }
     // Measure: draw once on a recording surface at the same resolution.
     CRecordingDC probe(dpi);
+    probe.SetBoundsOnly(true);
     draw(&probe);
     const CRect bounds = probe.DeviceBounds();
     if (bounds.IsRectEmpty()) {
@@ -58,36 +60,44 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         error.Format("the chart needs %lld x %lld pixels at %d dpi, more than 32768 a side", w, h, dpi);
         return false;
     }
-
-    AtomicFile out(path);
-    if (out.TempPath().IsEmpty()) {
-        error = out.Error();
+    if ((kind == Kind::Png || kind == Kind::Bmp) && !CImageDC::FitsMemory(w, h)) {
+        error.Format("the chart needs %lld x %lld pixels at %d dpi, more than the %lld MiB an image may take", w, h,
+                     dpi, CImageDC::kMaxImageBytes >> 20);
         return false;
     }
+    // Fail before drawing when the file cannot be written at all.
+    if (!AtomicFile::CheckWritable(path, error))
+        return false;
+
     const int width = static_cast<int>(w), height = static_cast<int>(h);
     const CPoint shift(margin - bounds.left, margin - bounds.top);
+    std::string bytes;
     if (kind == Kind::Png || kind == Kind::Bmp) {
         CImageDC dc(width, height, dpi);
+        if (!dc.IsValid()) {
+            error.Format("cannot make a %d x %d image for %s", width, height, path);
+            return false;
+        }
         dc.SetViewportOrg(shift);
         draw(&dc);
-        if (!dc.Save(out.TempPath(), kind == Kind::Png ? "PNG" : "BMP")) {
-            error.Format("cannot write %s", path);
+        if (!dc.Encode(kind == Kind::Png ? "PNG" : "BMP", bytes)) {
+            error.Format("cannot encode %s", path);
             return false;
         }
     } else {
-        CVectorDC dc(kind == Kind::Pdf ? CVectorDC::Format::Pdf : CVectorDC::Format::Svg, out.TempPath(),
+        CVectorDC dc(kind == Kind::Pdf ? CVectorDC::Format::Pdf : CVectorDC::Format::Svg, nullptr,
                      width * 25.4 / dpi, height * 25.4 / dpi, dpi);
         if (!dc.IsValid()) {
-            error.Format("cannot write %s", path);
+            error.Format("cannot make a document for %s", path);
             return false;
         }
         dc.SetViewportOrg(shift);
         draw(&dc);
-        dc.Finish();
+        if (!dc.Finish()) {
+            error.Format("cannot write %s: %s", path, dc.Error().GetString());
+            return false;
+        }
+        bytes = dc.Document();
     }
-    if (!out.Commit()) {
-        error = out.Error();
-        return false;
-    }
-    return true;
+    return AtomicFile::WriteBytes(path, bytes, error);
 }

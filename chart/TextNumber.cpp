@@ -1,19 +1,86 @@
 #include "chart/TextNumber.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
+#include <system_error>
 
-bool TextNumber::ToFloat(const std::string& token, float& out)
+namespace {
+
+template <class T>
+TextNumber::Result readNumber(std::string_view token, T& out)
 {
-    char* end = nullptr;
-    const float f = std::strtof(token.c_str(), &end);
-    if (end == token.c_str() || *end != '\0' || !std::isfinite(f))
-        return false;
-    out = f;
-    return true;
+    // from_chars takes no leading '+', which a "%f" conversion does.
+    if (token.size() > 1 && token[0] == '+' && token[1] != '-' && token[1] != '+')
+        token.remove_prefix(1);
+    if (token.empty())
+        return TextNumber::Result::NotANumber;
+    T v{};
+    const char* end = token.data() + token.size();
+    const auto [ptr, ec] = std::from_chars(token.data(), end, v, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range && ptr == end)
+        return TextNumber::Result::OutOfRange;
+    if (ec != std::errc() || ptr != end)
+        return TextNumber::Result::NotANumber;
+    if (!std::isfinite(v))
+        return TextNumber::Result::NotANumber;  // "inf", "nan"
+    if (v != 0 && std::fabs(v) < std::numeric_limits<T>::min())
+        return TextNumber::Result::OutOfRange;  // would only be held denormalised
+    out = v;
+    return TextNumber::Result::Ok;
 }
 
-std::string TextNumber::Quote(const std::string& token)
+// Length of the well-formed UTF-8 character at s[i], 0 when the bytes there
+// are not one (a stray continuation byte, an overlong or cut sequence).
+size_t utf8Length(std::string_view s, size_t i)
 {
-    return token.size() > 40 ? token.substr(0, 40) + "..." : token;
+    const auto c = static_cast<unsigned char>(s[i]);
+    size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+    if (c >= 0xF5 || n == 0 || i + n > s.size())
+        return 0;
+    for (size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+            return 0;
+    const auto c1 = static_cast<unsigned char>(s[i + 1]);
+    if ((c == 0xE0 && c1 < 0xA0) || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 > 0x8F) || (c == 0xED && c1 > 0x9F))
+        return 0;  // overlong, beyond U+10FFFF, or a surrogate
+    return n;
+}
+
+}  // namespace
+
+TextNumber::Result TextNumber::Read(std::string_view token, float& out) { return readNumber(token, out); }
+
+TextNumber::Result TextNumber::Read(std::string_view token, double& out) { return readNumber(token, out); }
+
+const char* TextNumber::Describe(Result r)
+{
+    return r == Result::OutOfRange ? "is out of range" : "is not a number";
+}
+
+std::string TextNumber::Quote(std::string_view token)
+{
+    constexpr size_t kShown = 40;  // characters, an escaped byte counting as one
+    std::string out;
+    size_t shown = 0, i = 0;
+    while (i < token.size() && shown < kShown) {
+        const auto c = static_cast<unsigned char>(token[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+            ++i;
+        } else if (const size_t n = c >= 0x80 ? utf8Length(token, i) : 0; n > 0) {
+            out.append(token.substr(i, n));
+            i += n;
+        } else {
+            static const char hex[] = "0123456789abcdef";
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+            ++i;
+        }
+        ++shown;
+    }
+    if (i < token.size())
+        out += "...";
+    return out;
 }

@@ -2,13 +2,14 @@
 
 #include "chart/TextNumber.h"
 #include "platform/core/AtomicFile.h"
+#include "platform/core/CappedFile.h"
+#include "platform/core/NumberFormat.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ namespace {
 
 // Longer files cannot hold a model within kMaxLayers lines of numbers plus
 // generous comments; a bigger file is refused before it is read.
-constexpr std::streamoff kMaxFileBytes = 4 * 1024 * 1024;
+constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
 
 // A positive value within the format's bound, or a message saying why not.
 // where says where the value stands ("file:line" or "layer i").
@@ -89,8 +90,10 @@ bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& o
         const size_t want = last ? 1 : 2;
         std::vector<float> v(d.tokens.size());
         for (size_t j = 0; j < d.tokens.size(); ++j) {
-            if (!TextNumber::ToFloat(d.tokens[j], v[j])) {
-                error.Format("%s:%d: \"%s\" is not a number", name, d.number, TextNumber::Quote(d.tokens[j]).c_str());
+            const TextNumber::Result r = TextNumber::Read(d.tokens[j], v[j]);
+            if (r != TextNumber::Result::Ok) {
+                error.Format("%s:%d: \"%s\" %s", name, d.number, TextNumber::Quote(d.tokens[j]).c_str(),
+                             TextNumber::Describe(r));
                 return false;
             }
         }
@@ -129,23 +132,9 @@ bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& o
 
 bool LayeredModelFile::Read(const char* path, LayeredModel& out, CString& error)
 {
-    std::ifstream in(path ? path : "", std::ios::binary);
-    if (!path || !in) {
-        error.Format("cannot open %s: %s", path ? path : "(no file)", std::strerror(errno ? errno : ENOENT));
+    std::string text;
+    if (!CappedFile::ReadAll(path, kMaxFileBytes, text, error))
         return false;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size > kMaxFileBytes) {
-        error.Format("%s: %lld bytes is too large for a layered model", path, static_cast<long long>(size));
-        return false;
-    }
-    in.seekg(0, std::ios::beg);
-    std::string text(static_cast<size_t>(std::max<std::streamoff>(size, 0)), '\0');
-    if (size > 0 && !in.read(text.data(), size)) {
-        error.Format("cannot read %s", path);
-        return false;
-    }
     if (text.find('\0') != std::string::npos) {
         error.Format("%s: not a text file", path);
         return false;
@@ -180,15 +169,8 @@ bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CStrin
     }
     std::string text = "# layered model: thickness (m) and resistivity (ohm-m) per layer,\n"
                        "# the last line the resistivity of the half-space\n";
-    char line[96];
-    for (int i = 0; i + 1 < n; ++i) {
-        // Nine significant digits give every 32-bit float back exactly.
-        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(model.thick[i]),
-                      static_cast<double>(model.res[i]));
-        text += line;
-    }
-    std::snprintf(line, sizeof line, "%.9g\n", static_cast<double>(model.res[n - 1]));
-    text += line;
-    const auto body = [&text](FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); };
-    return AtomicFile::Write(path, body, error);
+    for (int i = 0; i + 1 < n; ++i)
+        text += NumberFormat::Shortest(model.thick[i]) + ' ' + NumberFormat::Shortest(model.res[i]) + '\n';
+    text += NumberFormat::Shortest(model.res[n - 1]) + '\n';
+    return AtomicFile::WriteBytes(path, text, error);
 }

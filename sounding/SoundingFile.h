@@ -6,6 +6,9 @@
 #include "platform/core/CArray.h"
 #include "platform/core/CString.h"
 
+#include <cstddef>
+#include <string_view>
+
 // The five columns of a sounding, in file order.
 struct SoundingTable {
     CArray<float, float&> x, r, v, rFwd, vFwd;
@@ -14,14 +17,20 @@ struct SoundingTable {
 
 class SoundingFile {
 public:
-    // The most rows a file may hold; a larger one is refused, not cut.
-    static constexpr int kMaxRows = 10'000'000;
+    // Caps that keep a chart of the largest accepted file within about 1 GiB
+    // while it is read, laid out and drawn (about 800 bytes a row at the
+    // row cap); a larger file is refused, never cut.
+    static constexpr int kMaxRows = 1'000'000;
+    static constexpr size_t kMaxBytes = 128u << 20;
+    static constexpr size_t kMaxTokenChars = 64;
 
-    // Reads every row, or the first maxRows rows when maxRows > 0. Numbers
-    // are separated by any white space, so a row may span lines. On failure
-    // returns false with a one-line message naming the row, and leaves out
-    // untouched.
+    // Reads every row, or the first maxRows rows when maxRows > 0, from a
+    // file, pipe or FIFO. Numbers are separated by any white space, so a row
+    // may span lines. On failure returns false with a one-line message that
+    // names the file and the row, and leaves out untouched.
     static bool Read(const char* path, int maxRows, SoundingTable& out, CString& error);
+    // The same rules on text already in memory; name stands for the file.
+    static bool Parse(std::string_view text, const char* name, int maxRows, SoundingTable& out, CString& error);
     // Writes the table, five numbers a line, through a temporary file, so a
     // failed write loses nothing of an existing file.
     static bool Write(const char* path, const SoundingTable& table, CString& error);

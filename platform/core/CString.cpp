@@ -1,5 +1,7 @@
 #include "platform/core/CString.h"
 
+#include "platform/core/CLocaleScope.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -8,6 +10,8 @@
 
 void CString::FormatV(const char* fmt, va_list args)
 {
+    // Chart labels and saved numbers read the same in every locale.
+    const CLocaleScope classic;
     va_list copy;
     va_copy(copy, args);
     const int n = std::vsnprintf(nullptr, 0, fmt, copy);

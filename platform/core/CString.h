@@ -25,6 +25,8 @@ public:
     char GetAt(int i) const { return m_s.at(static_cast<size_t>(i)); }
     void SetAt(int i, char ch) { m_s.at(static_cast<size_t>(i)) = ch; }
 
+    // printf formatting, always in the "C" locale: numbers read back the same
+    // whatever locale the process runs in.
     void Format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     void AppendFormat(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     void FormatV(const char* fmt, va_list args);

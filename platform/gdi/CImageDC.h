@@ -5,24 +5,35 @@
 #include "platform/gdi/CDC.h"
 
 #include <memory>
+#include <string>
 
 class QImage;
 class QtPainterBackend;
 
 class CImageDC : public CDC {
 public:
-    // Sizes outside 1 .. 32768 pixels or resolutions outside 1 .. 9600 dpi
-    // leave the context without a surface: IsValid() is false and drawing
-    // does nothing.
+    // Sizes outside 1 .. 32768 pixels, images above kMaxImageBytes, or
+    // resolutions outside 1 .. 9600 dpi leave the context without a surface:
+    // IsValid() is false and drawing does nothing.
     CImageDC(int widthPx, int heightPx, int dpi = 96);
     ~CImageDC() override;
 
     bool IsValid() const noexcept { return m_painter != nullptr; }
     // The pixels as drawn so far.
     const QImage& Image();
-    // Writes the image; the format follows the file name (.png, .bmp).
-    // PNG goes through PngWriter (lossless, fast); quality applies to others.
+    // Writes the image atomically; the format follows the file name (.png,
+    // .bmp). PNG goes through PngWriter (lossless, fast); quality applies to
+    // others. False when the file could not be written whole.
     bool Save(const char* path, const char* format = nullptr, int quality = -1);
+    // The image file's bytes in the format ("PNG", "BMP", ...).
+    bool Encode(const char* format, std::string& out, int quality = -1);
+
+    // The largest image a context allocates: 4 bytes a pixel, 512 MiB.
+    static constexpr long long kMaxImageBytes = 512LL << 20;
+    static bool FitsMemory(long long widthPx, long long heightPx)
+    {
+        return widthPx > 0 && heightPx > 0 && widthPx * heightPx <= kMaxImageBytes / 4;
+    }
 
 private:
     std::shared_ptr<QImage> m_image;

@@ -15,6 +15,8 @@ public:
     void ClearRecording() noexcept { m_rec.clear(); }
     bool SaveAsPng(const char* path) const;
     CRect DeviceBounds() const { return m_rec.deviceBounds(); }
+    // Measuring only: calls leave their bounds and are not kept.
+    void SetBoundsOnly(bool on) noexcept { m_rec.setKeepOps(!on); }
 
 private:
     RecordingBackend m_rec;

@@ -2,7 +2,9 @@
 
 #include "platform/gdi/QtPainterBackend.h"
 
-#include <QFile>
+#include "platform/core/AtomicFile.h"
+
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -10,14 +12,18 @@
 
 CVectorDC::CVectorDC(Format format, const char* path, double widthMm, double heightMm, int dpi, const char* title)
 {
-    if (!path || !(widthMm > 0 && widthMm <= 5000) || !(heightMm > 0 && heightMm <= 5000) || dpi < 1 || dpi > 9600)
+    if (!(widthMm > 0 && widthMm <= 5000) || !(heightMm > 0 && heightMm <= 5000) || dpi < 1 || dpi > 9600)
         return;
     const int wPx = static_cast<int>(widthMm / 25.4 * dpi + 0.5);
     const int hPx = static_cast<int>(heightMm / 25.4 * dpi + 0.5);
     if (wPx < 1 || hPx < 1)
         return;
+    m_path = path ? path : "";
+    m_buffer = std::make_unique<QBuffer>();
+    if (!m_buffer->open(QIODevice::WriteOnly))
+        return;
     if (format == Format::Pdf) {
-        auto pdf = std::make_unique<QPdfWriter>(QString::fromUtf8(path));
+        auto pdf = std::make_unique<QPdfWriter>(m_buffer.get());
         pdf->setResolution(dpi);
         pdf->setTitle(QString::fromUtf8(title));
         pdf->setCreator(QStringLiteral("tarnex"));
@@ -26,7 +32,7 @@ CVectorDC::CVectorDC(Format format, const char* path, double widthMm, double hei
         m_device = std::move(pdf);
     } else {
         auto svg = std::make_unique<QSvgGenerator>();
-        svg->setFileName(QString::fromUtf8(path));
+        svg->setOutputDevice(m_buffer.get());
         svg->setResolution(dpi);
         svg->setSize(QSize(wPx, hPx));
         svg->setViewBox(QRect(0, 0, wPx, hPx));
@@ -41,6 +47,7 @@ CVectorDC::CVectorDC(Format format, const char* path, double widthMm, double hei
     }
     m_hDC = m_hAttribDC = this;
     setBackend(m_painter.get());
+    m_valid = true;
 }
 
 CVectorDC::~CVectorDC()
@@ -51,12 +58,25 @@ CVectorDC::~CVectorDC()
 
 bool CVectorDC::Finish()
 {
-    if (!m_painter)
+    if (!m_valid)
         return false;
     if (!m_finished) {
-        m_painter->flush();
         m_finished = true;
+        m_painter->flush();
         setBackend(nullptr);
+        // The writers finish their documents when the painter ends; the
+        // PDF writer only when it is gone.
+        m_painter.reset();
+        m_device.reset();
+        const QByteArray& bytes = m_buffer->buffer();
+        m_document.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+        m_buffer.reset();
+        if (m_document.empty())
+            m_error = "the document came out empty";
+        else if (m_path.IsEmpty())
+            m_written = true;
+        else
+            m_written = AtomicFile::WriteBytes(m_path, m_document, m_error);
     }
-    return true;
+    return m_written;
 }

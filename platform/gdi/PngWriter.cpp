@@ -1,5 +1,7 @@
 #include "platform/gdi/PngWriter.h"
 
+#include "platform/core/AtomicFile.h"
+
 #include <QImage>
 
 #include <libdeflate.h>
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -88,9 +91,17 @@ struct CompressorDeleter {
 
 }  // namespace
 
-bool PngWriter::Write(const QImage& source, const char* path)
+bool PngWriter::Write(const QImage& image, const char* path)
 {
-    if (source.isNull() || !path)
+    std::string bytes;
+    CString error;
+    return path && Encode(image, bytes) && AtomicFile::WriteBytes(path, bytes, error);
+}
+
+bool PngWriter::Encode(const QImage& source, std::string& result)
+{
+    result.clear();
+    if (source.isNull())
         return false;
     const QImage img = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                            ? source
@@ -136,9 +147,6 @@ bool PngWriter::Write(const QImage& source, const char* path)
     chunk(out, "IDAT", packed.data(), packedSize);
     chunk(out, "IEND", nullptr, 0);
 
-    FILE* f = std::fopen(path, "wb");
-    if (!f)
-        return false;
-    const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-    return (std::fclose(f) == 0) && written;
+    result.assign(reinterpret_cast<const char*>(out.data()), out.size());
+    return true;
 }

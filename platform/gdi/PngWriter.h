@@ -4,10 +4,15 @@
 // which is several times faster than zlib at the same ratio.
 #pragma once
 
+#include <string>
+
 class QImage;
 
 class PngWriter {
 public:
-    // False when the file cannot be written or the image is empty.
+    // The PNG file's bytes; false when the image is empty or memory runs out.
+    static bool Encode(const QImage& image, std::string& out);
+    // Encodes and writes the file atomically; false when the image is empty
+    // or the file cannot be written whole.
     static bool Write(const QImage& image, const char* path);
 };

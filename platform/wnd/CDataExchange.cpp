@@ -1,6 +1,7 @@
 #include "platform/wnd/CDataExchange.h"
 
 #include "platform/wnd/AfxMessageBox.h"
+#include "platform/core/CLocaleScope.h"
 #include "platform/wnd/CButton.h"
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/CEdit.h"
@@ -66,6 +67,7 @@ bool parseDouble(const CString& text, double& out)
     const CString t = trimmed(text);
     if (t.IsEmpty())
         return false;
+    const CLocaleScope classic;  // typed values take a point in every locale
     errno = 0;
     char* end = nullptr;
     const double d = std::strtod(t.GetString(), &end);

@@ -128,7 +128,7 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
     const Result noDir = render(dir, {QString::fromStdString(testsupport::writeFile("g.dat", kGood)), "-o",
                                       "/no/such/dir/x.png"});
     EXPECT_NE(noDir.code, 0);
-    EXPECT_NE(noDir.err.find("cannot write beside /no/such/dir/x.png"), std::string::npos) << noDir.err;
+    EXPECT_NE(noDir.err.find("cannot write /no/such/dir/x.png: no folder /no/such/dir"), std::string::npos) << noDir.err;
 }
 
 TEST(RenderCommand, ModelDrawsTheLayeredModelChartAndNamesBadLines)

@@ -41,7 +41,7 @@ TEST(SoundingFile, BadFilesNameTheRowAndLeaveTheTableAlone)
     const std::pair<const char*, const char*> cases[] = {
         {"1 2 3 4 5 6 7", "row 2 is short of five numbers (has 2)"},
         {"1 2 3 4 5\n6 7 8 nan 9", "row 2: \"nan\" is not a number (modelled R column)"},
-        {"1 2 3 4 5\n6 7 8 1e999 9", "row 2: \"1e999\" is not a number"},
+        {"1 2 3 4 5\n6 7 8 1e999 9", "row 2: \"1e999\" is out of range"},
         {"1 2 3 4 5,", "row 1: \"5,\" is not a number"},
         {"", "holds no sounding rows"},
         {"   \n\n", "holds no sounding rows"},
