@@ -47,23 +47,13 @@ size_t utf8Length(std::string_view s, size_t i)
     return n;
 }
 
-}  // namespace
-
-TextNumber::Result TextNumber::Read(std::string_view token, float& out) { return readNumber(token, out); }
-
-TextNumber::Result TextNumber::Read(std::string_view token, double& out) { return readNumber(token, out); }
-
-const char* TextNumber::Describe(Result r)
+// The token with control and invalid bytes as \xNN, at most maxShown
+// characters (an escaped byte counting as one), "..." when cut.
+std::string escaped(std::string_view token, size_t maxShown)
 {
-    return r == Result::OutOfRange ? "is out of range" : "is not a number";
-}
-
-std::string TextNumber::Quote(std::string_view token)
-{
-    constexpr size_t kShown = 40;  // characters, an escaped byte counting as one
     std::string out;
     size_t shown = 0, i = 0;
-    while (i < token.size() && shown < kShown) {
+    while (i < token.size() && shown < maxShown) {
         const auto c = static_cast<unsigned char>(token[i]);
         if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
@@ -84,3 +74,18 @@ std::string TextNumber::Quote(std::string_view token)
         out += "...";
     return out;
 }
+
+}  // namespace
+
+TextNumber::Result TextNumber::Read(std::string_view token, float& out) { return readNumber(token, out); }
+
+TextNumber::Result TextNumber::Read(std::string_view token, double& out) { return readNumber(token, out); }
+
+const char* TextNumber::Describe(Result r)
+{
+    return r == Result::OutOfRange ? "is out of range" : "is not a number";
+}
+
+std::string TextNumber::Quote(std::string_view token) { return escaped(token, 40); }
+
+std::string TextNumber::Escape(std::string_view text) { return escaped(text, text.size()); }

@@ -30,4 +30,6 @@ public:
     // shown as \xNN, at most 40 characters (never cutting a UTF-8 character),
     // "..." when cut.
     static std::string Quote(std::string_view token);
+    // The whole text with control and invalid bytes shown as \xNN.
+    static std::string Escape(std::string_view text);
 };

@@ -8,6 +8,7 @@ PKGS=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libdeflate-dev
   fonts-liberation2 fonts-wqy-microhei fontconfig
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  locales clang libclang-rt-14-dev
 )
 # Only for the comparison benchmark (bench/compare.sh).
 if [ "${TARNEX_BENCH_TOOLS:-0}" = 1 ]; then

@@ -14,3 +14,7 @@ ctest --test-dir build/release --output-on-failure -j2
 
 bash scripts/build.sh asan
 ctest --test-dir build/asan --output-on-failure -j2 -E '^install\.'
+
+# A short run of every fuzz harness (about a minute in all); longer runs:
+# bash scripts/fuzz.sh SECONDS
+bash scripts/fuzz.sh 15

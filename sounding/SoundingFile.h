@@ -17,9 +17,10 @@ struct SoundingTable {
 
 class SoundingFile {
 public:
-    // Caps that keep a chart of the largest accepted file within about 1 GiB
-    // while it is read, laid out and drawn (about 800 bytes a row at the
-    // row cap); a larger file is refused, never cut.
+    // Caps from a memory budget of 256 MiB for reading, laying out and
+    // drawing the largest accepted file (about 210 bytes a row; a million
+    // rows peak near 210 MB in tarnex-render); a larger file is refused,
+    // never cut. A number token is at most 64 characters.
     static constexpr int kMaxRows = 1'000'000;
     static constexpr size_t kMaxBytes = 128u << 20;
     static constexpr size_t kMaxTokenChars = 64;

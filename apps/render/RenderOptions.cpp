@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "chart/TextNumber.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -68,6 +70,16 @@ const char* RenderOptions::Usage()
 }
 
 bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& error)
+{
+    if (parseArgs(args, error))
+        return true;
+    // Arguments are echoed in the message: control bytes (a line feed, a
+    // terminal escape) must not reach the terminal raw.
+    error = TextNumber::Escape(error);
+    return false;
+}
+
+bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string& error)
 {
     size_t first = 0;
     if (!args.empty() && args[0] == "model") {

@@ -25,4 +25,7 @@ public:
     // False with a one-line message on bad arguments.
     bool Parse(const std::vector<std::string>& args, std::string& error);
     static const char* Usage();
+
+private:
+    bool parseArgs(const std::vector<std::string>& args, std::string& error);
 };
