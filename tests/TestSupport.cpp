@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -70,6 +73,24 @@ int countColour(const QImage& img, QColor c, int tolerance)
             if (near(img.pixel(xx, yy), c, tolerance))
                 ++n;
     return n;
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+{
+    rlimit lim{};
+    getrlimit(RLIMIT_FSIZE, &lim);
+    m_soft = lim.rlim_cur;
+    lim.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lim);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit lim{};
+    getrlimit(RLIMIT_FSIZE, &lim);
+    lim.rlim_cur = m_soft;
+    setrlimit(RLIMIT_FSIZE, &lim);
+    std::signal(SIGXFSZ, m_handler);
 }
 
 }  // namespace testsupport

@@ -24,4 +24,18 @@ int countNear(const QImage& img, int x, int y, int r, QColor c, int tolerance = 
 // Pixels in the whole image close to c.
 int countColour(const QImage& img, QColor c, int tolerance = 40);
 
+// Lowers the file size limit (as `ulimit -f` does) for the life of the
+// object, with SIGXFSZ ignored so that writes past it fail with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long m_soft;
+    void (*m_handler)(int);
+};
+
 }  // namespace testsupport

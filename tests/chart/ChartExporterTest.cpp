@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "chart/ChartExporter.h"
+#include "platform/gdi/CImageDC.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,4 +56,48 @@ TEST(ChartExporter, RefusesWhatItCannotWriteWithoutLeavingAFile)
     EXPECT_NE(err.str().find("more than 32768 a side"), std::string::npos);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(dir + "/a.png")));
     EXPECT_EQ(QDir(QString::fromStdString(dir)).entryList(QDir::Files).size(), 0);
+}
+
+TEST(ChartExporter, AVectorExportCutShortKeepsTheGoodFileAndSaysSo)
+{
+    const std::string dir = testsupport::tempDir();
+    for (const char* name : {"/box.pdf", "/box.svg"}) {
+        const std::string path = dir + name;
+        CString err;
+        ASSERT_TRUE(ChartExporter::Export(drawBox, path.c_str(), 254, err)) << err.GetString();
+        const QByteArray good = [&] {
+            QFile f(QString::fromStdString(path));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        ASSERT_GT(good.size(), 200);
+        {
+            testsupport::FileSizeLimit limit(static_cast<unsigned long>(good.size() / 2));
+            EXPECT_FALSE(ChartExporter::Export(drawBox, path.c_str(), 254, err)) << name;
+        }
+        EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.GetString();
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), good) << name;
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(ChartExporter, MeasuresWithoutKeepingCallsAndCapsImagesByBytes)
+{
+    CRecordingDC kept(254), measured(254);
+    measured.SetBoundsOnly(true);
+    drawBox(&kept);
+    drawBox(&measured);
+    EXPECT_TRUE(measured.ops().empty());
+    EXPECT_EQ(measured.DeviceBounds(), kept.DeviceBounds());
+
+    // 40 x 20 mm at 9600 dpi: about 17000 x 9400 pixels, 640 MB of image.
+    const std::string path = testsupport::tempDir() + "/huge.png";
+    CString err;
+    EXPECT_FALSE(ChartExporter::Export(drawBox, path.c_str(), 9600, err));
+    EXPECT_NE(err.str().find("more than the 512 MiB an image may take"), std::string::npos) << err.GetString();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    EXPECT_FALSE(CImageDC(20000, 20000).IsValid());
+    EXPECT_TRUE(CImageDC(8192, 2048).IsValid());
 }
