@@ -1,5 +1,6 @@
 #include "platform/gdi/CImageDC.h"
 
+#include "platform/gdi/BmpWriter.h"
 #include "platform/gdi/PngWriter.h"
 #include "platform/gdi/QtPainterBackend.h"
 
@@ -40,5 +41,7 @@ bool CImageDC::Save(const char* path, const char* format, int quality)
     const QString p = QString::fromUtf8(path);
     if (fmt == "PNG" || (fmt.isEmpty() && p.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)))
         return PngWriter::Write(Image(), path);
+    if (fmt == "BMP" || (fmt.isEmpty() && p.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)))
+        return BmpWriter::Write(Image(), path);
     return Image().save(p, format, quality);
 }
