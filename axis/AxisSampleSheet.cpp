@@ -63,17 +63,6 @@ AxisSampleSheet::Part AxisSampleSheet::HitTest(const CPoint& p) const
     return Part::None;
 }
 
-bool AxisSampleSheet::EditAt(const CPoint& logical)
-{
-    switch (HitTest(logical)) {
-    case Part::XAxis: m_xAxis.SetAxisParm(); return true;
-    case Part::YAxis: m_yAxis.SetAxisParm(); return true;
-    case Part::Grid: m_grid.SetAxisParm(); return true;
-    case Part::None: break;
-    }
-    return false;
-}
-
 void AxisSampleSheet::DrawSamples(CDC* pDC)
 {
     AxisSampleSheet sheet;

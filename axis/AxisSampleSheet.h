@@ -26,6 +26,7 @@ public:
     // The part within 3 mm of a point in the sheet's logical units.
     Part HitTest(const CPoint& logical) const;
     // Runs the dialog of the part under the point; false when there is none.
+    // Window part of the library (libtarnex).
     // The two linear axes keep meeting at their common origin.
     bool EditAt(const CPoint& logical);
     // The extent of the sheet in millimetres, for hosts sizing a page.

@@ -27,9 +27,9 @@ struct CGridAxisDlg::Direction {
     CEdit* tickEdits[5];
 };
 
-CGridAxisDlg::Direction CGridAxisDlg::direction(int which)
+CGridAxisDlg::Direction CGridAxisDlg::direction(Side which)
 {
-    if (which == 1)
+    if (which == Side::X)
         return {m_editXMin, m_editXMax, m_editXLength, m_editXScale, m_dXMin, m_dXMax, m_dXLength, m_dXScale,
                 {&m_editXGridWidth, &m_editXTickLength, &m_editXTickStep, &m_editXDecimals, &m_editXTickStart}};
     return {m_editYMin, m_editYMax, m_editYLength, m_editYScale, m_dYMin, m_dYMax, m_dYLength, m_dYScale,
@@ -98,9 +98,9 @@ void CGridAxisDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_GX_LABEL_FONT, m_btnXLabelFont);
     DDX_Control(pDX, IDC_GX_TITLE_FONT, m_btnXTitleFont);
 
-    exchangeSide(pDX, 1);
+    exchangeSide(pDX, Side::X);
     DDX_Check(pDX, IDC_GX_LABELS_ON, m_bXLabels);
-    exchangeSide(pDX, 2);
+    exchangeSide(pDX, Side::Y);
     DDX_Text(pDX, IDC_GY_GRID_WIDTH, m_dYGridWidth);
     DDX_Check(pDX, IDC_GY_LABELS_ON, m_bYLabels);
     DDX_Text(pDX, IDC_GX_GRID_WIDTH, m_dXGridWidth);
@@ -108,9 +108,9 @@ void CGridAxisDlg::DoDataExchange(CDataExchange* pDX)
 
 // The values both directions exchange alike, each bound tested right after
 // its control. The y frame width has the bound of the x one: the edges are alike.
-void CGridAxisDlg::exchangeSide(CDataExchange* pDX, int which)
+void CGridAxisDlg::exchangeSide(CDataExchange* pDX, Side which)
 {
-    const bool x = which == 1;
+    const bool x = which == Side::X;
     Direction d = direction(which);
     DDX_Text(pDX, x ? IDC_GX_LENGTH : IDC_GY_LENGTH, d.length);
     DDV_MinMaxDouble(pDX, d.length, 0., 10000000.);
@@ -129,7 +129,7 @@ void CGridAxisDlg::exchangeSide(CDataExchange* pDX, int which)
     DDX_Text(pDX, x ? IDC_GX_TICK_LENGTH : IDC_GY_TICK_LENGTH, x ? m_dXTickLength : m_dYTickLength);
 }
 
-void CGridAxisDlg::setTickEditsReadOnly(int which, bool readOnly)
+void CGridAxisDlg::setTickEditsReadOnly(Side which, bool readOnly)
 {
     for (CEdit* e : direction(which).tickEdits)
         e->SetReadOnly(readOnly ? TRUE : FALSE);
@@ -140,15 +140,15 @@ BOOL CGridAxisDlg::OnInitDialog()
     CDialog::OnInitDialog();
     m_editXTitle.SetReadOnly(m_bXTitle != 1);
     m_editYTitle.SetReadOnly(m_bYTitle != 1);
-    setTickEditsReadOnly(1, m_bXLabels != 1);
-    setTickEditsReadOnly(2, m_bYLabels != 1);
+    setTickEditsReadOnly(Side::X, m_bXLabels != 1);
+    setTickEditsReadOnly(Side::Y, m_bYLabels != 1);
     return TRUE;
 }
 
 void CGridAxisDlg::OnXAxisMark() { m_editXTitle.SetReadOnly(m_checkXTitle.GetCheck() != BST_CHECKED); }
 void CGridAxisDlg::OnYAxisMark() { m_editYTitle.SetReadOnly(m_checkYTitle.GetCheck() != BST_CHECKED); }
-void CGridAxisDlg::OnXStickMark() { setTickEditsReadOnly(1, m_checkXLabels.GetCheck() != BST_CHECKED); }
-void CGridAxisDlg::OnYStickMark() { setTickEditsReadOnly(2, m_checkYLabels.GetCheck() != BST_CHECKED); }
+void CGridAxisDlg::OnXStickMark() { setTickEditsReadOnly(Side::X, m_checkXLabels.GetCheck() != BST_CHECKED); }
+void CGridAxisDlg::OnYStickMark() { setTickEditsReadOnly(Side::Y, m_checkYLabels.GetCheck() != BST_CHECKED); }
 
 void CGridAxisDlg::get_font_color(LOGFONT& lf, COLORREF& color) { CMyFontDialog::ChooseAxisFont(lf, color); }
 
@@ -157,18 +157,18 @@ void CGridAxisDlg::OnXStickMarkFont() { get_font_color(m_lfXLabel, m_crXLabel); 
 void CGridAxisDlg::OnYAxisMarkFont() { get_font_color(m_lfYTitle, m_crYTitle); }
 void CGridAxisDlg::OnYStickMarkFont() { get_font_color(m_lfYLabel, m_crYLabel); }
 
-void CGridAxisDlg::OnChangeXAxisLength() { onLiveChange(1, LiveBox::Length); }
-void CGridAxisDlg::OnChangeXAxisScale() { onLiveChange(1, LiveBox::Scale); }
-void CGridAxisDlg::OnChangeYAxisLength() { onLiveChange(2, LiveBox::Length); }
-void CGridAxisDlg::OnChangeYAxisScale() { onLiveChange(2, LiveBox::Scale); }
-void CGridAxisDlg::OnChangeXAxisMax() { onLiveChange(1, LiveBox::Max); }
-void CGridAxisDlg::OnChangeXAxisMin() { onLiveChange(1, LiveBox::Min); }
-void CGridAxisDlg::OnChangeYAxisMax() { onLiveChange(2, LiveBox::Max); }
-void CGridAxisDlg::OnChangeYAxisMin() { onLiveChange(2, LiveBox::Min); }
+void CGridAxisDlg::OnChangeXAxisLength() { onLiveChange(Side::X, LiveBox::Length); }
+void CGridAxisDlg::OnChangeXAxisScale() { onLiveChange(Side::X, LiveBox::Scale); }
+void CGridAxisDlg::OnChangeYAxisLength() { onLiveChange(Side::Y, LiveBox::Length); }
+void CGridAxisDlg::OnChangeYAxisScale() { onLiveChange(Side::Y, LiveBox::Scale); }
+void CGridAxisDlg::OnChangeXAxisMax() { onLiveChange(Side::X, LiveBox::Max); }
+void CGridAxisDlg::OnChangeXAxisMin() { onLiveChange(Side::X, LiveBox::Min); }
+void CGridAxisDlg::OnChangeYAxisMax() { onLiveChange(Side::Y, LiveBox::Max); }
+void CGridAxisDlg::OnChangeYAxisMin() { onLiveChange(Side::Y, LiveBox::Min); }
 
 // A length or scale of zero or less is left standing without a word (the
 // check at OK catches a scale); a range end past the other end is refused.
-void CGridAxisDlg::onLiveChange(int which, LiveBox kind)
+void CGridAxisDlg::onLiveChange(Side which, LiveBox kind)
 {
     Direction d = direction(which);
     CEdit* box = nullptr;

@@ -102,9 +102,11 @@ protected:
 
 private:
     enum class LiveBox { Min, Max, Length, Scale };
+    // The two directions, numbered as the grid axis numbers them.
+    enum class Side { X = 1, Y = 2 };
     struct Direction;
-    Direction direction(int which);
-    void onLiveChange(int which, LiveBox box);
-    void exchangeSide(CDataExchange* pDX, int which);
-    void setTickEditsReadOnly(int which, bool readOnly);
+    Direction direction(Side which);
+    void onLiveChange(Side which, LiveBox box);
+    void exchangeSide(CDataExchange* pDX, Side which);
+    void setTickEditsReadOnly(Side which, bool readOnly);
 };

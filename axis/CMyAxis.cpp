@@ -2,13 +2,15 @@
 
 #include "axis/AxisArithmetic.h"
 #include "axis/AxisDefaults.h"
-#include "axis/AxisTextScope.h"
 #include "axis/BoundedNumber.h"
+#include "chart/ChartCanvas.h"
+#include "chart/ChartMath.h"
+#include "chart/TickGenerator.h"
 
 #include <algorithm>
 
 using axisarith::AddClamped;
-using axisarith::TruncToInt;
+
 
 CMyAxis::CMyAxis()
     : m_strTitle("Y"), m_bTitle(0), m_crTitle(0), m_fLength(10.0f), m_fLineWidth(0.1f), m_nKind(2),
@@ -62,8 +64,8 @@ void CMyAxis::CreatAxis()
 {
     m_ptStart = CPoint(m_nOrgX, m_nOrgY);
     m_dOffset = m_nDirection < 0 ? -1.0 * m_fLength : 0.0;
-    const int offset = TruncToInt(m_nUnitsPerMm * m_dOffset);
-    const int length = TruncToInt(m_nUnitsPerMm * static_cast<double>(m_fLength));
+    const int offset = chartmath::ToUnits(m_nUnitsPerMm * m_dOffset);
+    const int length = chartmath::ToUnits(m_nUnitsPerMm * static_cast<double>(m_fLength));
     if (m_nKind == 1) {
         m_ptStart.x = AddClamped(m_nOrgX, offset);
         m_ptEnd = CPoint(AddClamped(m_ptStart.x, length), m_nOrgY);
@@ -80,14 +82,14 @@ void CMyAxis::CreatStickMark()
         m_fTickStart = m_fMin;
     else if (m_fTickStart > m_fMax)
         m_fTickStart = m_fMax;
-    m_nTickCount = axisarith::TickCountFor((static_cast<double>(m_fMax) - m_fTickStart) / m_fTickStep);
+    m_nTickCount = TickGenerator::CountFor((static_cast<double>(m_fMax) - m_fTickStart) / m_fTickStep);
     m_Labels.RemoveAll();
     m_TickPos.RemoveAll();
     for (int i = 0; i < m_nTickCount; ++i) {
         const double v = i * static_cast<double>(m_fTickStep) + m_fTickStart;
         m_Labels.Add(BoundedNumber::Format(v, m_nDecimals, BoundedNumber::kLabelChars));
         const float stored = static_cast<float>(v);
-        m_TickPos.Add(TruncToInt((static_cast<double>(stored) - m_fMin) / m_fScale * m_nUnitsPerMm));
+        m_TickPos.Add(chartmath::ToUnits((static_cast<double>(stored) - m_fMin) / m_fScale * m_nUnitsPerMm));
     }
 }
 
@@ -95,13 +97,13 @@ void CMyAxis::Drawaxis(CDC* pDC)
 {
     if (!pDC || (m_ptStart == m_ptEnd && m_TickPos.IsEmpty()))
         return;
-    CPen axisPen(PS_SOLID, TruncToInt(m_nUnitsPerMm * static_cast<double>(m_fLineWidth)), RGB(0, 0, 0));
+    CPen axisPen(PS_SOLID, chartmath::ToUnits(m_nUnitsPerMm * static_cast<double>(m_fLineWidth)), RGB(0, 0, 0));
     CPen* old = pDC->SelectObject(&axisPen);
     pDC->MoveTo(m_ptStart);
     pDC->LineTo(m_ptEnd);
     pDC->SelectObject(old);
     if (m_TickPos.GetSize() >= 1 && m_nTickDir >= 0) {
-        CPen tickPen(PS_SOLID, TruncToInt(m_nUnitsPerMm * static_cast<double>(m_fTickLineWidth)), RGB(0, 0, 0));
+        CPen tickPen(PS_SOLID, chartmath::ToUnits(m_nUnitsPerMm * static_cast<double>(m_fTickLineWidth)), RGB(0, 0, 0));
         old = pDC->SelectObject(&tickPen);
         DrawStick(pDC);
         pDC->SelectObject(old);
@@ -117,9 +119,9 @@ void CMyAxis::Drawaxis(CDC* pDC)
 int CMyAxis::signedTickLength() const
 {
     if (m_nTickDir == 1)
-        return TruncToInt(m_nUnitsPerMm * static_cast<double>(m_fTickLength));
+        return chartmath::ToUnits(m_nUnitsPerMm * static_cast<double>(m_fTickLength));
     if (m_nTickDir == 2)
-        return TruncToInt(-m_nUnitsPerMm * static_cast<double>(m_fTickLength));
+        return chartmath::ToUnits(-m_nUnitsPerMm * static_cast<double>(m_fTickLength));
     return 0;
 }
 
@@ -146,7 +148,9 @@ void CMyAxis::DrawTitle(CDC* pDC)
 {
     if (!pDC)
         return;
-    AxisTextScope text(pDC, m_lfTitle, m_crTitle);
+    ChartCanvas text(pDC);
+    text.UseFont(m_lfTitle);
+    text.UseTextColor(m_crTitle);
     const int half = text.TextHeight(m_strTitle) / 2;
     if (m_nKind == 1) {
         pDC->SetTextAlign(TA_BASELINE | TA_LEFT);
@@ -218,7 +222,9 @@ void CMyAxis::DrawStickText(CDC* pDC)
     if (!pDC)
         return;
     const int L = signedTickLength();
-    AxisTextScope text(pDC, m_lfLabel, m_crLabel);
+    ChartCanvas text(pDC);
+    text.UseFont(m_lfLabel);
+    text.UseTextColor(m_crLabel);
     // One measurement, of the first label, serves every label.
     const int h = m_Labels.GetSize() > 0 ? text.TextHeight(m_Labels[0]) : 0;
     const LabelPlacement p = placeLabel(m_lfLabel.lfEscapement, m_nKind, m_nTickDir, h);

@@ -2,7 +2,7 @@
 // libtarnex so that programs that only draw axes need no widgets.
 #include "axis/CMyAxis.h"
 
-#include "axis/AxisArithmetic.h"
+#include "chart/ChartMath.h"
 #include "axis/AxisDialog.h"
 #include "axis/ParameterDialogRun.h"
 
@@ -42,6 +42,6 @@ void CMyAxis::SetAxisParm()
     if (!RunParameterDialog<AxisDialog>(*this, [](auto& to, const auto& from) { copyDialogValues(to, from); }))
         return;
     // Only the label font turns with the angle; the title keeps its own.
-    m_lfLabel.lfEscapement = axisarith::TruncToInt(m_fLabelAngle * 10.0);
+    m_lfLabel.lfEscapement = chartmath::ToUnits(m_fLabelAngle * 10.0);
     CreatAxis();
 }

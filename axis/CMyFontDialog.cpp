@@ -1,6 +1,7 @@
 #include "axis/CMyFontDialog.h"
 
-#include <climits>
+#include "chart/ChartMath.h"
+
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CMyFontDialog, CFontDialog)
@@ -71,7 +72,7 @@ bool CMyFontDialog::ChooseAxisFont(LOGFONT& lf, COLORREF& color)
         return false;
     color = dlg.GetColor();
     dlg.GetCurrentFont(&lf);
-    const long long h = static_cast<long long>(lf.lfHeight) * 10;
-    lf.lfHeight = static_cast<LONG>(h > INT_MAX ? INT_MAX : h < INT_MIN ? INT_MIN : h);
+    // Back to the axis's logical units; a size no LONG holds stops at its end.
+    lf.lfHeight = chartmath::ToUnits(static_cast<double>(lf.lfHeight) * 10.0);
     return true;
 }

@@ -2,13 +2,15 @@
 
 #include "axis/AxisArithmetic.h"
 #include "axis/AxisDefaults.h"
-#include "axis/AxisTextScope.h"
 #include "axis/BoundedNumber.h"
+#include "chart/ChartCanvas.h"
+#include "chart/ChartMath.h"
+#include "chart/TickGenerator.h"
 
 #include <algorithm>
 
 using axisarith::AddClamped;
-using axisarith::TruncToInt;
+
 
 // The members of one direction, so that x and y share every routine.
 struct CMyGridAxis::Side {
@@ -111,8 +113,8 @@ void CMyGridAxis::CreatAxis()
 {
     m_nX0 = m_nOrgX;
     m_nY0 = m_nOrgY;
-    m_nX1 = AddClamped(m_nOrgX, TruncToInt(m_dXLength * m_dUnitsPerMm));
-    m_nY1 = AddClamped(m_nOrgY, TruncToInt(m_dYLength * m_dUnitsPerMm));
+    m_nX1 = AddClamped(m_nOrgX, chartmath::ToUnits(m_dXLength * m_dUnitsPerMm));
+    m_nY1 = AddClamped(m_nOrgY, chartmath::ToUnits(m_dYLength * m_dUnitsPerMm));
     m_nXMid = static_cast<int>((static_cast<long long>(m_nX0) + m_nX1) / 2);
     m_nYMid = static_cast<int>((static_cast<long long>(m_nY1) + m_nY0) / 2);
     CreatStickMark();
@@ -131,13 +133,13 @@ void CMyGridAxis::CreatStickMark()
     for (int which : {1, 2}) {
         Side s = side(which);
         s.tickStart = s.min;
-        s.tickCount = axisarith::TickCountFor((s.max - s.tickStart) / s.tickStep);
+        s.tickCount = TickGenerator::CountFor((s.max - s.tickStart) / s.tickStep);
         s.labels.RemoveAll();
         s.pos.RemoveAll();
         for (int i = 0; i < s.tickCount; ++i) {
             const double v = i * s.tickStep + s.tickStart;
             s.labels.Add(BoundedNumber::Format(v, s.decimals, BoundedNumber::kLabelChars));
-            s.pos.Add(TruncToInt((v - s.min) / s.scale * m_dUnitsPerMm));
+            s.pos.Add(chartmath::ToUnits((v - s.min) / s.scale * m_dUnitsPerMm));
         }
     }
 }
@@ -161,7 +163,7 @@ void CMyGridAxis::drawEdges(int which, CDC* pDC)
 {
     if (!pDC)
         return;
-    CPen pen(PS_SOLID, TruncToInt(m_dUnitsPerMm * side(which).lineWidth), RGB(0, 0, 0));
+    CPen pen(PS_SOLID, chartmath::ToUnits(m_dUnitsPerMm * side(which).lineWidth), RGB(0, 0, 0));
     CPen* old = pDC->SelectObject(&pen);
     if (which == 1) {
         pDC->MoveTo(m_nX0, m_nY0);
@@ -186,7 +188,7 @@ void CMyGridAxis::drawGrid(int which, CDC* pDC)
     Side s = side(which);
     if (!pDC || s.pos.GetSize() < 1 || s.bLabels != 1)
         return;
-    CPen grey(PS_SOLID, TruncToInt(s.gridWidth * m_dUnitsPerMm), RGB(169, 169, 169));
+    CPen grey(PS_SOLID, chartmath::ToUnits(s.gridWidth * m_dUnitsPerMm), RGB(169, 169, 169));
     CPen* old = pDC->SelectObject(&grey);
     DrawStick(which, pDC);
     pDC->SelectObject(old);
@@ -202,7 +204,7 @@ void CMyGridAxis::DrawStick(int which, CDC* pDC)
         return;
     const bool x = which == 1;
     Side s = side(x ? 1 : 2);
-    const int e = TruncToInt(s.tickLength * m_dUnitsPerMm * -1.0);
+    const int e = chartmath::ToUnits(s.tickLength * m_dUnitsPerMm * -1.0);
     for (int i = 0; i < s.pos.GetSize(); ++i) {
         const int at = AddClamped(x ? m_nX0 : m_nY0, s.pos[i]);
         if (x) {
@@ -220,8 +222,10 @@ void CMyGridAxis::DrawStickText(int which, CDC* pDC)
     if (!pDC || (which != 1 && which != 2))
         return;
     Side s = side(which);
-    const int e = TruncToInt(s.tickLength * m_dUnitsPerMm * -1.0);
-    AxisTextScope text(pDC, s.lfLabel, s.crLabel);
+    const int e = chartmath::ToUnits(s.tickLength * m_dUnitsPerMm * -1.0);
+    ChartCanvas text(pDC);
+    text.UseFont(s.lfLabel);
+    text.UseTextColor(s.crLabel);
     const int half = which == 2 && s.labels.GetSize() > 0 ? text.TextHeight(s.labels[0]) / 2 : 0;
     const int n = std::min(s.pos.GetSize(), s.labels.GetSize());
     for (int i = 0; i < n; ++i) {
@@ -240,7 +244,9 @@ void CMyGridAxis::DrawTitle(int which, CDC* pDC)
     if (!pDC || (which != 1 && which != 2))
         return;
     Side s = side(which);
-    AxisTextScope text(pDC, s.lfTitle, s.crTitle);
+    ChartCanvas text(pDC);
+    text.UseFont(s.lfTitle);
+    text.UseTextColor(s.crTitle);
     const int half = text.TextHeight(s.title) / 2;
     if (which == 1) {
         pDC->SetTextAlign(TA_BASELINE | TA_LEFT);

@@ -40,6 +40,11 @@ public:
     CArray<int, int> m_XTickPos, m_YTickPos;
     CStringArray m_XLabels, m_YLabels;
 
+    // The exported names keep their spelling: intifontsize initialises a font
+    // record to the axis default, intil initialises the frame from its origin,
+    // both ranges with their scales (values per mm) and the logical units per
+    // mm, and lays it out; CreatAxis and CreatStickMark (stick: tick) compute
+    // the corners and the ticks. `which` is 1 for x and 2 for y.
     void intifontsize(LOGFONT& lf);
     void intil(int orgX, int orgY, double xMin, double xMax, double xScale, double yMin, double yMax,
                double yScale, double unitsPerMm);
@@ -58,6 +63,7 @@ public:
     void DrawStick(int which, CDC* pDC);
     void DrawStickText(int which, CDC* pDC);
     void DrawTitle(int which, CDC* pDC);
+    // Runs the grid axis dialog; window part of the library (libtarnex).
     void SetAxisParm();
 
 private:

@@ -1,92 +1,43 @@
+// Model data, mapping, side editing and drawing of the layered model chart.
 #include "model1d/CDrawRPToH.h"
 
 #include "chart/ChartMath.h"
+#include "chart/TickGenerator.h"
+#include "model1d/LayeredModelParts.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
-#include "platform/wnd/CWnd.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+using namespace modelparts;
+
 namespace {
 
 const char* const kTitle = "一维地电模型";
-constexpr COLORREF kOutlineColour = RGB(0, 0, 255);
-constexpr COLORREF kMinorTickColour = RGB(150, 150, 0);
-constexpr COLORREF kMajorTickColour = RGB(0, 0, 0);
 constexpr int kTitleTenths = 200;
-constexpr int kLabelTenths = 100;
-constexpr int kMinorTickLen = 20;  // 2 mm
-constexpr int kMajorTickLen = 25;  // 2.5 mm
 // Half-width of the band around a side in which a press picks it: 1 mm.
 constexpr long long kSideReach = 10;
-// A scale never draws more ticks than this. Ticks this dense are far below
-// a pixel apart; the cap keeps a wild range (or an infinite quotient) from
-// turning one redraw into billions of lines.
-constexpr int kMaxTicks = 100'000;
 
 // Conversion to logical units truncates toward zero, defined for NaN and
 // values beyond the int range (see chartmath).
 using chartmath::ToUnits;
 
-// Last index of a tick loop, capped; -1 when nothing is to be drawn.
-int tickCount(double quotient)
-{
-    if (!std::isfinite(quotient))
-        return -1;
-    return std::min(ToUnits(quotient), kMaxTicks);
-}
+}  // namespace
 
-// Where the chart's logical coordinates land on the surface drawn on: as
-// they are, on a surface that carries the chart's mapping, or converted to
-// a window's device pixels for drawing on a memory bitmap.
-class ModelCanvas {
-public:
-    ModelCanvas(CDC* target, const CDC* converter) : m_dc(target), m_conv(converter) {}
-
-    CDC* dc() const { return m_dc; }
-    CPoint at(CPoint p) const
-    {
-        if (m_conv)
-            m_conv->LPtoDP(&p);
-        return p;
-    }
-    void line(CPoint a, CPoint b) const
-    {
-        m_dc->MoveTo(at(a));
-        m_dc->LineTo(at(b));
-    }
-    void text(CPoint p, const char* text) const
-    {
-        const CPoint d = at(p);
-        m_dc->TextOut(d.x, d.y, CString(text));
-    }
-
-private:
-    CDC* m_dc;
-    const CDC* m_conv;
-};
-
-// The two scales: resistivity along the area's bottom edge, depth along
-// its right edge. A tick reaches from the edge into the area.
-enum class Scale { Resistivity, Depth };
-
-void drawTick(const ModelCanvas& c, const CRect& area, Scale s, int pos, int len, const char* label)
+void modelparts::DrawTick(ChartCanvas& c, const CRect& area, Scale s, int pos, int len, const char* label)
 {
     const CPoint edge = s == Scale::Resistivity ? CPoint(pos, area.bottom) : CPoint(area.right, pos);
     const CPoint inner = s == Scale::Resistivity ? CPoint(pos, area.bottom + len) : CPoint(area.right - len, pos);
-    c.line(inner, edge);
+    c.Line(inner, edge);
     if (label)
-        c.text(edge, label);
+        c.Text(edge, CString(label));
 }
 
-// The staircase: each layer's side at its resistivity from its top to the
-// next layer's top, joined across at the interface; the half-space's side
-// runs down to the area's bottom edge.
-void drawStaircase(CDC* dc, const CPoint* p, int n, int bottom)
+void modelparts::DrawStaircase(CDC* dc, const CPoint* p, int n, int bottom)
 {
     if (n < 1)
         return;
@@ -99,17 +50,12 @@ void drawStaircase(CDC* dc, const CPoint* p, int n, int bottom)
     dc->LineTo(p[n - 1].x, bottom);
 }
 
-void writeTitle(CDC* dc, CPoint at)
+void modelparts::WriteTitle(CDC* dc, CPoint at)
 {
-    CFont font;
-    font.CreatePointFont(kTitleTenths, nullptr, dc);
-    CFont* old = dc->SelectObject(&font);
+    ChartCanvas cv(dc);
+    cv.UsePointFont(kTitleTenths);
     dc->TextOut(at.x, at.y, CString(kTitle));
-    dc->SelectObject(old);
-    font.DeleteObject();
 }
-
-}  // namespace
 
 CDrawRPToH::CDrawRPToH() = default;
 
@@ -365,134 +311,48 @@ void CDrawRPToH::SetChangeValue(float x)
 
 void CDrawRPToH::TextOutTitle(CRect rc, CDC* pDC)
 {
-    writeTitle(pDC, CPoint(rc.left + 50, rc.top + 100));
+    WriteTitle(pDC, CPoint(rc.left + 50, rc.top + 100));
 }
 
 void CDrawRPToH::DrawOrdinate(CDC* pDC)
 {
     SetOrg(pDC);
     TextOutTitle(m_rcArea, pDC);
-    CFont labelFont;
-    labelFont.CreatePointFont(kLabelTenths, nullptr, pDC);
-    CFont* oldFont = pDC->SelectObject(&labelFont);
-    pDC->Rectangle(&m_rcArea);
-
     CPen minor(PS_SOLID, 1, kMinorTickColour);
     CPen major(PS_SOLID, 1, kMajorTickColour);
-    CPen* oldPen = pDC->SelectObject(&minor);
-    const ModelCanvas canvas(pDC, nullptr);
+    ChartCanvas canvas(pDC);
+    canvas.UsePointFont(kLabelTenths);
+    pDC->Rectangle(&m_rcArea);
+    canvas.Select(&minor);
     // A unit at least 2 mm long is ticked singly, a shorter one every ten;
     // every fifth tick is long and labelled with the value it marks.
     const auto scale = [&](Scale s, double step, double valueStep, int span) {
-        const int last = step != 0.0 ? tickCount(span / step) : -1;
+        if (step == 0.0)
+            return;
+        const TickGenerator ticks(0.0, step, TickGenerator::CountFor(span / step), 5);
         char label[64];
-        for (int i = 0; i <= last; ++i) {
-            const int pos = ToUnits(i * step);
-            pDC->SelectObject(&minor);
-            drawTick(canvas, m_rcArea, s, pos, kMinorTickLen, nullptr);
-            if (i % 5 == 0) {
-                pDC->SelectObject(&major);
+        ticks.ForEach([&](int i, LONG pos, bool labelled) {
+            canvas.Select(&minor);
+            DrawTick(canvas, m_rcArea, s, pos, kMinorTickLen, nullptr);
+            if (labelled) {
+                canvas.Select(&major);
                 std::snprintf(label, sizeof label, "%-6.1f", i * valueStep);
-                drawTick(canvas, m_rcArea, s, pos, kMajorTickLen, label);
+                DrawTick(canvas, m_rcArea, s, pos, kMajorTickLen, label);
             }
-        }
+        });
     };
     const bool fineR = m_fRRate >= 20.0f;
     scale(Scale::Resistivity, fineR ? m_fRRate : m_fRRate * 10.0, fineR ? 1.0 : 10.0,
           m_rcArea.right - m_rcArea.left);
     const bool fineH = m_fHRate <= -20.0f;
     scale(Scale::Depth, fineH ? m_fHRate : m_fHRate * 10.0, fineH ? 1.0 : 10.0, m_rcArea.bottom - m_rcArea.top);
-
-    pDC->SelectObject(oldPen);
-    pDC->SelectObject(oldFont);
-    minor.DeleteObject();
-    major.DeleteObject();
-    labelFont.DeleteObject();
 }
 
 void CDrawRPToH::DrawCurve(CDC* pDC)
 {
     SetOrg(pDC);
-    CPen pen(PS_SOLID, 1, kOutlineColour);
-    CPen* old = pDC->SelectObject(&pen);
+    ChartCanvas canvas(pDC);
+    canvas.UsePen(kOutlineColour);
     const int n = std::min(m_nLayer, m_RPoints.GetSize());
-    drawStaircase(pDC, m_RPoints.GetData(), n, m_rcArea.bottom);
-    pDC->SelectObject(old);
-    pen.DeleteObject();
-}
-
-void CDrawRPToH::DrawCurveOnMemDC(CWnd* pWnd, CDC* pDC)
-{
-    if (!pWnd || !pDC)
-        return;
-    const int n = std::max(0, std::min(m_nLayer, m_RPoints.GetSize()));
-    CArray<CPoint, CPoint> pts;
-    pts.SetSize(n);
-    for (int i = 0; i < n; ++i)
-        pts[i] = m_RPoints[i];
-    CRect area = m_rcArea;
-
-    CDC* wdc = pWnd->GetDC();
-    if (!wdc)
-        return;
-    SetOrg(wdc);
-    if (n > 0)
-        wdc->LPtoDP(pts.GetData(), n);
-    wdc->LPtoDP(&area);
-
-    CPen pen(PS_SOLID, 1, kOutlineColour);
-    CPen* old = pDC->SelectObject(&pen);
-    drawStaircase(pDC, pts.GetData(), n, area.bottom);
-    pDC->SelectObject(old);
-    pen.DeleteObject();
-    pWnd->ReleaseDC(wdc);
-}
-
-void CDrawRPToH::DrawOrdianteOnMemDC(CWnd* pWnd, CDC* pDC)
-{
-    CDC* wdc = pWnd && pDC ? pWnd->GetDC() : nullptr;
-    if (!wdc)
-        return;
-    wdc->SetMapMode(MM_LOMETRIC);
-    SetOrg(wdc);
-    const ModelCanvas canvas(pDC, wdc);
-
-    CRect area = m_rcArea;
-    wdc->LPtoDP(&area);
-    writeTitle(pDC, canvas.at(CPoint(m_rcArea.left + 50, m_rcArea.top + 100)));
-    CFont labelFont;
-    labelFont.CreatePointFont(kLabelTenths, nullptr, pDC);
-    CFont* oldFont = pDC->SelectObject(&labelFont);
-    pDC->Rectangle(&area);
-
-    // Fixed steps whatever the scale: resistivity ticked every 10 units and
-    // labelled every 100, depth ticked every unit and labelled every 5.
-    const int lastR = std::min(m_nRScale - 2, kMaxTicks);
-    const int lastH = std::min(m_nHScale - 1, kMaxTicks);
-    CPen minor(PS_SOLID, 1, kMinorTickColour);
-    CPen major(PS_SOLID, 1, kMajorTickColour);
-    CPen* oldPen = pDC->SelectObject(&minor);
-    for (int i = 0; i <= lastR; ++i)
-        drawTick(canvas, m_rcArea, Scale::Resistivity, ToUnits((i / 10) * 10.0 * m_fRRate), kMinorTickLen, nullptr);
-    for (int i = 0; i <= lastH; ++i)
-        drawTick(canvas, m_rcArea, Scale::Depth, ToUnits(static_cast<double>(i) * m_fHRate), kMinorTickLen, nullptr);
-
-    pDC->SelectObject(&major);
-    char label[64];
-    for (int i = 0; i <= lastR; i += 100) {
-        std::snprintf(label, sizeof label, "%-6.2f", static_cast<double>(i));
-        drawTick(canvas, m_rcArea, Scale::Resistivity, ToUnits(static_cast<double>(i) * m_fRRate), kMajorTickLen,
-                 label);
-    }
-    for (int i = 0; i <= lastH; i += 5) {
-        std::snprintf(label, sizeof label, "%-6.2f", static_cast<double>(i));
-        drawTick(canvas, m_rcArea, Scale::Depth, ToUnits(static_cast<double>(i) * m_fHRate), kMajorTickLen, label);
-    }
-
-    pDC->SelectObject(oldPen);
-    pDC->SelectObject(oldFont);
-    minor.DeleteObject();
-    major.DeleteObject();
-    labelFont.DeleteObject();
-    pWnd->ReleaseDC(wdc);
+    DrawStaircase(pDC, m_RPoints.GetData(), n, m_rcArea.bottom);
 }

@@ -45,37 +45,51 @@ public:
     void SetChangeValue(float x);
 
     // Drawing: on a surface given the chart's mapping, or in a window's
-    // device pixels on a second surface (a memory bitmap).
+    // device pixels on a second surface (a memory bitmap). The memory-bitmap
+    // forms need a window and live in the window part of the library
+    // (libtarnex). DrawOrdianteOnMemDC keeps its exported spelling: it draws
+    // the ordinate (title, frame and both scales) on the memory bitmap.
     void TextOutTitle(CRect rc, CDC* pDC);
     void DrawOrdinate(CDC* pDC);
     void DrawCurve(CDC* pDC);
     void DrawOrdianteOnMemDC(CWnd* pWnd, CDC* pDC);
     void DrawCurveOnMemDC(CWnd* pWnd, CDC* pDC);
 
+    // Coordinates are the chart's logical units (tenths of a millimetre,
+    // MM_LOMETRIC, y upwards, so depths run to negative y).
+    // Corner points of the staircase: layer tops at their resistivity, and
+    // one more at the area's bottom edge. P is a second outline hosts may fill.
     CArray<CPoint, CPoint> m_PPoints;
     CArray<CPoint, CPoint> m_RPoints;
     float m_fMaxH = 0;
     float m_fMinH = 0;
     float m_fMaxR = 0;
     float m_fMinR = 0;
+    // Logical units per metre of depth (negative: downwards) and per ohm-metre.
     float m_fHRate = 0;
     float m_fRRate = 0;
-    int m_nSideIndex = 0;
+    int m_nSideIndex = 0;  // the side picked last
+    // Whole units the scales span: resistivity maxR + 1, depth maxH + 5.
     int m_nRScale = 0;
     int m_nHScale = 0;
+    // Size of the drawing the scales fill: 180 mm by 85 mm unless a host sets it.
     LONG m_lDisWidth = 1800;
     LONG m_lDisHeight = 850;
+    // Draggable sides; entry n repeats the half-space's side.
     CArray<tagside, tagside&> m_RSides;
     CArray<tagside, tagside&> m_PSides;
+    // A press picked a side (DefinePtInside sets them, hosts clear them).
     BOOL m_bInSide = FALSE;
-    CRect m_rcArea;
+    CRect m_rcArea;  // the frame, from the origin down to the deepest depth
     BOOL m_bPSide = FALSE;
     BOOL m_bRSide = FALSE;
+    // Per layer: resistivity, second parameter, depth of the top, thickness
+    // (one fewer than the layers: the half-space has none).
     CArray<float, float&> m_fR;
     CArray<float, float&> m_fP;
     CArray<float, float&> m_fH;
     CArray<float, float&> m_fThick;
-    int m_nLayer = 0;
+    int m_nLayer = 0;  // layers, the half-space included
 
 private:
     // Moves side k of one outline to abscissa x and rebuilds it.

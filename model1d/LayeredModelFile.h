@@ -24,6 +24,8 @@ class LayeredModelFile {
 public:
     static constexpr int kMaxLayers = 1000;
     static constexpr float kMaxValue = 100000.0f;
+    // For the open and save dialogs of hosts.
+    static constexpr const char* kFileFilter = "Layered Models (*.txt;*.mod)|*.txt;*.mod|All Files (*.*)|*.*||";
 
     // On failure returns false with a one-line message naming the line, and
     // leaves out untouched.

@@ -12,16 +12,34 @@ void LayeredModelRender::Load(CDrawRPToH& chart, const LayeredModel& model)
     chart.GetData(thick, res, model.Layers());
 }
 
+bool LayeredModelRender::LoadFile(CDrawRPToH& chart, const char* path, CString& error)
+{
+    LayeredModel model;
+    if (!LayeredModelFile::Read(path, model, error))
+        return false;
+    Load(chart, model);
+    return true;
+}
+
+void LayeredModelRender::Relayout(CDrawRPToH& chart)
+{
+    chart.GetMaxMin();
+    chart.CalcuDisrate(chart.m_lDisWidth, chart.m_lDisHeight, chart.m_fMaxR, chart.m_fMaxH);
+    chart.SetAreaRect();
+    chart.ValueToPt();
+}
+
+bool LayeredModelRender::Render(CDrawRPToH& chart, const char* outPath, int dpi, CString& error)
+{
+    return ChartExporter::Export([&chart](CDC* dc) { DrawLayeredModelChart(chart, dc); }, outPath, dpi, error);
+}
+
 bool LayeredModelRender::RenderFile(const char* modelPath, const char* outPath, int dpi, CString& error)
 {
     if (!ChartExporter::IsSupported(outPath)) {
         error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", outPath ? outPath : "(none)");
         return false;
     }
-    LayeredModel model;
-    if (!LayeredModelFile::Read(modelPath, model, error))
-        return false;
     CDrawRPToH chart;
-    Load(chart, model);
-    return ChartExporter::Export([&chart](CDC* dc) { DrawLayeredModelChart(chart, dc); }, outPath, dpi, error);
+    return LoadFile(chart, modelPath, error) && Render(chart, outPath, dpi, error);
 }

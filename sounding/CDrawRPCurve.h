@@ -31,7 +31,9 @@ public:
     // Reads n rows of five numbers into the caller's buffers. The file is
     // opened for reading and writing, so one the user may not write is refused.
     void ReadData(CString path, float* c1, float* c2, float* c3, float* c4, float* c5, int n);
-    // Lets the user choose a sounding file and reads its first 23 rows.
+    // Lets the user choose a sounding file; its first rows, at most 23, become
+    // the chart's sounding. A file without one whole row changes nothing.
+    // Runs a dialog: lives in the window part of the library (libtarnex).
     void OpenFile();
 
     static constexpr const char* kFileFilter =
@@ -40,8 +42,8 @@ public:
     static constexpr int kOpenFileRows = 23;
     // OpenFile's reading once a file is chosen: the first 23 rows, one
     // buffer per column in file order. Slots the file does not fill keep
-    // what they held.
-    void ReadFileRows(const CString& path, float (&columns)[5][kOpenFileRows]);
+    // what they held; the count of whole rows read comes back.
+    int ReadFileRows(const CString& path, float (&columns)[5][kOpenFileRows]);
 
     // ---- geometry ----
 
@@ -84,7 +86,8 @@ public:
     void DrawCurve(CDC* pDC);
     // The memory-bitmap forms draw in pixels of pWnd's client area, on a
     // memory context laid over it one pixel a unit; they use the log-log
-    // frame and their own colour set, and P names the V curves.
+    // frame and their own colour set, and P names the V curves. They need a
+    // window and live in the window part of the library (libtarnex).
     void DrawRegionRectOnMemDC(CWnd* pWnd, CDC* pMemDC);
     void DrawRCurveOnMemDC(CWnd* pWnd, CDC* pMemDC);
     void DrawPCurveOnMemDC(CWnd* pWnd, CDC* pMemDC);
@@ -104,45 +107,63 @@ public:
     void GetChangePtAndBorderPt(CArray<CPoint, CPoint>& out);
     // Uses the surface's own pen, so a host may draw it in XOR to erase.
     void DrawChangePt(CArray<CPoint, CPoint>& points, CDC* pDC);
-    // Shows the colour legend while the pointer is inside the frame.
+    // Shows the colour legend while the pointer is inside the frame. The host
+    // creates m_ToolTip on its window first. Window part of the library.
     void SetTooltip(CWnd* pWnd, tagPOINT& point);
 
     // ---- data ----
+    // Lengths and coordinates are in the chart's logical units (hundredths
+    // of a millimetre, MM_HIMETRIC, y upwards) unless said otherwise.
 
+    // Decade exponents of the frame's edges: 10^m_fXLeftDecade .. 10^m_fXRightDecade
+    // along the abscissa, and in the log-log model the values likewise.
     float m_fYTopDecade;
     float m_fYBottomDecade;
     float m_fXRightDecade;
     float m_fXLeftDecade;
-    CRect m_rcRegion;
+    CRect m_rcRegion;  // the frame; top above bottom
+    // Ranges of the samples: the values over all four curves, the abscissa.
     float m_fMaxY;
     float m_fMinY;
     float m_fMaxX;
     float m_fMinX;
+    // Size of the drawing the scales fill: 130 mm by 70 mm unless a host sets it.
     LONG m_lDisWidth;
     LONG m_lDisHeight;
+    // Chart points (logical units) of the curves; Fwd are the forward-modelled ones.
     CArray<CPoint, CPoint> m_VFwdPoints;
     CArray<CPoint, CPoint> m_RFwdPoints;
     CArray<CPoint, CPoint> m_VPoints;
+    // The samples as handed to GetData (edits write into m_fR and m_fV).
     CArray<float, float&> m_fX;
     CArray<float, float&> m_fRFwd;
     CArray<float, float&> m_fVFwd;
+    // Square markers around the points, 2 * m_fMarkHalf wide.
     CArray<CRect, CRect> m_RRects;
     CArray<CRect, CRect> m_VRects;
     CArray<CRect, CRect> m_RFwdRects;
     CArray<CRect, CRect> m_VFwdRects;
     float m_fMarkHalf;
+    // Logical units per decade (or per value unit on a linear scale).
     float m_fXRate;
     float m_fYRate;
+    // Offset of the window origin from the frame's top-left corner (SetOrdinate).
     LONG m_lOrgX;
     LONG m_lOrgY;
+    // The polyline around the point moved last (IsMoveChange), for redrawing.
     CArray<CPoint, CPoint> m_ChangePts;
     CArray<float, float&> m_fR;
-    int m_nSelIndex;
+    int m_nSelIndex;  // sample index of the picked point
     CArray<float, float&> m_fV;
-    int m_nCount;
+    int m_nCount;  // samples, from the abscissa's length
     CArray<CPoint, CPoint> m_RPoints;
+    // The legend tip; needs no window code until the host creates it.
     CToolTipCtrl m_ToolTip;
+    // The picked curve: 0 none, 1 measured R, 2 measured V. Hosts set it back
+    // to 0 when the drag ends.
     int m_nSelCurve;
+    // Display model: 1 logarithmic abscissa and linear values, 2 both
+    // logarithmic (needs positive data; SetDisModel falls back to 1).
     int m_nDisModel;
 
 private:

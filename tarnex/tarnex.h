@@ -13,6 +13,7 @@
 #include "axis/CMyAxis.h"
 #include "axis/CMyFontDialog.h"
 #include "axis/CMyGridAxis.h"
+#include "chart/BundledData.h"
 #include "chart/ChartExporter.h"
 #include "frame/CModuleResGuard.h"
 #include "res/resource.h"
@@ -24,3 +25,4 @@
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
+#include "sounding/SoundingRender.h"

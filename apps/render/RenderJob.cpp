@@ -1,30 +1,12 @@
 #include "RenderJob.h"
 
 #include "axis/AxisSampleSheet.h"
+#include "chart/BundledData.h"
 #include "chart/ChartExporter.h"
 #include "model1d/CDrawRPToH.h"
-#include "model1d/DrawLayeredModelChart.h"
 #include "model1d/LayeredModelRender.h"
 #include "sounding/CDrawRPCurve.h"
-#include "sounding/DrawSoundingChart.h"
-
-#include <algorithm>
-#include <filesystem>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
-
-std::string RenderJob::BundledData(const char* name)
-{
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        const fs::path installed = exe.parent_path().parent_path() / "share" / "tarnex" / name;
-        if (fs::exists(installed, ec))
-            return installed.string();
-    }
-    return (fs::path(TARNEX_DATA_DIR) / name).string();
-}
+#include "sounding/SoundingRender.h"
 
 bool RenderJob::Prepare(std::string& error)
 {
@@ -38,23 +20,38 @@ bool RenderJob::Prepare(std::string& error)
 
 bool RenderJob::Render(std::string& error)
 {
+    CString e;
+    bool ok = false;
     switch (m_opt.chart) {
-    case RenderOptions::Chart::Sounding: return RenderSounding(error);
-    case RenderOptions::Chart::LayeredModel: return RenderModel(error);
-    case RenderOptions::Chart::Axes: {
-        CString e;
-        if (ChartExporter::Export(&AxisSampleSheet::DrawSamples, m_opt.output.c_str(), m_opt.dpi, e))
-            return true;
+    case RenderOptions::Chart::Sounding: ok = RenderSounding(e); break;
+    case RenderOptions::Chart::LayeredModel: ok = RenderModel(e); break;
+    case RenderOptions::Chart::Axes:
+        ok = ChartExporter::Export(&AxisSampleSheet::DrawSamples, m_opt.output.c_str(), m_opt.dpi, e);
+        break;
+    }
+    if (!ok)
         error = e.str();
-        return false;
+    return ok;
+}
+
+// The input the options name, or the bundled sample.
+bool RenderJob::InputPath(const char* sample, std::string& path, std::string& error) const
+{
+    if (!m_opt.input.empty()) {
+        path = m_opt.input;
+        return true;
     }
-    }
-    return false;
+    path = BundledData::Path(sample).str();
+    if (path.empty())
+        error = std::string("the bundled sample ") + sample + " is not installed";
+    return !path.empty();
 }
 
 bool RenderJob::PrepareModel(std::string& error)
 {
-    const std::string input = m_opt.input.empty() ? BundledData("layered-model.txt") : m_opt.input;
+    std::string input;
+    if (!InputPath("layered-model.txt", input, error))
+        return false;
     CString err;
     if (!LayeredModelFile::Read(input.c_str(), m_model, err)) {
         error = err.str();
@@ -63,64 +60,33 @@ bool RenderJob::PrepareModel(std::string& error)
     return true;
 }
 
-bool RenderJob::RenderModel(std::string& error)
+bool RenderJob::RenderModel(CString& error)
 {
     CDrawRPToH chart;
     LayeredModelRender::Load(chart, m_model);
-    CString e;
-    if (!ChartExporter::Export([&](CDC* dc) { DrawLayeredModelChart(chart, dc); }, m_opt.output.c_str(), m_opt.dpi,
-                               e)) {
-        error = e.str();
-        return false;
-    }
-    return true;
+    return LayeredModelRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
 }
 
 bool RenderJob::PrepareSounding(std::string& error)
 {
-    const std::string input = m_opt.input.empty() ? BundledData("sounding.dat") : m_opt.input;
-    SoundingTable& t = m_table;
+    std::string input;
+    if (!InputPath("sounding.dat", input, error))
+        return false;
     CString err;
-    if (!SoundingFile::Read(input.c_str(), m_opt.rows, t, err)) {
+    if (!SoundingFile::Read(input.c_str(), m_opt.rows, m_table, err)) {
         error = input + ": " + err.str();
         return false;
     }
-    // The abscissa is drawn on decades: every value must be positive. The
-    // log-log model needs positive values on every curve as well.
-    for (int i = 0; i < t.Rows(); ++i) {
-        if (!(t.x[i] > 0)) {
-            error = input + ": row " + std::to_string(i + 1) + ": the abscissa must be positive";
-            return false;
-        }
-        if (m_opt.model == 2 && !(t.r[i] > 0 && t.v[i] > 0 && t.rFwd[i] > 0 && t.vFwd[i] > 0)) {
-            error = input + ": row " + std::to_string(i + 1) + ": model 2 draws values on decades, all must be positive";
-            return false;
-        }
-    }
-
-    float maxX = t.x[0];
-    for (int i = 1; i < t.Rows(); ++i)
-        maxX = std::max(maxX, t.x[i]);
-    if (!(maxX > 0.1f)) {
-        error = input + ": the largest abscissa must exceed 0.1 to span a decade";
+    if (!SoundingRender::Check(m_table, m_opt.model, input.c_str(), err)) {
+        error = err.str();
         return false;
     }
     return true;
 }
 
-bool RenderJob::RenderSounding(std::string& error)
+bool RenderJob::RenderSounding(CString& error)
 {
-    SoundingTable& t = m_table;
     CDrawRPCurve chart;
-    chart.GetData(t.x, t.r, t.v, t.rFwd, t.vFwd);
-    if (m_opt.model == 2) {
-        chart.m_nDisModel = 2;
-        chart.SetDisModel();
-    }
-    CString e;
-    if (!ChartExporter::Export([&](CDC* dc) { DrawSoundingChart(chart, dc); }, m_opt.output.c_str(), m_opt.dpi, e)) {
-        error = e.str();
-        return false;
-    }
-    return true;
+    SoundingRender::Load(chart, m_table, m_opt.model);
+    return SoundingRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
 }

@@ -20,15 +20,12 @@ public:
     // one-line message; the output file is then left untouched.
     bool Render(std::string& error);
 
-    // Path of a bundled data file: beside an installed binary
-    // (../share/tarnex/NAME), else in the source tree's data folder.
-    static std::string BundledData(const char* name);
-
 private:
+    bool InputPath(const char* sample, std::string& path, std::string& error) const;
     bool PrepareSounding(std::string& error);
     bool PrepareModel(std::string& error);
-    bool RenderSounding(std::string& error);
-    bool RenderModel(std::string& error);
+    bool RenderSounding(CString& error);
+    bool RenderModel(CString& error);
 
     RenderOptions m_opt;
     SoundingTable m_table;

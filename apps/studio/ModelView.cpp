@@ -63,10 +63,7 @@ void ModelView::Release(CPoint p)
 
 void ModelView::remap()
 {
-    m_chart.GetMaxMin();
-    m_chart.CalcuDisrate(m_chart.m_lDisWidth, m_chart.m_lDisHeight, m_chart.m_fMaxR, m_chart.m_fMaxH);
-    m_chart.SetAreaRect();
-    m_chart.ValueToPt();
+    LayeredModelRender::Relayout(m_chart);
     FitToDrawing();
     update();
 }

@@ -2,6 +2,7 @@
 
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
+#include "sounding/SoundingRender.h"
 
 SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
 {
@@ -11,12 +12,7 @@ SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
 
 void SoundingView::SetSounding(const SoundingTable& table)
 {
-    SoundingTable t = table;
-    const int model = m_chart.m_nDisModel;
-    m_chart.m_nDisModel = 1;
-    m_chart.GetData(t.x, t.r, t.v, t.rFwd, t.vFwd);
-    if (model == 2)
-        SetDisplayModel(2);
+    SoundingRender::Load(m_chart, table, m_chart.m_nDisModel);
     FitToDrawing();
     update();
 }

@@ -4,9 +4,11 @@
 #include "ModelView.h"
 #include "SoundingView.h"
 
+#include "chart/BundledData.h"
 #include "chart/ChartExporter.h"
 #include "model1d/LayeredModelFile.h"
 #include "platform/wnd/CFileDialog.h"
+#include "sounding/CDrawRPCurve.h"
 #include "sounding/SoundingFile.h"
 
 #include <QActionGroup>
@@ -24,9 +26,8 @@
 
 namespace {
 
-const char* const kSoundingFilter = "Data Files (*.dat;*.cor;*.txt)|*.dat;*.cor;*.txt|Dat Files (*.dat)|*.dat|"
-                                    "Cor Files (*.cor)|*.cor|Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
-const char* const kModelFilter = "Layered Models (*.txt;*.mod)|*.txt;*.mod|All Files (*.*)|*.*||";
+const char* const kSoundingFilter = CDrawRPCurve::kFileFilter;
+const char* const kModelFilter = LayeredModelFile::kFileFilter;
 const char* const kExportFilter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"
                                   "BMP Image (*.bmp)|*.bmp||";
 constexpr int kExportDpi = 150;
@@ -57,17 +58,7 @@ bool isBundled(const CString& path)
 
 }  // namespace
 
-CString StudioWindow::BundledData(const char* name)
-{
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarnex/") + QString::fromUtf8(name);
-    if (QFileInfo::exists(installed))
-        return CString(QFileInfo(installed).absoluteFilePath().toUtf8().constData());
-    const QString source = QStringLiteral(TARNEX_DATA_DIR "/") + QString::fromUtf8(name);
-    if (QFileInfo::exists(source))
-        return CString(source.toUtf8().constData());
-    return CString();
-}
+CString StudioWindow::BundledData(const char* name) { return ::BundledData::Path(name); }
 
 StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
 {

@@ -1,5 +1,5 @@
 // Basic Windows-style scalar types, colour macros and GDI constants that the
-// chart classes and their hosts use, with the values the original platform gives them.
+// chart classes and their hosts use, with the values Windows gives them.
 #pragma once
 
 #include <cstdint>

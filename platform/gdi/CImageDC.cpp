@@ -1,5 +1,6 @@
 #include "platform/gdi/CImageDC.h"
 
+#include "platform/gdi/BmpWriter.h"
 #include "platform/gdi/PngWriter.h"
 #include "platform/gdi/QtPainterBackend.h"
 
@@ -44,6 +45,8 @@ bool CImageDC::Encode(const char* format, std::string& out, int quality)
     const QByteArray fmt = QByteArray(format ? format : "PNG").toUpper();
     if (fmt == "PNG")
         return PngWriter::Encode(Image(), out);
+    if (fmt == "BMP")
+        return BmpWriter::Encode(Image(), out);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !Image().save(&buffer, fmt.constData(), quality))

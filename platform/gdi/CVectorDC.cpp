@@ -8,7 +8,33 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgGenerator>
+
+#include <dlfcn.h>
+
+#include <string>
+
+namespace {
+
+using SvgDeviceFn = QPaintDevice* (*)(QIODevice*, int, int, int, const char*);
+
+// The SVG module lies beside this library (build tree and installed tree
+// alike). It stays loaded once opened: the devices it made live on.
+SvgDeviceFn SvgDeviceMaker()
+{
+    static const SvgDeviceFn maker = []() -> SvgDeviceFn {
+        Dl_info info{};
+        if (!dladdr(reinterpret_cast<void*>(&SvgDeviceMaker), &info) || !info.dli_fname)
+            return nullptr;
+        std::string dir = info.dli_fname;
+        const size_t slash = dir.rfind('/');
+        dir = slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
+        void* module = dlopen((dir + "libtarnex-gdi-svg.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+        return module ? reinterpret_cast<SvgDeviceFn>(dlsym(module, "tarnex_svg_device")) : nullptr;
+    }();
+    return maker;
+}
+
+}  // namespace
 
 CVectorDC::CVectorDC(Format format, const char* path, double widthMm, double heightMm, int dpi, const char* title)
 {
@@ -31,13 +57,13 @@ CVectorDC::CVectorDC(Format format, const char* path, double widthMm, double hei
                                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         m_device = std::move(pdf);
     } else {
-        auto svg = std::make_unique<QSvgGenerator>();
-        svg->setOutputDevice(m_buffer.get());
-        svg->setResolution(dpi);
-        svg->setSize(QSize(wPx, hPx));
-        svg->setViewBox(QRect(0, 0, wPx, hPx));
-        svg->setTitle(QString::fromUtf8(title));
-        m_device = std::move(svg);
+        // Without the SVG module the context stays invalid, as for a bad size.
+        const SvgDeviceFn make = SvgDeviceMaker();
+        if (!make)
+            return;
+        m_device.reset(make(m_buffer.get(), dpi, wPx, hPx, title ? title : ""));
+        if (!m_device)
+            return;
     }
     m_painter = std::make_unique<QtPainterBackend>(m_device.get(), dpi, dpi, CSize(wPx, hPx));
     if (!m_painter->start()) {

@@ -1,11 +1,23 @@
 #include "platform/wnd/CButton.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
+
+namespace {
+
+// GetDlgItem's stand-in for a CButton widget no object owns.
+const bool registered = CWnd::RegisterTemporaryFactory([](QWidget* w) -> std::unique_ptr<CWnd> {
+    if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w))
+        return std::make_unique<CButton>();
+    return nullptr;
+});
+
+}  // namespace
 
 QWidget* CButton::CreateWidget(DWORD style, const char* caption, QWidget* parent)
 {
@@ -23,7 +35,7 @@ QWidget* CButton::CreateWidget(DWORD style, const char* caption, QWidget* parent
     case BS_AUTORADIOBUTTON: b = new QRadioButton(text, parent); break;
     default: {
         auto* p = new QPushButton(text, parent);
-        // Only the default button answers Enter, as on the original platform.
+        // Only the default button answers Enter, as Windows does.
         p->setAutoDefault(false);
         p->setDefault((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
         b = p;
@@ -53,16 +65,4 @@ void CButton::SetCheck(int check)
         SetChecked(b, check == BST_CHECKED);
 }
 
-void CButton::SetChecked(QAbstractButton* button, bool checked)
-{
-    if (!button)
-        return;
-    if (!button->isCheckable())
-        return;
-    const bool exclusive = button->autoExclusive();
-    if (!checked && exclusive)
-        button->setAutoExclusive(false);
-    button->setChecked(checked);
-    if (!checked && exclusive)
-        button->setAutoExclusive(true);
-}
+void CButton::SetChecked(QAbstractButton* button, bool checked) { setButtonChecked(button, checked); }

@@ -4,6 +4,17 @@
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
+namespace {
+
+// GetDlgItem's stand-in for a CComboBox widget no object owns.
+const bool registered = CWnd::RegisterTemporaryFactory([](QWidget* w) -> std::unique_ptr<CWnd> {
+    if (qobject_cast<QComboBox*>(w))
+        return std::make_unique<CComboBox>();
+    return nullptr;
+});
+
+}  // namespace
+
 QWidget* CComboBox::CreateWidget(DWORD style, QWidget* parent)
 {
     auto* c = new QComboBox(parent);
@@ -19,7 +30,7 @@ int CComboBox::AddString(const char* text)
         return CB_ERR;
     c->addItem(QString::fromUtf8(text ? text : ""));
     if (c->count() == 1)
-        c->setCurrentIndex(-1);  // adding does not select, as on the original platform
+        c->setCurrentIndex(-1);  // adding does not select, as Windows does
     return c->count() - 1;
 }
 

@@ -147,7 +147,7 @@ QDialog* CDialog::CreateDialogWindow(QWidget* parent)
 
     QWidget* content = dlg;
     if (t->style & (WS_VSCROLL | WS_HSCROLL)) {
-        // The bars take their room from the client area, as on the original.
+        // The bars take their room from the client area, as Windows does.
         auto* area = new QScrollArea(dlg);
         area->setFrameShape(QFrame::NoFrame);
         area->setVerticalScrollBarPolicy((t->style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

@@ -6,6 +6,17 @@
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 
+namespace {
+
+// GetDlgItem's stand-in for a CEdit widget no object owns.
+const bool registered = CWnd::RegisterTemporaryFactory([](QWidget* w) -> std::unique_ptr<CWnd> {
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w))
+        return std::make_unique<CEdit>();
+    return nullptr;
+});
+
+}  // namespace
+
 QWidget* CEdit::CreateWidget(DWORD style, QWidget* parent)
 {
     if (style & ES_MULTILINE) {

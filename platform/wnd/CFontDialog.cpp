@@ -31,7 +31,7 @@ struct NamedColour {
     COLORREF value;
 };
 
-// The sixteen colours the original font dialog offers.
+// The sixteen colours the Windows font dialog offers.
 constexpr NamedColour kColours[] = {
     {"黑色", RGB(0, 0, 0)},        {"褐红色", RGB(128, 0, 0)},   {"绿色", RGB(0, 128, 0)},
     {"橄榄色", RGB(128, 128, 0)},  {"深蓝色", RGB(0, 0, 128)},   {"紫色", RGB(128, 0, 128)},

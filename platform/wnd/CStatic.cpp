@@ -4,6 +4,17 @@
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
+namespace {
+
+// GetDlgItem's stand-in for a CStatic widget no object owns.
+const bool registered = CWnd::RegisterTemporaryFactory([](QWidget* w) -> std::unique_ptr<CWnd> {
+    if (qobject_cast<QLabel*>(w))
+        return std::make_unique<CStatic>();
+    return nullptr;
+});
+
+}  // namespace
+
 QWidget* CStatic::CreateWidget(DWORD style, const char* text, QWidget* parent)
 {
     auto* l = new QLabel(QString::fromUtf8(text ? text : ""), parent);

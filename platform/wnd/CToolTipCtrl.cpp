@@ -7,12 +7,17 @@
 #include <QToolTip>
 #include <QWidget>
 
-CToolTipCtrl::~CToolTipCtrl()
+namespace {
+
+// Run when a control is destroyed with its tip up. The parent may be gone
+// already; only Qt's own tip is touched here.
+void HideQtTip()
 {
-    // The parent may be gone already; only Qt's own tip is touched here.
-    if (m_shown && m_onScreen && QApplication::instance())
+    if (QApplication::instance())
         QToolTip::hideText();
 }
+
+}  // namespace
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD)
 {
@@ -99,6 +104,7 @@ void CToolTipCtrl::showOnScreen(const CString& text)
         s.chop(1);
     QToolTip::showText(QCursor::pos(), s, w);
     m_onScreen = true;
+    m_hideOnScreen = &HideQtTip;
 }
 
 void CToolTipCtrl::hideOnScreen()
@@ -106,4 +112,5 @@ void CToolTipCtrl::hideOnScreen()
     if (m_onScreen && QApplication::instance())
         QToolTip::hideText();
     m_onScreen = false;
+    m_hideOnScreen = nullptr;
 }

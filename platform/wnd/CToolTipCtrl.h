@@ -17,7 +17,14 @@ constexpr UINT TTM_UPDATE = WM_USER + 29;  // show the current tool's tip again
 class CToolTipCtrl {
 public:
     CToolTipCtrl() = default;
-    virtual ~CToolTipCtrl();
+    // Inline, so that a class holding a tooltip (a chart that only draws)
+    // needs no window code to be made and destroyed: only a control whose
+    // tip went up on screen carries the hook that takes it down.
+    virtual ~CToolTipCtrl()
+    {
+        if (m_hideOnScreen)
+            m_hideOnScreen();
+    }
     CToolTipCtrl(const CToolTipCtrl&) = delete;
     CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
 
@@ -60,6 +67,8 @@ private:
     bool m_created = false;
     bool m_shown = false;
     bool m_onScreen = false;  // Qt's tip is up on the parent's widget
+    // Set by the window code while the tip is up on screen.
+    void (*m_hideOnScreen)() = nullptr;
     CWnd* m_parent = nullptr;
     std::vector<Tool> m_tools;
     size_t m_current = 0;  // the tool registered last

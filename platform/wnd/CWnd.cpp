@@ -1,10 +1,6 @@
 #include "platform/wnd/CWnd.h"
 
 #include "platform/wnd/AfxMessageBox.h"
-#include "platform/wnd/CButton.h"
-#include "platform/wnd/CComboBox.h"
-#include "platform/wnd/CEdit.h"
-#include "platform/wnd/CStatic.h"
 #include "platform/gdi/QtPainterBackend.h"
 #include "platform/wnd/WidgetFont.h"
 
@@ -20,11 +16,30 @@
 #include <QWidget>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 constexpr const char* kWndProperty = "tarnexWnd";
 constexpr const char* kIdProperty = "tarnexCtrlId";
 }  // namespace
+
+namespace {
+
+// Filled while the library loads, by the control classes' registrations.
+std::vector<CWnd::TemporaryFactory>& temporaryFactories()
+{
+    static std::vector<CWnd::TemporaryFactory> factories;
+    return factories;
+}
+
+}  // namespace
+
+bool CWnd::RegisterTemporaryFactory(TemporaryFactory factory)
+{
+    if (factory)
+        temporaryFactories().push_back(factory);
+    return factory != nullptr;
+}
 
 struct CWnd::Links {
     QMetaObject::Connection destroyed;
@@ -407,15 +422,11 @@ CWnd* CWnd::GetDlgItem(int id) const
             return permanent;
         auto& slot = m_temporaries[child];
         if (!slot) {
-            if (qobject_cast<QLineEdit*>(child) || qobject_cast<QTextEdit*>(child))
-                slot = std::make_unique<CEdit>();
-            else if (qobject_cast<QAbstractButton*>(child) || qobject_cast<QGroupBox*>(child))
-                slot = std::make_unique<CButton>();
-            else if (qobject_cast<QComboBox*>(child))
-                slot = std::make_unique<CComboBox>();
-            else if (qobject_cast<QLabel*>(child))
-                slot = std::make_unique<CStatic>();
-            else
+            for (TemporaryFactory make : temporaryFactories()) {
+                if ((slot = make(child)))
+                    break;
+            }
+            if (!slot)
                 slot = std::make_unique<CWnd>();
             // A temporary stands in for the control without claiming it.
             slot->m_hWnd = child;
@@ -439,10 +450,25 @@ int CWnd::GetDlgItemText(int id, CString& text) const
     return text.GetLength();
 }
 
+// Windows sends the button BM_SETCHECK; here the button's widget is set
+// directly.
 void CWnd::CheckDlgButton(int id, UINT check)
 {
-    if (auto* b = m_hWnd ? qobject_cast<QAbstractButton*>(GetDlgItem(id) ? GetDlgItem(id)->m_hWnd : nullptr) : nullptr)
-        CButton::SetChecked(b, check == BST_CHECKED);
+    CWnd* w = m_hWnd ? GetDlgItem(id) : nullptr;
+    setButtonChecked(w ? qobject_cast<QAbstractButton*>(w->m_hWnd) : nullptr, check == BST_CHECKED);
+}
+
+// Radio buttons can be cleared too, which their exclusive group would refuse.
+void CWnd::setButtonChecked(QAbstractButton* button, bool checked)
+{
+    if (!button || !button->isCheckable())
+        return;
+    const bool exclusive = button->autoExclusive();
+    if (!checked && exclusive)
+        button->setAutoExclusive(false);
+    button->setChecked(checked);
+    if (!checked && exclusive)
+        button->setAutoExclusive(true);
 }
 
 UINT CWnd::IsDlgButtonChecked(int id) const

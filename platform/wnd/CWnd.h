@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+class QAbstractButton;
 class QWidget;
 class QImage;
 class QTimer;
@@ -88,6 +89,11 @@ public:
     static void NotifyParent(QWidget* control, UINT code);
     // Gives a control widget the id GetDlgItem finds it by.
     static void AssignControlId(QWidget* control, int id);
+    // A control class says how to wrap a widget of its kind, so that
+    // GetDlgItem hands out a temporary object of that class without CWnd
+    // knowing its subclasses. The factory returns null for other widgets.
+    using TemporaryFactory = std::unique_ptr<CWnd> (*)(QWidget* widget);
+    static bool RegisterTemporaryFactory(TemporaryFactory factory);
 
     // What GetDC contexts have drawn; the widget shows it when it paints.
     QImage* surface();
@@ -101,6 +107,8 @@ protected:
     // Makes a freshly built control widget this object's window: its id,
     // its rectangle in the parent's client area, shown if the style says so.
     BOOL attachNewControl(QWidget* w, const RECT& rect, DWORD style, UINT id);
+    // Sets a check box or radio button as CheckDlgButton and CButton do.
+    static void setButtonChecked(QAbstractButton* button, bool checked);
     // Drops the temporary objects GetDlgItem made and detaches the permanent
     // ones of the children, before the children go.
     void releaseChildren();

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "axis/AxisArithmetic.h"
+#include "chart/TickGenerator.h"
 #include "axis/BoundedNumber.h"
 #include "axis/CMyAxis.h"
 
@@ -112,8 +112,8 @@ TEST(CMyAxisLayout, DegenerateStepsAndHugeValuesStayDefined)
 
     a.m_fTickStep = 1e-6f;
     a.CreatAxis();
-    EXPECT_EQ(a.m_nTickCount, axisarith::kMaxTickCount);
-    EXPECT_EQ(a.m_Labels.GetSize(), axisarith::kMaxTickCount);
+    EXPECT_EQ(a.m_nTickCount, TickGenerator::kMaxTicks);
+    EXPECT_EQ(a.m_Labels.GetSize(), TickGenerator::kMaxTicks);
 
     // Far beyond what a coordinate holds: clamped, not undefined.
     a.intil(1, 1, 0, 0, 0, 3e38, 1e-30, 1000);

@@ -2,6 +2,7 @@
 // back, and the drawing geometry of both routes.
 #include "TestSupport.h"
 
+#include "chart/TickGenerator.h"
 #include "model1d/CDrawRPToH.h"
 #include "platform/wnd/CWnd.h"
 
@@ -118,7 +119,7 @@ TEST(CDrawRPToHMapping, ZeroRangesKeepTheirValuesAndWildValuesClamp)
     c.GetData(none, res, 1);  // a half-space alone: the only depth is 0
     EXPECT_EQ(c.m_fMaxH, 0.0f);
     EXPECT_EQ(c.m_nHScale, 5);
-    EXPECT_EQ(c.m_RPoints[0], CPoint(truncf(50 * c.m_fRRate), 0));
+    EXPECT_EQ(c.m_RPoints[0], CPoint(1764, 0));  // 1800 units over 51 ohm-m: 35.29 a unit
     EXPECT_EQ(c.m_RPoints[1].y, c.m_rcArea.bottom);
 
     // Values beyond the int range or not numbers at all still give points.
@@ -137,7 +138,7 @@ TEST(CDrawRPToHMapping, ZeroRangesKeepTheirValuesAndWildValuesClamp)
     c.DrawCurve(&dc);
     EXPECT_FALSE(dc.ops().empty());
 
-    // A scale of ten million ticks stops at 100000.
+    // A scale of ten million ticks stops at the one cap of every scale.
     c.m_nRScale = 10'000'000;
     c.m_nHScale = 0;  // no depth scale at all
     QWidget widget;
@@ -145,7 +146,7 @@ TEST(CDrawRPToHMapping, ZeroRangesKeepTheirValuesAndWildValuesClamp)
     wnd.Attach(&widget);
     CRecordingDC dense;
     c.DrawOrdianteOnMemDC(&wnd, &dense);
-    EXPECT_EQ(linesOf(dense, RGB(150, 150, 0)).size(), 100001u);
+    EXPECT_EQ(linesOf(dense, RGB(150, 150, 0)).size(), static_cast<size_t>(TickGenerator::kMaxTicks));
     wnd.Detach();
 }
 

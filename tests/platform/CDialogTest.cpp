@@ -138,10 +138,18 @@ TEST_F(ProbeModule, TimerTicksArriveThroughTheEventLoop)
     ProbeDialog dlg;
     CDialog::ScriptNextModal([&](CDialog& d) {
         d.SetTimer(3, 5, nullptr);
+        // Until the first tick, or a deadline far beyond any machine's delay.
         QEventLoop loop;
-        QTimer::singleShot(200, &loop, &QEventLoop::quit);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!dlg.ticks.empty())
+                loop.quit();
+        });
+        poll.start(1);
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         loop.exec();
         EXPECT_EQ(dlg.ticks, (std::vector<UINT_PTR>{3}));
+        EXPECT_FALSE(d.HasTimer(3));  // the handler killed it
         click(d, IDCANCEL);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace {
 
 constexpr const char* kScript = R"(// a small dialog
@@ -63,4 +67,50 @@ TEST(DialogTemplateParse, MalformedScriptsAreRefusedWithTheirLine)
         EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos);
     }
     EXPECT_TRUE(DialogTemplateParser::Parse("").empty());
+}
+
+// Each state of the reader (between resources, a dialog's head, its body, a
+// list-data head and body) with what it accepts and the message, naming the
+// line, for what it refuses.
+TEST(DialogTemplateParse, EveryStateRefusesWhatDoesNotBelongThereByLine)
+{
+    const char* dlg = "1 DIALOG 0, 0, 10, 10\n";
+    const std::string body = std::string(dlg) + "BEGIN\nCOMBOBOX 5, 1, 1, 9, 9\nLTEXT \"a\", 6, 1, 1, 1, 1\nEND\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\"x\" DIALOG 0, 0, 1, 1\n", "line 1: resource id and type expected"},
+        {"0 DIALOG 0, 0, 1, 1\n", "line 1: resource id out of range"},
+        {"65536 DIALOG 0, 0, 1, 1\n", "line 1: resource id out of range"},
+        {"1 MENU\n", "line 1: unknown resource type 'MENU'"},
+        {"1 DIALOG 0, 0, 0, 10\n", "line 1: dialog size out of range"},
+        {std::string(dlg) + "CAPTION 5\n", "line 2: CAPTION needs one string"},
+        {std::string(dlg) + "FONT 9\n", "line 2: FONT needs a size and a face"},
+        {std::string(dlg) + "FONT 201, \"x\"\n", "line 2: font size out of range"},
+        {std::string(dlg) + "LTEXT \"a\", 5, 1, 1, 1, 1\n", "line 2: STYLE, CAPTION, FONT or BEGIN expected"},
+        {std::string(dlg) + "BEGIN\n\"END\"\n", "line 3"},  // a quoted END is no END
+        {body + "2 DLGINIT\nEND\n", "line 7: BEGIN expected"},
+        {body + "2 DLGINIT\nBEGIN\n5, \"x\"\nEND\n", "line 8: list data for an unknown dialog"},
+        {body + "1 DLGINIT\nBEGIN\n6, \"x\"\nEND\n", "line 8: list data for a control that is not a combo box"},
+        {body + "1 DLGINIT\nBEGIN\n5, x\nEND\n", "line 8: list item must be a string"},
+        {std::string(dlg), "line 1: resource not closed by END"},
+        {std::string(dlg) + "BEGIN\n", "line 2: resource not closed by END"},
+        {body + "1 DLGINIT\n", "line 6: resource not closed by END"},
+        {body + "1 DLGINIT\nBEGIN\n5, \"x\"\n", "line 8: resource not closed by END"},
+    };
+    for (const auto& [script, expect] : cases) {
+        try {
+            DialogTemplateParser::Parse(script.c_str());
+            ADD_FAILURE() << "accepted: " << script;
+        } catch (const DialogTemplateError& e) {
+            EXPECT_NE(std::string(e.what()).find(expect), std::string::npos) << e.what() << "\nwanted: " << expect;
+        }
+    }
+    // Comments, preprocessor lines and blank lines pass in every state, and
+    // list data may follow its dialog after another one.
+    const auto all = DialogTemplateParser::Parse(
+        "#include \"x.h\"\n\n1 DIALOG 0, 0, 10, 10\n// head\nCAPTION \"a\"\n\nBEGIN\n  // body\n"
+        "COMBOBOX 5, 1, 1, 9, 9\n#if 0\nEND\n2 DIALOG 0, 0, 5, 5\nBEGIN\nEND\n1 DLGINIT\n// init\nBEGIN\n\n"
+        "5, \"p\", \"q\"\n5, \"r\"\nEND\n");
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all.at(1).item(5)->listItems, (std::vector<CString>{"p", "q", "r"}));
+    EXPECT_TRUE(all.at(2).items.empty());
 }

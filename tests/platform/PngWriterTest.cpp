@@ -1,6 +1,7 @@
 // PNG output is lossless whether the image fits a palette or not.
 #include "TestSupport.h"
 
+#include "platform/gdi/BmpWriter.h"
 #include "platform/gdi/PngWriter.h"
 
 #include <QImage>
@@ -42,4 +43,24 @@ TEST(PngWriter, ManyColoursAreWrittenAsRgbAndBadPathsFail)
     EXPECT_EQ(roundTrip(img), img);
     EXPECT_FALSE(PngWriter::Write(img, "/no/such/dir/x.png"));
     EXPECT_FALSE(PngWriter::Write(QImage(), "/tmp/never.png"));
+}
+
+TEST(BmpWriter, RowsComeBackExactlyWithTheirPaddingAndResolution)
+{
+    QImage img(7, 3, QImage::Format_RGB32);  // 21 bytes a row: 3 of padding
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x)
+            img.setPixelColor(x, y, QColor(x * 30, y * 80, 255 - x * 10));
+    img.setDotsPerMeterX(5906);  // 150 dpi
+    img.setDotsPerMeterY(5906);
+    const std::string path = testsupport::tempDir() + "/p.bmp";
+    ASSERT_TRUE(BmpWriter::Write(img, path.c_str()));
+    const QImage back(QString::fromStdString(path));
+    ASSERT_EQ(back.size(), img.size());
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(back.pixelColor(x, y), img.pixelColor(x, y)) << x << "," << y;
+    EXPECT_EQ(back.dotsPerMeterX(), 5906);
+    EXPECT_FALSE(BmpWriter::Write(QImage(), path.c_str()));
+    EXPECT_FALSE(BmpWriter::Write(img, "/no/such/dir/p.bmp"));
 }

@@ -157,3 +157,35 @@ TEST(RenderCommand, AxesDrawsTheSampleSheet)
     EXPECT_GT(testsupport::countColour(img, QColor(0, 0, 0)), 200);
     EXPECT_NE(render(dir, {"axes", "x.dat"}).err.find("axes takes no input file"), std::string::npos);
 }
+
+// The dynamic loader's own list of what it loaded (LD_DEBUG=files), both the
+// libraries the command links and the plugins Qt opens while it draws.
+TEST(RenderCommand, LoadsNoWindowOrDialogCodeForAnyOutputAndQtSvgForSvgOnly)
+{
+    const std::string dir = testsupport::tempDir();
+    const std::vector<QStringList> runs = {{"-o", "a.png"},          {"-o", "a.svg"},
+                                           {"-o", "a.pdf", "--model", "2"}, {"-o", "a.bmp"},
+                                           {"model", "-o", "m.svg"},       {"axes", "-o", "x.png"}};
+    for (const QStringList& args : runs) {
+        const std::string out = args.join(' ').toStdString();
+        QProcess p;
+        p.setWorkingDirectory(QString::fromStdString(dir));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        ASSERT_EQ(p.exitCode(), 0) << out;
+        const std::string log = p.readAllStandardError().toStdString();
+        // The log names every object as it is loaded; the sample run must
+        // have loaded the drawing part, or the check would prove nothing.
+        EXPECT_NE(log.find("file=libtarnex-charts.so"), std::string::npos) << out;
+        EXPECT_NE(log.find("file=libQt6Gui.so"), std::string::npos) << out;
+        EXPECT_EQ(log.find("file=libQt6Widgets.so"), std::string::npos) << out;
+        EXPECT_EQ(log.find("file=libtarnex-wnd.so"), std::string::npos) << out;
+        EXPECT_EQ(log.find("file=libtarnex.so"), std::string::npos) << out;
+        // Qt Svg only where SVG is written.
+        const bool svg = out.find(".svg") != std::string::npos;
+        EXPECT_EQ(log.find("file=libQt6Svg.so") != std::string::npos, svg) << out;
+    }
+}

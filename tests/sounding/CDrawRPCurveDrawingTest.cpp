@@ -3,6 +3,7 @@
 #include "SoundingCharts.h"
 #include "TestSupport.h"
 
+#include "chart/TickGenerator.h"
 #include "platform/wnd/afxwin.h"
 
 #include <QWidget>
@@ -115,7 +116,7 @@ TEST(CDrawRPCurveDrawing, ValueLabelsThinOutAsTheStepsGrowAndAllLoopsAreBounded)
     c.m_fXLeftDecade = -1e9f;
     c.m_fXRightDecade = 1e9f;
     dc.ClearRecording();
-    EXPECT_EQ(Lines(Framed(c, dc), kOlive, false).size(), 1001u);
+    EXPECT_EQ(Lines(Framed(c, dc), kOlive, false).size(), static_cast<size_t>(TickGenerator::kMaxTicks));
     EXPECT_EQ(Lines(dc, kMagenta, true).size(), 92u);
 }
 

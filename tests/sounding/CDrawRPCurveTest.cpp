@@ -101,6 +101,30 @@ TEST(CDrawRPCurveData, ReadsFiveNumbersARowAndStopsAtShortRowsTextAndUnopenableF
     ASSERT_EQ(c.m_nCount, 23);
     EXPECT_EQ(c.m_fX[22], 111.0f);
     EXPECT_EQ(c.m_fVFwd[0], 5.0f);
+
+    // A file shorter than 23 rows hands over the whole rows it holds, no
+    // zeros for the rest: the abscissa starts at the file's 1, and the frame
+    // spans decades -1 .. 2 at 6500 units a decade. A file without a whole
+    // row leaves the chart as it was.
+    std::string pick;
+    AfxSetFileDialogHook([&](const FileDialogRequest&, CString& path) {
+        path = pick.c_str();
+        return true;
+    });
+    pick = testsupport::writeFile("short.dat", "1 100 50 110 55\n10 150 70 140 72\n100 3");
+    EXPECT_EQ(c.ReadFileRows(pick.c_str(), cols), 2);
+    c.OpenFile();
+    ASSERT_EQ(c.m_nCount, 2);
+    EXPECT_EQ(c.m_fX.GetSize(), 2);
+    EXPECT_EQ(c.m_fMinX, 1.0f);
+    EXPECT_EQ(c.m_fMaxY, 150.0f);
+    EXPECT_EQ(c.m_rcRegion.left, -6500);
+    EXPECT_EQ(c.m_rcRegion.right, 13000);
+    pick = testsupport::writeFile("none.dat", "1 2 3");
+    c.OpenFile();
+    AfxSetFileDialogHook(nullptr);
+    EXPECT_EQ(c.m_nCount, 2);
+    EXPECT_EQ(c.m_fVFwd[1], 72.0f);
 }
 
 TEST(CDrawRPCurveGeometry, BothModelsScaleByTheMaximaAndAlignTheFrameToDecades)
@@ -162,7 +186,8 @@ TEST(CDrawRPCurveGeometry, DataWithoutALayoutGivesDefinedClampedGeometry)
 
     Load(c, {0, -1, 10, 100}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4});
     EXPECT_EQ(c.m_fXLeftDecade, -46.0f);  // no logarithm: decade -45
-    EXPECT_EQ(c.m_RPoints[1].x, static_cast<int>(-45.0 * c.m_fXRate));
+    EXPECT_FLOAT_EQ(c.m_fXRate, 13000.0f / 3);  // decades up to 100, one spare
+    EXPECT_EQ(c.m_RPoints[1].x, -195000);     // decade -45 at that rate
 
     Load(c, {0.01f, 0.1f}, {1, 2}, {1, 2}, {1, 2}, {1, 2});  // hardly a decade: the scale explodes
     EXPECT_GT(c.m_fXRate, 1e12f);

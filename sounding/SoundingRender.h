@@ -1,0 +1,27 @@
+// Loads a sounding into the chart, checks that it can be drawn, and renders
+// the chart to an image or document: the one glue of hosts, apps and tests.
+#pragma once
+
+#include "platform/core/CString.h"
+
+class CDrawRPCurve;
+struct SoundingTable;
+
+class SoundingRender {
+public:
+    // Hands the table to the chart in display model 1 (which any data can
+    // take), then lays it out again in `model`. Returns the model in force:
+    // data that the log-log model cannot show (reaching 0) keeps model 1.
+    static int Load(CDrawRPCurve& chart, const SoundingTable& table, int model);
+    // Whether the table can be drawn in `model` (1 or 2): every abscissa
+    // positive and the largest above 0.1, so that it spans a decade; model 2
+    // needs every value positive too. False with a one-line message naming
+    // the row; name stands for the file.
+    static bool Check(const SoundingTable& table, int model, const char* name, CString& error);
+    // Reads the file (every row, or the first maxRows when maxRows > 0),
+    // checks it and loads it. The chart is left as it was on failure.
+    static bool LoadFile(CDrawRPCurve& chart, const char* path, int maxRows, int model, CString& error);
+    // Writes the whole chart to outPath (.png, .bmp, .svg or .pdf); a failed
+    // write leaves the file as it was.
+    static bool Render(CDrawRPCurve& chart, const char* outPath, int dpi, CString& error);
+};

@@ -1,0 +1,81 @@
+// The render command's option parser on its own: what each command line
+// chooses, and the message each bad one gets, without starting a process.
+#include "RenderOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Chart = RenderOptions::Chart;
+using Format = RenderOptions::Format;
+
+}  // namespace
+
+TEST(RenderOptions, EachCommandLineChoosesChartInputOutputAndNumbers)
+{
+    struct Case {
+        Args args;
+        Chart chart;
+        std::string input, output;
+        Format format;
+        int model, dpi, rows;
+        bool help;
+    };
+    const std::vector<Case> cases = {
+        {{}, Chart::Sounding, "", "sounding.png", Format::Png, 1, 150, 0, false},
+        {{"s.dat", "-o", "x.SVG", "--model", "2"}, Chart::Sounding, "s.dat", "x.SVG", Format::Svg, 2, 150, 0, false},
+        {{"--output", "d/x.pdf", "--dpi", "24", "--rows", "7"}, Chart::Sounding, "", "d/x.pdf", Format::Pdf, 1, 24, 7,
+         false},
+        {{"model"}, Chart::LayeredModel, "", "model.png", Format::Png, 1, 150, 0, false},
+        {{"model", "m.txt", "-o", "m.bmp", "--dpi", "2400"}, Chart::LayeredModel, "m.txt", "m.bmp", Format::Bmp, 1,
+         2400, 0, false},
+        {{"axes", "-h"}, Chart::Axes, "", "axes.png", Format::Png, 1, 150, 0, true},
+        // "model" names the chart only in first place; later it is a file.
+        {{"a.dat", "-o", "o.png"}, Chart::Sounding, "a.dat", "o.png", Format::Png, 1, 150, 0, false},
+    };
+    for (const Case& c : cases) {
+        RenderOptions o;
+        std::string error;
+        ASSERT_TRUE(o.Parse(c.args, error)) << error;
+        EXPECT_EQ(o.chart, c.chart);
+        EXPECT_EQ(o.input, c.input);
+        EXPECT_EQ(o.output, c.output);
+        EXPECT_EQ(o.format, c.format) << c.output;
+        EXPECT_EQ(o.model, c.model);
+        EXPECT_EQ(o.dpi, c.dpi);
+        EXPECT_EQ(o.rows, c.rows);
+        EXPECT_EQ(o.help, c.help);
+    }
+}
+
+TEST(RenderOptions, EveryBadCommandLineGetsItsOwnMessage)
+{
+    const std::vector<std::pair<Args, std::string>> cases = {
+        {{"-o"}, "-o needs a value"},
+        {{"-o", ""}, "the output file name is empty"},
+        {{"-o", "x.jpg"}, "unknown output type for x.jpg"},
+        {{"-o", "dir.png/x"}, "unknown output type for dir.png/x"},
+        {{"--model", "3"}, "--model takes 1 or 2, not \"3\""},
+        {{"--model", "1x"}, "--model takes 1 or 2"},
+        {{"model", "--model", "2"}, "--model chooses the display model of a sounding chart only"},
+        {{"--dpi", "23"}, "--dpi takes a whole number from 24 to 2400, not \"23\""},
+        {{"--dpi", "2401"}, "--dpi takes a whole number"},
+        {{"--dpi", "99999999999999999999"}, "--dpi takes a whole number"},
+        {{"--rows", "0"}, "--rows takes a positive whole number"},
+        {{"--rows", " 5"}, "--rows takes a positive whole number"},
+        {{"axes", "--rows", "5"}, "--rows applies to sounding files only"},
+        {{"axes", "in.dat"}, "axes takes no input file (in.dat)"},
+        {{"a.dat", "b.dat"}, "more than one input file: a.dat and b.dat"},
+        {{"--frobnicate"}, "unknown option --frobnicate (see --help)"},
+    };
+    for (const auto& [args, expect] : cases) {
+        RenderOptions o;
+        std::string error;
+        EXPECT_FALSE(o.Parse(args, error)) << expect;
+        EXPECT_NE(error.find(expect), std::string::npos) << "wanted: " << expect << "\ngot: " << error;
+    }
+}
