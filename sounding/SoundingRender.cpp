@@ -6,6 +6,7 @@
 #include "sounding/SoundingFile.h"
 
 #include <algorithm>
+#include <cmath>
 
 int SoundingRender::Load(CDrawRPCurve& chart, const SoundingTable& table, int model)
 {
@@ -17,6 +18,39 @@ int SoundingRender::Load(CDrawRPCurve& chart, const SoundingTable& table, int mo
         chart.SetDisModel();
     }
     return chart.m_nDisModel;
+}
+
+int SoundingRender::ReadableModel(const SoundingTable& t, int model, CString& note)
+{
+    note.Empty();
+    if (model != 1 || t.Rows() < 1)
+        return model;
+    float maxY = t.r[0];
+    bool positive = true;
+    for (const auto* column : {&t.r, &t.v, &t.rFwd, &t.vFwd}) {
+        for (int i = 0; i < t.Rows(); ++i) {
+            const float v = (*column)[i];
+            maxY = std::max(maxY, v);
+            positive = positive && v > 0;
+        }
+    }
+    const double stretch = maxY > -1.0f ? (maxY + 100.0) / (maxY + 1.0) : HUGE_VAL;
+    if (stretch <= kMaxLinearStretch)
+        return model;
+    if (positive) {
+        note.Format("the values reach only %g: the linear view would be %.0f times its height, so the log-log "
+                    "view (model 2) is drawn",
+                    static_cast<double>(maxY), stretch);
+        return 2;
+    }
+    if (std::isfinite(stretch))
+        note.Format("the values reach only %g and some are not positive, so the log-log view cannot show them: "
+                    "the linear view is drawn %.0f times its height",
+                    static_cast<double>(maxY), stretch);
+    else
+        note.Format("the values reach only %g: the linear view has no height to draw them in",
+                    static_cast<double>(maxY));
+    return model;
 }
 
 bool SoundingRender::Check(const SoundingTable& t, int model, const char* name, CString& error)
@@ -48,11 +82,8 @@ bool SoundingRender::Check(const SoundingTable& t, int model, const char* name, 
 bool SoundingRender::LoadFile(CDrawRPCurve& chart, const char* path, int maxRows, int model, CString& error)
 {
     SoundingTable t;
-    CString e;
-    if (!SoundingFile::Read(path, maxRows, t, e)) {
-        error.Format("%s: %s", path, e.GetString());
+    if (!SoundingFile::Read(path, maxRows, t, error))
         return false;
-    }
     if (!Check(t, model, path, error))
         return false;
     Load(chart, t, model);

@@ -18,6 +18,16 @@ public:
     // needs every value positive too. False with a one-line message naming
     // the row; name stands for the file.
     static bool Check(const SoundingTable& table, int model, const char* name, CString& error);
+    // The display model that gives a readable chart of the table when the
+    // user asked for `model`. The linear model (1) makes its frame
+    // (largest value + 100) / (largest value + 1) times its nominal height,
+    // so small values give a chart many times taller than wide, mostly
+    // empty grid. Where that factor passes kMaxLinearStretch and every value
+    // is positive, the log-log model (2) is chosen instead; where some value
+    // is not positive, model 1 stays. In both cases note says so in one line
+    // (empty when the asked model is kept without remark).
+    static constexpr double kMaxLinearStretch = 4.0;
+    static int ReadableModel(const SoundingTable& table, int model, CString& note);
     // Reads the file (every row, or the first maxRows when maxRows > 0),
     // checks it and loads it. The chart is left as it was on failure.
     static bool LoadFile(CDrawRPCurve& chart, const char* path, int maxRows, int model, CString& error);

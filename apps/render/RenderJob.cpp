@@ -3,6 +3,7 @@
 #include "axis/AxisSampleSheet.h"
 #include "chart/BundledData.h"
 #include "chart/ChartExporter.h"
+#include "platform/core/AtomicFile.h"
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelRender.h"
 #include "sounding/CDrawRPCurve.h"
@@ -10,6 +11,16 @@
 
 bool RenderJob::Prepare(std::string& error)
 {
+    // A bad output is found before the input is read and measured.
+    CString e;
+    if (!ChartExporter::IsSupported(m_opt.output.c_str())) {
+        error = "unknown output type for " + m_opt.output + ": use .png, .svg, .pdf or .bmp";
+        return false;
+    }
+    if (!AtomicFile::CheckWritable(m_opt.output.c_str(), e)) {
+        error = e.str();
+        return false;
+    }
     switch (m_opt.chart) {
     case RenderOptions::Chart::Sounding: return PrepareSounding(error);
     case RenderOptions::Chart::LayeredModel: return PrepareModel(error);
@@ -74,10 +85,13 @@ bool RenderJob::PrepareSounding(std::string& error)
         return false;
     CString err;
     if (!SoundingFile::Read(input.c_str(), m_opt.rows, m_table, err)) {
-        error = input + ": " + err.str();
+        error = err.str();
         return false;
     }
-    if (!SoundingRender::Check(m_table, m_opt.model, input.c_str(), err)) {
+    CString note;
+    m_displayModel = SoundingRender::ReadableModel(m_table, m_opt.model, note);
+    m_note = note.str();
+    if (!SoundingRender::Check(m_table, m_displayModel, input.c_str(), err)) {
         error = err.str();
         return false;
     }
@@ -87,6 +101,6 @@ bool RenderJob::PrepareSounding(std::string& error)
 bool RenderJob::RenderSounding(CString& error)
 {
     CDrawRPCurve chart;
-    SoundingRender::Load(chart, m_table, m_opt.model);
+    SoundingRender::Load(chart, m_table, m_displayModel);
     return SoundingRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
 }

@@ -19,6 +19,8 @@ public:
     // Draws and writes the output; needs a QGuiApplication. False with a
     // one-line message; the output file is then left untouched.
     bool Render(std::string& error);
+    // A remark for the user about how the data is drawn (empty: none).
+    const std::string& Note() const noexcept { return m_note; }
 
 private:
     bool InputPath(const char* sample, std::string& path, std::string& error) const;
@@ -30,4 +32,6 @@ private:
     RenderOptions m_opt;
     SoundingTable m_table;
     LayeredModel m_model;
+    int m_displayModel = 1;
+    std::string m_note;
 };

@@ -3,10 +3,15 @@
 #include "RenderJob.h"
 #include "RenderOptions.h"
 
+#include "chart/TextNumber.h"
+
 #include <QGuiApplication>
 
+#include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 namespace {
 
@@ -16,9 +21,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg
         std::fprintf(stderr, "tarnex-render: %s\n", msg.toLocal8Bit().constData());
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     RenderOptions opt;
@@ -33,9 +36,11 @@ int main(int argc, char** argv)
     }
     RenderJob job(opt);
     if (!job.Prepare(error)) {
-        std::fprintf(stderr, "tarnex-render: %s\n", error.c_str());
+        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(error).c_str());
         return 1;
     }
+    if (!job.Note().empty())
+        std::fprintf(stderr, "tarnex-render: note: %s\n", job.Note().c_str());
     // A command-line renderer needs no display, and the framework's chatter
     // (missing runtime folders and the like) is not the user's business.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -43,9 +48,26 @@ int main(int argc, char** argv)
         qInstallMessageHandler(quietMessages);
     int qargc = 1;
     QGuiApplication app(qargc, argv);
+    // Qt takes the user's locale for the C library; numbers stay in "C".
+    std::setlocale(LC_NUMERIC, "C");
     if (!job.Render(error)) {
-        std::fprintf(stderr, "tarnex-render: %s\n", error.c_str());
+        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(error).c_str());
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Past a file size limit a write fails with an error the output path
+    // reports, instead of the signal ending the process mid-file.
+    std::signal(SIGXFSZ, SIG_IGN);
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("tarnex-render: out of memory: the input or the image is too large for this machine\n", stderr);
+        return 1;
+    }
 }

@@ -189,3 +189,44 @@ TEST(RenderCommand, LoadsNoWindowOrDialogCodeForAnyOutputAndQtSvgForSvgOnly)
         EXPECT_EQ(log.find("file=libQt6Svg.so") != std::string::npos, svg) << out;
     }
 }
+
+TEST(RenderCommand, SaysHowItDrawsDataTooSmallForTheLinearViewAndNamesFilesOnce)
+{
+    const std::string dir = testsupport::tempDir();
+    const std::string small = testsupport::writeFile("small.dat", "1 2 3 4 5\n10 3 2 1 1\n");
+    const Result r = render(dir, {QString::fromStdString(small), "-o", "small.png"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("note: the values reach only 5: the linear view would be 18 times its height, so the "
+                         "log-log view (model 2) is drawn"),
+              std::string::npos)
+        << r.err;
+    QImage img(QString::fromStdString(dir + "/small.png"));
+    ASSERT_FALSE(img.isNull());
+    EXPECT_LT(img.height(), img.width()) << "a linear view of values below 5 is many times taller than wide";
+
+    const std::string empty = testsupport::writeFile("empty.dat", "");
+    const Result e = render(dir, {QString::fromStdString(empty), "-o", "e.png"});
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.err.find("empty.dat"), e.err.rfind("empty.dat")) << e.err;
+
+    // A bad output folder is found before a large input is read.
+    const Result z = render(dir, {"/dev/zero", "-o", "/no/such/dir/z.png"});
+    EXPECT_NE(z.err.find("no folder /no/such/dir"), std::string::npos) << z.err;
+}
+
+TEST(RenderCommand, AWriteCutShortByTheFileSizeLimitFailsAndKeepsTheGoodFile)
+{
+    const std::string dir = testsupport::tempDir();
+    for (const char* name : {"p.pdf", "p.png", "p.svg"}) {
+        ASSERT_EQ(render(dir, {"-o", name}).code, 0);
+        const std::string good = head(dir + "/" + name, 1 << 22);
+        Result r;
+        {
+            testsupport::FileSizeLimit limit(4096);
+            r = render(dir, {"-o", name});
+        }
+        EXPECT_EQ(r.code, 1) << name << ": " << r.err;
+        EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
+        EXPECT_EQ(head(dir + "/" + name, 1 << 22), good) << name;
+    }
+}
