@@ -24,3 +24,13 @@
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
+
+#include "platform/wnd/CColorDialog.h"
+#include "platform/wnd/CListBox.h"
+#include "profile/CColorButton.h"
+#include "profile/CMyProf.h"
+#include "profile/CProfLineDlg.h"
+#include "profile/CProfLineList.h"
+#include "profile/CRectProf.h"
+#include "profile/ProfileFile.h"
+#include "profile/ProfilePanel.h"

@@ -32,6 +32,7 @@ bool RenderJob::Prepare(std::string& error)
     case RenderOptions::Chart::Sounding: return PrepareSounding(error);
     case RenderOptions::Chart::LayeredModel: return PrepareModel(error);
     case RenderOptions::Chart::Axes: return true;
+    case RenderOptions::Chart::Profile: return m_profile.Prepare(m_opt, error);
     }
     return false;
 }
@@ -41,6 +42,7 @@ bool RenderJob::Render(std::string& error)
     switch (m_opt.chart) {
     case RenderOptions::Chart::Sounding: return RenderSounding(error);
     case RenderOptions::Chart::LayeredModel: return RenderModel(error);
+    case RenderOptions::Chart::Profile: return m_profile.Render(m_opt, error);
     case RenderOptions::Chart::Axes: {
         CString e;
         if (ChartExporter::Export(&AxisSampleSheet::DrawSamples, m_opt.output.c_str(), m_opt.dpi, e))

@@ -4,6 +4,7 @@
 #include "platform/wnd/CButton.h"
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/CEdit.h"
+#include "platform/wnd/CListBox.h"
 #include "platform/wnd/CStatic.h"
 #include "platform/gdi/QtPainterBackend.h"
 #include "platform/wnd/WidgetFont.h"
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVariant>
@@ -160,7 +162,23 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
         t->second->m_hWnd = nullptr;
         parent->m_temporaries.erase(t);
     }
-    return Attach(w);
+    if (!Attach(w))
+        return FALSE;
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT rect, void*, UINT flags)
+{
+    if (!m_hWnd)
+        return FALSE;
+    const QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)
+                            : m_hWnd->rect();
+    if (flags & RDW_UPDATENOW)
+        m_hWnd->repaint(area);
+    else if (flags & RDW_INVALIDATE)
+        m_hWnd->update(area);
+    return TRUE;
 }
 
 // ---- geometry -------------------------------------------------------------
@@ -413,6 +431,8 @@ CWnd* CWnd::GetDlgItem(int id) const
                 slot = std::make_unique<CButton>();
             else if (qobject_cast<QComboBox*>(child))
                 slot = std::make_unique<CComboBox>();
+            else if (qobject_cast<QListWidget*>(child))
+                slot = std::make_unique<CListBox>();
             else if (qobject_cast<QLabel*>(child))
                 slot = std::make_unique<CStatic>();
             else

@@ -12,6 +12,10 @@
 #include <map>
 #include <memory>
 
+constexpr UINT RDW_INVALIDATE = 0x0001;
+constexpr UINT RDW_ERASE = 0x0004;
+constexpr UINT RDW_UPDATENOW = 0x0100;
+
 class QWidget;
 class QImage;
 class QTimer;
@@ -91,6 +95,13 @@ public:
 
     // What GetDC contexts have drawn; the widget shows it when it paints.
     QImage* surface();
+
+    // Called once a control's window is subclassed (SubclassDlgItem), before
+    // it is used: the place to change its style.
+    virtual void PreSubclassWindow() {}
+    // RDW_UPDATENOW repaints before returning; otherwise a repaint is queued.
+    BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
