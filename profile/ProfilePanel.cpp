@@ -82,6 +82,12 @@ void ProfilePanel::Load(CRectProf& panel, const ProfileTable& table)
     ticksOnSteps(panel.m_YAxis, y0, ys);
     panel.m_XAxis.m_strTitle = table.positionName.empty() ? "x" : table.positionName.c_str();
     panel.m_XAxis.m_bTitle = 1;
+    // Labels and title a little smaller than the axes' 5 mm default, to
+    // leave the ticks room on a 160 mm line.
+    for (CMyAxis* a : {&panel.m_XAxis, &panel.m_YAxis}) {
+        a->m_lfLabel.lfHeight = 35 * kUnitsPerMm / 10;
+        a->m_lfTitle.lfHeight = 4 * kUnitsPerMm;
+    }
     panel.m_YAxis.m_bTitle = 0;
     for (int i = 0; i < table.Profiles(); ++i) {
         const auto& v = table.values[static_cast<size_t>(i)];
@@ -95,7 +101,7 @@ void ProfilePanel::Draw(CRectProf& panel, const ProfileTable& table, CDC* dc)
 {
     if (!dc)
         return;
-    dc->SetMapMode(MM_LOMETRIC);
+    dc->SetMapMode(kMapMode);
     panel.DrawAll(dc);
     // A frame on the top and right closes the panel the axes open.
     CPen frame(PS_SOLID, 1, RGB(0, 0, 0));
@@ -107,24 +113,25 @@ void ProfilePanel::Draw(CRectProf& panel, const ProfileTable& table, CDC* dc)
     // The legend: a sample of each pen and the profile's name, right of the panel.
     CFont font;
     LOGFONT lf{};
-    lf.lfHeight = -40;  // 4 mm
+    lf.lfHeight = -4 * kUnitsPerMm;
     std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", "Times New Roman");
     font.CreateFontIndirect(&lf);
     CFont* oldFont = dc->SelectObject(&font);
     dc->SetTextAlign(TA_LEFT | TA_BASELINE);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(RGB(0, 0, 0));
-    const int x = r.right + 100;
+    const int mm = kUnitsPerMm;
+    const int x = r.right + 10 * mm;
     for (int i = 0; i < panel.m_Profs.GetSize(); ++i) {
         const CMyProf& p = panel.m_Profs[i];
-        const int y = r.bottom - 60 - i * 70;
+        const int y = r.bottom - 6 * mm - i * 7 * mm;
         CPen pen(p.m_nStyle, std::max(1, static_cast<int>(p.m_fUnitsPerMm * p.m_fWidth)), p.m_crColor);
         dc->SelectObject(&pen);
-        dc->MoveTo(x, y + 12);
-        dc->LineTo(x + 120, y + 12);
+        dc->MoveTo(x, y + 12 * mm / 10);
+        dc->LineTo(x + 12 * mm, y + 12 * mm / 10);
         dc->SelectObject(&frame);
         const std::string name = i < static_cast<int>(table.names.size()) ? table.names[static_cast<size_t>(i)] : "";
-        dc->TextOut(x + 150, y, CString(name.c_str()));
+        dc->TextOut(x + 15 * mm, y, CString(name.c_str()));
     }
     dc->SelectObject(oldFont);
     dc->SelectObject(old);

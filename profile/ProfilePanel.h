@@ -8,10 +8,12 @@
 
 class ProfilePanel {
 public:
-    // The panel's size on paper and its surface's units (MM_LOMETRIC).
+    // The panel's size on paper and its surface's units (MM_HIMETRIC, the
+    // units the axes' default fonts are sized in).
     static constexpr int kWidthMm = 160;
     static constexpr int kHeightMm = 100;
-    static constexpr int kUnitsPerMm = 10;
+    static constexpr int kUnitsPerMm = 100;
+    static constexpr int kMapMode = MM_HIMETRIC;
 
     // Lays the panel out over the table's ranges and gives it every profile,
     // replacing what it held.

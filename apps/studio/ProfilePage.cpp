@@ -102,7 +102,7 @@ void ProfilePage::EditLineStyles()
 
 void ProfilePage::applyMapping(CDC& dc) const
 {
-    dc.SetMapMode(MM_LOMETRIC);
+    dc.SetMapMode(ProfilePanel::kMapMode);
     const double px = logicalDpiY() / 25.4;
     dc.SetViewportOrg(static_cast<int>(kMarginLeftMm * px), height() - static_cast<int>(kMarginBottomMm * px));
 }

@@ -1,6 +1,7 @@
 #include "platform/wnd/CListBox.h"
 
 #include "platform/gdi/QtPainterBackend.h"
+#include "platform/wnd/WidgetFont.h"
 
 #include <QEvent>
 #include <QListWidget>
@@ -26,19 +27,24 @@ DWORD styleOf(const QWidget* w)
     return v.isValid() ? static_cast<DWORD>(v.toUInt()) : 0;
 }
 
-// A device context over the painter the list hands its delegate.
+// A device context over the painter the list hands its delegate, with the
+// list's font selected, as owner-draw contexts come.
 class ItemDC : public CDC {
 public:
-    ItemDC(QPainter* painter, QWidget* device)
+    ItemDC(QPainter* painter, QWidget* device, const QFont& font)
         : m_backend(painter, device->logicalDpiX(), device->logicalDpiY(), CSize(device->width(), device->height()))
     {
         m_hDC = m_hAttribDC = this;
         setBackend(&m_backend);
+        const LOGFONT lf = WidgetFont::FromQFont(font);
+        if (m_font.CreateFontIndirect(&lf))
+            SelectObject(&m_font);
     }
     ~ItemDC() override { setBackend(nullptr); }
 
 private:
     QtPainterBackend m_backend;
+    CFont m_font;
 };
 
 DRAWITEMSTRUCT drawRecord(QListWidget* list, CDC* dc, int row, const QRect& r, bool selected, bool focus)
@@ -65,7 +71,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         painter->save();
-        ItemDC dc(painter, m_list->viewport());
+        ItemDC dc(painter, m_list->viewport(), m_list->font());
         const bool focus = m_list->hasFocus() && m_list->currentRow() == index.row();
         DRAWITEMSTRUCT dis = drawRecord(m_list, &dc, index.row(), option.rect,
                                         (option.state & QStyle::State_Selected) != 0, focus);
@@ -92,7 +98,7 @@ public:
     {
         if (e->type() == QEvent::Paint && m_list->count() == 0 && m_list->hasFocus()) {
             QPainter painter(m_list->viewport());
-            ItemDC dc(&painter, m_list->viewport());
+            ItemDC dc(&painter, m_list->viewport(), m_list->font());
             DRAWITEMSTRUCT dis = drawRecord(m_list, &dc, -1, QRect(0, 0, m_list->viewport()->width(),
                                                                    kDefaultItemHeight), false, true);
             dis.itemAction = ODA_FOCUS;

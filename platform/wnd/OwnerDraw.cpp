@@ -1,6 +1,7 @@
 #include "platform/wnd/OwnerDraw.h"
 
 #include "platform/wnd/CPaintDC.h"
+#include "platform/wnd/WidgetFont.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -35,6 +36,10 @@ public:
         if (!dynamic_cast<COwnerDrawn*>(wnd))
             return false;
         CPaintDC dc(wnd);
+        CFont font;
+        const LOGFONT lf = WidgetFont::FromQFont(w->font());
+        if (font.CreateFontIndirect(&lf))
+            dc.SelectObject(&font);
         DRAWITEMSTRUCT dis{};
         dis.CtlType = m_type;
         dis.CtlID = static_cast<UINT>(wnd->GetDlgCtrlID());

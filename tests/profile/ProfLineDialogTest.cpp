@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -42,6 +43,16 @@ CRectProf threeProfiles()
 CProfLineDlg& lineDialog(CDialog& d) { return static_cast<CProfLineDlg&>(d); }
 QListWidget* list(CDialog& d) { return qobject_cast<QListWidget*>(control(d, IDC_PROF_LIST)); }
 int styleIndex(CDialog& d) { return qobject_cast<QComboBox*>(control(d, IDC_PROF_STYLE))->currentIndex(); }
+
+// A value pasted over the whole field: one change, where typing it key by
+// key would have the dialog rewrite the field after every key.
+void paste(CDialog& d, int id, const char* value)
+{
+    if (QLineEdit* e = edit(d, id)) {
+        e->selectAll();
+        e->insert(QString::fromUtf8(value));
+    }
+}
 
 // A click on a profile in the list, as the user makes it.
 void pickProfile(CDialog& d, int row)
@@ -134,7 +145,7 @@ TEST(ProfLineDialog, DashedStylesAreOneMillimetreAndWiderLinesSolid)
         erase(d, IDC_PROF_WIDTH);
         type(d, IDC_PROF_WIDTH, "x");
         EXPECT_FLOAT_EQ(lineDialog(d).m_Attrs[2].width, 2.0f);
-        retype(d, IDC_PROF_WIDTH, "2.5");
+        paste(d, IDC_PROF_WIDTH, "2.5");
         click(d, IDOK);
     });
     p.SetProfLineArb();
@@ -151,7 +162,7 @@ TEST(ProfLineDialog, CancelChangesNothingAndOkChecksTheWidth)
     MessageBoxes boxes;
     CDialog::ScriptNextModal([&](CDialog& d) {
         pick(d, IDC_PROF_STYLE, 4);
-        retype(d, IDC_PROF_WIDTH, "0.3");
+        paste(d, IDC_PROF_WIDTH, "0.3");
         click(d, IDCANCEL);
     });
     p.SetProfLineArb();
@@ -160,10 +171,10 @@ TEST(ProfLineDialog, CancelChangesNothingAndOkChecksTheWidth)
 
     bool stayed = false;
     CDialog::ScriptNextModal([&](CDialog& d) {
-        retype(d, IDC_PROF_WIDTH, "11");
+        paste(d, IDC_PROF_WIDTH, "11");
         click(d, IDOK);
         stayed = d.m_hWnd && d.m_hWnd->isVisible();
-        retype(d, IDC_PROF_WIDTH, "0.3");
+        paste(d, IDC_PROF_WIDTH, "0.3");
         click(d, IDOK);
     });
     p.SetProfLineArb();
