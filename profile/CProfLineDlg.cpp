@@ -56,9 +56,15 @@ BOOL CProfLineDlg::OnInitDialog()
     return TRUE;
 }
 
+// Every edit goes to the profile list's current selection.
+int CProfLineDlg::selectedEntry()
+{
+    return static_cast<int>(m_listProf.SendMessage(LB_GETCURSEL));
+}
+
 void CProfLineDlg::showEntry()
 {
-    const int sel = m_listProf.GetCurSel();
+    const int sel = selectedEntry();
     if (sel < 0 || sel >= m_Attrs.GetSize()) {
         m_editWidth.SetWindowText("1.0");
         m_comboStyle.SetCurSel(-1);
@@ -93,7 +99,7 @@ void CProfLineDlg::refresh(int index)
 
 void CProfLineDlg::OnColour()
 {
-    const int sel = m_listProf.GetCurSel();
+    const int sel = selectedEntry();
     if (sel < 0 || sel >= m_Attrs.GetSize())
         return;
     CColorDialog dlg(RGB(0, 0, 0), 0);
@@ -104,7 +110,7 @@ void CProfLineDlg::OnColour()
 
 void CProfLineDlg::OnSelchangeStyle()
 {
-    const int sel = m_listProf.GetCurSel();
+    const int sel = selectedEntry();
     const int style = m_comboStyle.GetCurSel();
     if (sel < 0 || sel >= m_Attrs.GetSize() || style < 0)
         return;
@@ -118,8 +124,8 @@ void CProfLineDlg::OnSelchangeStyle()
 // itself leaves the edit's modified flag clear.
 void CProfLineDlg::OnChangeWidth()
 {
-    const int sel = m_listProf.GetCurSel();
-    if (sel < 0 || sel >= m_Attrs.GetSize() || !m_editWidth.m_hWnd || !m_editWidth.GetModify())
+    const int sel = selectedEntry();
+    if (sel < 0 || sel >= m_Attrs.GetSize() || !m_editWidth.m_hWnd || !m_editWidth.SendMessage(EM_GETMODIFY))
         return;
     char text[kWidthFieldChars + 1];
     m_editWidth.GetWindowText(text, sizeof text);

@@ -43,6 +43,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    int selectedEntry();
     // Shows the selected entry in the width field, style list and colour button.
     void showEntry();
     // Refills the list from the entries; the last one ends selected.

@@ -513,6 +513,11 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnCommand(wParam, lParam);
     if (message == WM_TIMER)
         return dispatch(WM_TIMER, 0, 0, wParam);
+    // The two control queries dialogs send by message.
+    if (message == EM_GETMODIFY)
+        return dynamic_cast<CEdit*>(this) ? static_cast<CEdit*>(this)->GetModify() : FALSE;
+    if (message == LB_GETCURSEL)
+        return dynamic_cast<CListBox*>(this) ? static_cast<CListBox*>(this)->GetCurSel() : LB_ERR;
     return 0;
 }
 
