@@ -181,8 +181,9 @@ int CDC::DrawText(const char* text, int count, LPRECT rect, UINT format)
     return DrawText(CString(text, static_cast<int>(n)), rect, format);
 }
 
-// Lines are broken at '\n' only (no word wrapping) and are not clipped to the
-// box. The text colour, background and font are the surface's own.
+// Lines are broken at '\n' only (no word wrapping), follow each other down a
+// window's context (MM_TEXT, y down) and are not clipped to the box. The text
+// colour, background and font are the surface's own.
 int CDC::DrawText(const CString& text, LPRECT rect, UINT format)
 {
     if (!rect)
