@@ -58,3 +58,10 @@ constexpr int IDC_GY_TICK_START = 1022;
 constexpr int IDC_GY_TICK_STEP = 1023;
 constexpr int IDC_GY_DECIMALS = 1018;
 constexpr int IDC_GY_GRID_WIDTH = 2018;
+
+// Profile line style.
+constexpr unsigned IDD_PROF_LINE = 2006;
+constexpr int IDC_PROF_WIDTH = 2016;
+constexpr int IDC_PROF_STYLE = 2017;
+constexpr int IDC_PROF_COLOR = 2018;
+constexpr int IDC_PROF_LIST = 2019;

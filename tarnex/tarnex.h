@@ -26,3 +26,13 @@
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingRender.h"
+
+#include "platform/wnd/CColorDialog.h"
+#include "platform/wnd/CListBox.h"
+#include "profile/CColorButton.h"
+#include "profile/CMyProf.h"
+#include "profile/CProfLineDlg.h"
+#include "profile/CProfLineList.h"
+#include "profile/CRectProf.h"
+#include "profile/ProfileFile.h"
+#include "profile/ProfilePanel.h"

@@ -25,6 +25,7 @@ bool RenderJob::Prepare(std::string& error)
     case RenderOptions::Chart::Sounding: return PrepareSounding(error);
     case RenderOptions::Chart::LayeredModel: return PrepareModel(error);
     case RenderOptions::Chart::Axes: return true;
+    case RenderOptions::Chart::Profile: return m_profile.Prepare(m_opt, error);
     }
     return false;
 }
@@ -36,6 +37,7 @@ bool RenderJob::Render(std::string& error)
     switch (m_opt.chart) {
     case RenderOptions::Chart::Sounding: ok = RenderSounding(e); break;
     case RenderOptions::Chart::LayeredModel: ok = RenderModel(e); break;
+    case RenderOptions::Chart::Profile: return m_profile.Render(m_opt, error);
     case RenderOptions::Chart::Axes:
         ok = ChartExporter::Export(&AxisSampleSheet::DrawSamples, m_opt.output.c_str(), m_opt.dpi, e);
         break;

@@ -2,6 +2,7 @@
 // out, and write it to the output file.
 #pragma once
 
+#include "ProfileJob.h"
 #include "RenderOptions.h"
 
 #include "model1d/LayeredModelFile.h"
@@ -30,6 +31,7 @@ private:
     bool RenderModel(CString& error);
 
     RenderOptions m_opt;
+    ProfileJob m_profile;
     SoundingTable m_table;
     LayeredModel m_model;
     int m_displayModel = 1;

@@ -51,6 +51,7 @@ const char* RenderOptions::Usage()
     return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N]\n"
            "       tarnex-render model [FILE] [-o OUT] [--dpi N]\n"
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
+           "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
            "\n"
            "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
            "measured R, measured V, modelled R, modelled V), or of the bundled\n"
@@ -60,9 +61,13 @@ const char* RenderOptions::Usage()
            "# starts a comment), or of the bundled sample model.\n"
            "With \"axes\", draws a sample sheet: a horizontal and a vertical axis\n"
            "meeting at one origin, and a grid axis.\n"
+           "With \"profile\", draws the profile panel of FILE (position along the line,\n"
+           "then one column a profile; an optional header line names the columns;\n"
+           "blanks or commas between numbers; # starts a comment), or of the bundled\n"
+           "sample line.\n"
            "\n"
            "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp\n"
-           "                    (default sounding.png, model.png or axes.png)\n"
+           "                    (default sounding.png, model.png, axes.png or profile.png)\n"
            "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --rows N          read the first N rows only (default: every row)\n"
@@ -87,6 +92,9 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
         first = 1;
     } else if (!args.empty() && args[0] == "axes") {
         chart = Chart::Axes;
+        first = 1;
+    } else if (!args.empty() && args[0] == "profile") {
+        chart = Chart::Profile;
         first = 1;
     }
     for (size_t i = first; i < args.size(); ++i) {
@@ -152,7 +160,10 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
         }
     }
     if (output.empty())
-        output = chart == Chart::LayeredModel ? "model.png" : chart == Chart::Axes ? "axes.png" : "sounding.png";
+        output = chart == Chart::LayeredModel ? "model.png"
+                 : chart == Chart::Axes       ? "axes.png"
+                 : chart == Chart::Profile    ? "profile.png"
+                                              : "sounding.png";
     if (!formatOf(output, format)) {
         error = "unknown output type for " + output + ": use .png, .svg, .pdf or .bmp";
         return false;

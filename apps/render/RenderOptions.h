@@ -7,12 +7,12 @@
 
 class RenderOptions {
 public:
-    enum class Chart { Sounding, LayeredModel, Axes };
+    enum class Chart { Sounding, LayeredModel, Axes, Profile };
     enum class Format { Png, Svg, Pdf, Bmp };
 
     Chart chart = Chart::Sounding;
     std::string input;                  // empty: the bundled sample
-    std::string output;                 // empty: sounding.png or model.png
+    std::string output;                 // empty: sounding.png, model.png, axes.png or profile.png
     Format format = Format::Png;
     int model = 1;                      // display model of the sounding chart
     int dpi = 150;

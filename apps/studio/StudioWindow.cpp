@@ -1,6 +1,7 @@
 #include "StudioWindow.h"
 
 #include "AxesPage.h"
+#include "ProfilePage.h"
 #include "ModelView.h"
 #include "SoundingView.h"
 
@@ -87,8 +88,11 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     auto* tabs = new QTabWidget;
     tabs->addTab(split, QString::fromUtf8("测深曲线与模型"));
     tabs->addTab(new AxesPage, QString::fromUtf8("坐标轴"));
+    auto* profiles = new ProfilePage;
+    tabs->addTab(profiles, QString::fromUtf8("剖面"));
     setCentralWidget(tabs);
     buildMenus();
+    menuBar()->addMenu(profiles->CreateMenu(this));
     resize(1000, 1000);
     updateTitle();
 }

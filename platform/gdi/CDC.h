@@ -11,6 +11,7 @@
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 #include "platform/gdi/GdiBackend.h"
+#include "platform/gdi/WindowDrawing.h"
 
 #include <memory>
 #include <vector>
@@ -90,6 +91,15 @@ public:
     CSize GetTextExtent(const CString& text) const;
     CSize GetTextExtent(const char* text, int count) const;
     CSize GetOutputTextExtent(const CString& text) const { return GetTextExtent(text); }
+
+    // Window drawing in the system's colours, composed from the primitives
+    // (constants in platform/gdi/WindowDrawing.h).
+    BOOL DrawEdge(LPRECT rect, UINT edge, UINT flags);
+    BOOL DrawFrameControl(LPRECT rect, UINT type, UINT state);
+    void InvertRect(LPCRECT rect);
+    void DrawFocusRect(LPCRECT rect);
+    int DrawText(const CString& text, LPRECT rect, UINT format);
+    int DrawText(const char* text, int count, LPRECT rect, UINT format);
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);
     int GetDeviceCaps(int index) const;

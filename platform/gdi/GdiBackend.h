@@ -30,7 +30,7 @@ struct GdiStyle {
 };
 
 struct GdiOp {
-    enum class Kind { Polyline, Rectangle, FillRect, Text, Blit };
+    enum class Kind { Polyline, Rectangle, FillRect, Text, Blit, Invert };
     Kind kind = Kind::Polyline;
     std::vector<CPoint> logical;  // polyline points; two corners; text reference point
     std::vector<CPoint> device;   // the same points on the device
@@ -42,6 +42,7 @@ struct GdiOp {
     COLORREF fill = 0;  // FillRect colour
     std::shared_ptr<const QImage> image;  // Blit source (a snapshot)
     CRect source;                          // Blit source rectangle in the image's pixels
+    bool dotted = false;  // Invert: only every other pixel, as focus rectangles do
     GdiStyle style;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPen>
 #include <QPolygon>
 
@@ -129,6 +130,23 @@ void QtPainterBackend::draw(const GdiOp& op)
         p.setFont(FontResolver::font(st));
         p.setPen(qcolor(st.textColor));
         p.drawText(QPointF(0, 0), QString::fromUtf8(op.text.GetString(), op.text.GetLength()));
+        p.restore();
+        return;
+    }
+    case GdiOp::Kind::Invert: {
+        // Inverting is its own undo: the same call twice restores the pixels.
+        // Devices without raster operations (SVG, PDF) ignore it.
+        CRect r(op.device[0], op.device[1]);
+        r.NormalizeRect();
+        if (r.Width() < 1 || r.Height() < 1 || !p.paintEngine() ||
+            !p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+            return;
+        p.save();
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setBackgroundMode(Qt::TransparentMode);
+        p.setBrushOrigin(0, 0);
+        p.fillRect(QRect(r.left, r.top, r.Width(), r.Height()),
+                   QBrush(Qt::white, op.dotted ? Qt::Dense4Pattern : Qt::SolidPattern));
         p.restore();
         return;
     }

@@ -4,6 +4,7 @@
 #include "platform/wnd/CButton.h"
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/CEdit.h"
+#include "platform/wnd/CListBox.h"
 #include "platform/wnd/CStatic.h"
 #include "platform/wnd/WidgetFont.h"
 
@@ -106,6 +107,7 @@ void CDialog::buildControls(const DialogTemplate& t, QWidget* parent)
             break;
         }
         case DialogItemTemplate::Kind::Static: w = CStatic::CreateWidget(it.style, it.text, parent); break;
+        case DialogItemTemplate::Kind::ListBox: w = CListBox::CreateWidget(it.style, parent); break;
         }
         AssignControlId(w, it.id);
         CRect r = it.rect;

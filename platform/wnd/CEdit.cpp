@@ -1,5 +1,7 @@
 #include "platform/wnd/CEdit.h"
 
+#include "platform/wnd/OwnerDraw.h"
+
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTextEdit>
@@ -118,4 +120,11 @@ void CEdit::ReplaceSel(const char* text, BOOL)
 {
     if (auto* e = qobject_cast<QLineEdit*>(m_hWnd))
         e->insert(QString::fromUtf8(text ? text : ""));
+}
+
+LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == EM_GETMODIFY)
+        return GetModify();
+    return CWnd::WindowProc(message, wParam, lParam);
 }

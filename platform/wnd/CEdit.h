@@ -7,6 +7,8 @@
 
 class CEdit : public CWnd {
 public:
+    // Answers its query message (the framework's own control would).
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     DECLARE_DYNAMIC(CEdit)
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

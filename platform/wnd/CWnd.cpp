@@ -175,7 +175,23 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
         t->second->m_hWnd = nullptr;
         parent->m_temporaries.erase(t);
     }
-    return Attach(w);
+    if (!Attach(w))
+        return FALSE;
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT rect, void*, UINT flags)
+{
+    if (!m_hWnd)
+        return FALSE;
+    const QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)
+                            : m_hWnd->rect();
+    if (flags & RDW_UPDATENOW)
+        m_hWnd->repaint(area);
+    else if (flags & RDW_INVALIDATE)
+        m_hWnd->update(area);
+    return TRUE;
 }
 
 // ---- geometry -------------------------------------------------------------
@@ -513,7 +529,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return dispatch(WM_COMMAND, HIWORD
 
 void CWnd::OnTimer(UINT_PTR) {}
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND)
         return OnCommand(wParam, lParam);

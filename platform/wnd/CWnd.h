@@ -12,6 +12,10 @@
 #include <map>
 #include <memory>
 
+constexpr UINT RDW_INVALIDATE = 0x0001;
+constexpr UINT RDW_ERASE = 0x0004;
+constexpr UINT RDW_UPDATENOW = 0x0100;
+
 class QAbstractButton;
 class QWidget;
 class QImage;
@@ -84,6 +88,9 @@ public:
     void OnTimer(UINT_PTR idEvent);
     // WM_COMMAND and WM_TIMER go to the message map; anything else returns 0.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // What the window answers a message sent to it: commands and timers go
+    // through the message map; a control class answers its own queries.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called by child controls: their notification goes to the nearest
     // ancestor window that has a CWnd.
     static void NotifyParent(QWidget* control, UINT code);
@@ -97,6 +104,13 @@ public:
 
     // What GetDC contexts have drawn; the widget shows it when it paints.
     QImage* surface();
+
+    // Called once a control's window is subclassed (SubclassDlgItem), before
+    // it is used: the place to change its style.
+    virtual void PreSubclassWindow() {}
+    // RDW_UPDATENOW repaints before returning; otherwise a repaint is queued.
+    BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

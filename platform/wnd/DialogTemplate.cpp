@@ -97,6 +97,10 @@ DWORD styleBit(const std::string& name, int line)
         {"ES_MULTILINE", ES_MULTILINE}, {"ES_AUTOHSCROLL", ES_AUTOHSCROLL}, {"ES_READONLY", ES_READONLY},
         {"ES_NUMBER", ES_NUMBER}, {"CBS_DROPDOWNLIST", CBS_DROPDOWNLIST}, {"CBS_DROPDOWN", CBS_DROPDOWN},
         {"CBS_SORT", CBS_SORT}, {"SS_LEFT", SS_LEFT}, {"SS_CENTER", SS_CENTER}, {"SS_RIGHT", SS_RIGHT},
+        // List boxes.
+        {"LBS_NOTIFY", 0x0001}, {"LBS_SORT", 0x0002}, {"LBS_OWNERDRAWFIXED", 0x0010},
+        {"LBS_OWNERDRAWVARIABLE", 0x0020}, {"LBS_HASSTRINGS", 0x0040}, {"LBS_USETABSTOPS", 0x0080},
+        {"LBS_NOINTEGRALHEIGHT", 0x0100}, {"LBS_NOSEL", 0x4000},
     };
     const auto it = names.find(name);
     if (it == names.end())
@@ -127,6 +131,7 @@ DialogItemTemplate control(const std::vector<Token>& toks, int line)
         {"COMBOBOX", {DialogItemTemplate::Kind::ComboBox, false}},
         {"GROUPBOX", {DialogItemTemplate::Kind::GroupBox, true}},
         {"LTEXT", {DialogItemTemplate::Kind::Static, true}},
+        {"LISTBOX", {DialogItemTemplate::Kind::ListBox, false}},
     };
     const auto k = kinds.find(toks[0].text);
     if (k == kinds.end())

@@ -12,7 +12,7 @@
 #include <vector>
 
 struct DialogItemTemplate {
-    enum class Kind { Edit, PushButton, DefPushButton, CheckBox, RadioButton, ComboBox, GroupBox, Static };
+    enum class Kind { Edit, PushButton, DefPushButton, CheckBox, RadioButton, ComboBox, GroupBox, Static, ListBox };
     Kind kind = Kind::Static;
     int id = IDC_STATIC;
     CString text;

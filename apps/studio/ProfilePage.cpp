@@ -1,0 +1,181 @@
+#include "ProfilePage.h"
+
+#include "StudioWindow.h"
+
+#include "chart/ChartExporter.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CRecordingDC.h"
+#include "platform/wnd/AfxMessageBox.h"
+#include "platform/wnd/CFileDialog.h"
+#include "profile/ProfilePanel.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace {
+
+const char* const kProfileFilter = "Profile Files (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||";
+const char* const kExportFilter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"
+                                  "BMP Image (*.bmp)|*.bmp||";
+constexpr int kExportDpi = 150;
+// Room around the panel on the page, in millimetres: labels below and left,
+// the legend on the right.
+constexpr int kMarginLeftMm = 25;
+constexpr int kMarginBottomMm = 20;
+constexpr int kMarginRightMm = 50;
+constexpr int kMarginTopMm = 15;
+// How near an axis line a double-click counts as on it.
+constexpr int kAxisHitMm = 4;
+
+}  // namespace
+
+ProfilePage::ProfilePage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QString::fromUtf8("剖面"));
+    setToolTip(QString::fromUtf8("双击坐标轴修改其参数，双击剖面区修改线型"));
+    Open(StudioWindow::BundledData("profiles.txt"));
+}
+
+QSize ProfilePage::sizeHint() const
+{
+    const double px = logicalDpiX() / 25.4;
+    return QSize(static_cast<int>((ProfilePanel::kWidthMm + kMarginLeftMm + kMarginRightMm) * px),
+                 static_cast<int>((ProfilePanel::kHeightMm + kMarginBottomMm + kMarginTopMm) * px));
+}
+
+void ProfilePage::report(const CString& message)
+{
+    if (onError)
+        onError(message);
+    else
+        AfxMessageBox(message, MB_ICONEXCLAMATION);
+}
+
+bool ProfilePage::Open(const char* path)
+{
+    ProfileTable t;
+    CString error;
+    if (!ProfileFile::Read(path, t, error)) {
+        report(error);
+        return false;
+    }
+    m_table = std::move(t);
+    ProfilePanel::Load(m_panel, m_table);
+    update();
+    return true;
+}
+
+void ProfilePage::OpenWithDialog()
+{
+    CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter);
+    if (dlg.DoModal() == IDOK)
+        Open(dlg.GetPathName());
+}
+
+bool ProfilePage::Export(const char* path)
+{
+    CString error;
+    if (!ChartExporter::Export([this](CDC* dc) { ProfilePanel::Draw(m_panel, m_table, dc); }, path, kExportDpi,
+                               error)) {
+        report(error);
+        return false;
+    }
+    return true;
+}
+
+void ProfilePage::ExportWithDialog()
+{
+    CFileDialog dlg(FALSE, "png", "profile.png", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+    if (dlg.DoModal() == IDOK)
+        Export(dlg.GetPathName());
+}
+
+void ProfilePage::EditLineStyles()
+{
+    m_panel.SetProfLineArb();
+    update();
+}
+
+void ProfilePage::applyMapping(CDC& dc) const
+{
+    dc.SetMapMode(ProfilePanel::kMapMode);
+    const double px = logicalDpiY() / 25.4;
+    dc.SetViewportOrg(static_cast<int>(kMarginLeftMm * px), height() - static_cast<int>(kMarginBottomMm * px));
+}
+
+CPoint ProfilePage::ToLogical(const QPoint& pixel) const
+{
+    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
+    applyMapping(dc);
+    tagPOINT p{pixel.x(), pixel.y()};
+    dc.DPtoLP(&p);
+    return CPoint(p.x, p.y);
+}
+
+QPoint ProfilePage::ToPixel(const CPoint& logical) const
+{
+    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
+    applyMapping(dc);
+    tagPOINT p{logical.x, logical.y};
+    dc.LPtoDP(&p);
+    return QPoint(p.x, p.y);
+}
+
+// Near the bottom edge: the abscissa; near the left edge: the ordinate;
+// anywhere else inside the panel: the profiles' line styles.
+bool ProfilePage::EditAt(const QPoint& pixel)
+{
+    const CPoint p = ToLogical(pixel);
+    const CRect& r = m_panel.m_rcPanel;
+    const int near = kAxisHitMm * ProfilePanel::kUnitsPerMm;
+    const bool alongX = p.x >= r.left - near && p.x <= r.right;
+    const bool alongY = p.y >= r.top - near && p.y <= r.bottom;
+    if (alongX && std::abs(p.y - m_panel.m_nOrgY) <= near && p.x > r.left + near) {
+        m_panel.SetXaxs();
+    } else if (alongY && std::abs(p.x - m_panel.m_nOrgX) <= near) {
+        m_panel.SetYaxs();
+    } else if (m_panel.IsinPolyRect(p)) {
+        m_panel.SetProfLineArb();
+    } else {
+        return false;
+    }
+    update();
+    return true;
+}
+
+QMenu* ProfilePage::CreateMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(QStringLiteral("&Profiles"), parent);
+    menu->addAction(QStringLiteral("Open &Profiles..."), [this] { OpenWithDialog(); });
+    menu->addAction(QStringLiteral("&Line Styles..."), [this] { EditLineStyles(); });
+    menu->addAction(QStringLiteral("Abscissa &Axis..."), [this] {
+        m_panel.SetXaxs();
+        update();
+    });
+    menu->addAction(QStringLiteral("&Ordinate Axis..."), [this] {
+        m_panel.SetYaxs();
+        update();
+    });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&Export Profile Panel..."), [this] { ExportWithDialog(); });
+    return menu;
+}
+
+void ProfilePage::paintEvent(QPaintEvent*)
+{
+    CImageDC dc(std::max(1, width()), std::max(1, height()), logicalDpiY());
+    applyMapping(dc);
+    ProfilePanel::Draw(m_panel, m_table, &dc);
+    QPainter painter(this);
+    painter.drawImage(0, 0, dc.Image());
+}
+
+void ProfilePage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!EditAt(event->position().toPoint()))
+        QWidget::mouseDoubleClickEvent(event);
+}
