@@ -14,6 +14,13 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 namespace {
 
+// GetDlgItem's stand-in for a list widget no object owns.
+const bool registered = CWnd::RegisterTemporaryFactory([](QWidget* w) -> std::unique_ptr<CWnd> {
+    if (qobject_cast<QListWidget*>(w))
+        return std::make_unique<CListBox>();
+    return nullptr;
+});
+
 constexpr int kDataRole = Qt::UserRole;
 constexpr int kHeightRole = Qt::UserRole + 1;
 constexpr const char* kStyleProperty = "tarnexListStyle";
