@@ -49,6 +49,7 @@ const char* RenderOptions::Usage()
     return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N]\n"
            "       tarnex-render model [FILE] [-o OUT] [--dpi N]\n"
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
+           "       tarnex-render section [FILE] [-o OUT] [--dpi N]   (see section --help)\n"
            "\n"
            "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
            "measured R, measured V, modelled R, modelled V), or of the bundled\n"

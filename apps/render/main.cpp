@@ -2,6 +2,7 @@
 // bundled sample) into a PNG, SVG, PDF or BMP file, without a display.
 #include "RenderJob.h"
 #include "RenderOptions.h"
+#include "SectionJob.h"
 
 #include <QGuiApplication>
 
@@ -21,6 +22,9 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Sections parse and run on their own.
+    if (!args.empty() && args[0] == "section")
+        return SectionJob::Run(argc, argv, std::vector<std::string>(args.begin() + 1, args.end()));
     RenderOptions opt;
     std::string error;
     if (!opt.Parse(args, error)) {

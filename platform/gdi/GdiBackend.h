@@ -30,7 +30,7 @@ struct GdiStyle {
 };
 
 struct GdiOp {
-    enum class Kind { Polyline, Rectangle, FillRect, Text, Blit };
+    enum class Kind { Polyline, Rectangle, FillRect, Text, Blit, Polygon };
     Kind kind = Kind::Polyline;
     std::vector<CPoint> logical;  // polyline points; two corners; text reference point
     std::vector<CPoint> device;   // the same points on the device
@@ -43,6 +43,8 @@ struct GdiOp {
     std::shared_ptr<const QImage> image;  // Blit source (a snapshot)
     CRect source;                          // Blit source rectangle in the image's pixels
     GdiStyle style;
+    // Polygon: the point count of each closed ring in logical/device, in order.
+    std::vector<int> rings;
 };
 
 struct GdiTextMetrics {
