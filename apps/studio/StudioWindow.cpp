@@ -1,6 +1,7 @@
 #include "StudioWindow.h"
 
 #include "AxesPage.h"
+#include "SectionPage.h"
 #include "ModelView.h"
 #include "SoundingView.h"
 
@@ -96,6 +97,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     auto* tabs = new QTabWidget;
     tabs->addTab(split, QString::fromUtf8("测深曲线与模型"));
     tabs->addTab(new AxesPage, QString::fromUtf8("坐标轴"));
+    tabs->addTab(new SectionPage, QString::fromUtf8("剖面"));
     setCentralWidget(tabs);
     buildMenus();
     resize(1000, 1000);
