@@ -24,3 +24,12 @@
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
+
+#include "geometry/CCPloy2DRg.h"
+#include "geometry/CMYColor.h"
+#include "geometry/CMyPolySect.h"
+#include "geometry/PLYDT.h"
+#include "geometry/PolyModelFile.h"
+#include "geometry/SectionColourBar.h"
+#include "geometry/SectionSheet.h"
+#include "geometry/TMOD3D.h"
