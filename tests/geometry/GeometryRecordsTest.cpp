@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstddef>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,6 +30,13 @@ void fillModel(TMOD2D& m)
     m.m_Cplx[1].dRho = 300.0;
     m.m_Cplx[1].m_Rings.Add(0);
 }
+
+// Assignments return nothing, so they cannot be chained.
+template <class T>
+constexpr bool assignsToVoid = std::is_void_v<decltype(std::declval<T&>() = std::declval<T&>())>;
+static_assert(assignsToVoid<VERT3D> && assignsToVoid<LINE3D> && assignsToVoid<POLY3D> && assignsToVoid<POLY3D_CPLX> &&
+              assignsToVoid<TMOD2D> && assignsToVoid<TMOD3D> && assignsToVoid<PLYDT> && assignsToVoid<CCPloy2DRg> &&
+              assignsToVoid<CMYColor>);
 
 // Destruction order of the elements of a record array.
 std::vector<int>* g_order = nullptr;
