@@ -193,3 +193,18 @@ TEST(CMyPolySect, FillsOnRealPixelsFromTheAxesStart)
     EXPECT_EQ(testsupport::countNear(img, 100 + 796, 800 - 796, 2, fill, 20), 25);
     EXPECT_EQ(testsupport::countNear(img, 100 + 806, 800 - 700, 2, fill, 20), 0);
 }
+
+TEST(CMyPolySect, AnEmptyRectangleOrAZeroScaleDrawsOnlyWhatItCan)
+{
+    // No defined scale: the axes collapse and the model is not drawn, without fault.
+    CMyPolySect s;
+    TMOD2D m;
+    squareModel(m, 0, 0, 10, 10);
+    s.Creat_model(m);
+    s.IntPolyRect(0, 0, 0, 0, 10);
+    CRecordingDC dc;
+    s.DrawAll(&dc);
+    s.Reset(0, 1, 5.0, 5.0, 0.0, 1.0);
+    s.DrawAll(&dc);
+    EXPECT_TRUE(testsupport::opsOfKind(dc, GdiOp::Kind::Polygon).empty());
+}
