@@ -80,9 +80,8 @@ bool SectionJob::Parse(const std::vector<std::string>& args, std::string& error)
     return true;
 }
 
-int SectionJob::Run(int argc, char** argv, const std::vector<std::string>& args)
+int SectionJob::Run(char** argv, const std::vector<std::string>& args)
 {
-    (void)argc;
     SectionJob job;
     std::string error;
     if (!job.Parse(args, error)) {

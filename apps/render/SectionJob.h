@@ -18,5 +18,5 @@ public:
     // The whole command after the word "section": parse, read, draw, write.
     // Returns the exit status (0, 1 bad input or failed write, 2 bad usage),
     // having written any message to standard error.
-    static int Run(int argc, char** argv, const std::vector<std::string>& args);
+    static int Run(char** argv, const std::vector<std::string>& args);
 };

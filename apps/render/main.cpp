@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     // Sections parse and run on their own.
     if (!args.empty() && args[0] == "section")
-        return SectionJob::Run(argc, argv, std::vector<std::string>(args.begin() + 1, args.end()));
+        return SectionJob::Run(argv, std::vector<std::string>(args.begin() + 1, args.end()));
     RenderOptions opt;
     std::string error;
     if (!opt.Parse(args, error)) {
