@@ -36,3 +36,12 @@
 #include "profile/CRectProf.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfilePanel.h"
+
+#include "geometry/CCPloy2DRg.h"
+#include "geometry/CMYColor.h"
+#include "geometry/CMyPolySect.h"
+#include "geometry/PLYDT.h"
+#include "geometry/PolyModelFile.h"
+#include "geometry/SectionColourBar.h"
+#include "geometry/SectionSheet.h"
+#include "geometry/TMOD3D.h"

@@ -1,13 +1,16 @@
 #include "ProfileJob.h"
 
-#include "RenderJob.h"
-
+#include "chart/BundledData.h"
 #include "chart/ChartExporter.h"
 #include "profile/ProfilePanel.h"
 
 bool ProfileJob::Prepare(const RenderOptions& opt, std::string& error)
 {
-    const std::string input = opt.input.empty() ? RenderJob::BundledData("profiles.txt") : opt.input;
+    const std::string input = opt.input.empty() ? BundledData::Path("profiles.txt").str() : opt.input;
+    if (input.empty()) {
+        error = "the bundled sample profiles.txt is not installed";
+        return false;
+    }
     CString err;
     if (!ProfileFile::Read(input.c_str(), m_table, err)) {
         error = err.str();

@@ -26,6 +26,7 @@ bool RenderJob::Prepare(std::string& error)
     case RenderOptions::Chart::LayeredModel: return PrepareModel(error);
     case RenderOptions::Chart::Axes: return true;
     case RenderOptions::Chart::Profile: return m_profile.Prepare(m_opt, error);
+    case RenderOptions::Chart::Section: return m_section.Prepare(m_opt, error);
     }
     return false;
 }
@@ -38,6 +39,7 @@ bool RenderJob::Render(std::string& error)
     case RenderOptions::Chart::Sounding: ok = RenderSounding(e); break;
     case RenderOptions::Chart::LayeredModel: ok = RenderModel(e); break;
     case RenderOptions::Chart::Profile: return m_profile.Render(m_opt, error);
+    case RenderOptions::Chart::Section: return m_section.Render(m_opt, error);
     case RenderOptions::Chart::Axes:
         ok = ChartExporter::Export(&AxisSampleSheet::DrawSamples, m_opt.output.c_str(), m_opt.dpi, e);
         break;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProfileJob.h"
+#include "SectionJob.h"
 #include "RenderOptions.h"
 
 #include "model1d/LayeredModelFile.h"
@@ -32,6 +33,7 @@ private:
 
     RenderOptions m_opt;
     ProfileJob m_profile;
+    SectionJob m_section;
     SoundingTable m_table;
     LayeredModel m_model;
     int m_displayModel = 1;

@@ -52,6 +52,7 @@ const char* RenderOptions::Usage()
            "       tarnex-render model [FILE] [-o OUT] [--dpi N]\n"
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
+           "       tarnex-render section [FILE] [-o OUT] [--dpi N]\n"
            "\n"
            "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
            "measured R, measured V, modelled R, modelled V), or of the bundled\n"
@@ -65,9 +66,14 @@ const char* RenderOptions::Usage()
            "then one column a profile; an optional header line names the columns;\n"
            "blanks or commas between numbers; # starts a comment), or of the bundled\n"
            "sample line.\n"
+           "With \"section\", draws the section of the 2-D polygon model in FILE at\n"
+           "true scale with a colour bar of resistivity (\"vertex ID X Z\", \"body NAME\n"
+           "RHO ring\" and \"hole NAME ring\" lines; # starts a comment), or of the\n"
+           "bundled sample model.\n"
            "\n"
            "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp\n"
-           "                    (default sounding.png, model.png, axes.png or profile.png)\n"
+           "                    (default sounding.png, model.png, axes.png, profile.png\n"
+           "                    or section.png)\n"
            "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --rows N          read the first N rows only (default: every row)\n"
@@ -95,6 +101,9 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
         first = 1;
     } else if (!args.empty() && args[0] == "profile") {
         chart = Chart::Profile;
+        first = 1;
+    } else if (!args.empty() && args[0] == "section") {
+        chart = Chart::Section;
         first = 1;
     }
     for (size_t i = first; i < args.size(); ++i) {
@@ -163,6 +172,7 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
         output = chart == Chart::LayeredModel ? "model.png"
                  : chart == Chart::Axes       ? "axes.png"
                  : chart == Chart::Profile    ? "profile.png"
+                 : chart == Chart::Section    ? "section.png"
                                               : "sounding.png";
     if (!formatOf(output, format)) {
         error = "unknown output type for " + output + ": use .png, .svg, .pdf or .bmp";

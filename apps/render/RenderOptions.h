@@ -7,7 +7,7 @@
 
 class RenderOptions {
 public:
-    enum class Chart { Sounding, LayeredModel, Axes, Profile };
+    enum class Chart { Sounding, LayeredModel, Axes, Profile, Section };
     enum class Format { Png, Svg, Pdf, Bmp };
 
     Chart chart = Chart::Sounding;

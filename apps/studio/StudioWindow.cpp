@@ -2,6 +2,7 @@
 
 #include "AxesPage.h"
 #include "ProfilePage.h"
+#include "SectionPage.h"
 #include "ModelView.h"
 #include "SoundingView.h"
 
@@ -89,7 +90,8 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     tabs->addTab(split, QString::fromUtf8("测深曲线与模型"));
     tabs->addTab(new AxesPage, QString::fromUtf8("坐标轴"));
     auto* profiles = new ProfilePage;
-    tabs->addTab(profiles, QString::fromUtf8("剖面"));
+    tabs->addTab(profiles, QString::fromUtf8("剖面曲线"));
+    tabs->addTab(new SectionPage, QString::fromUtf8("二维断面"));
     setCentralWidget(tabs);
     buildMenus();
     menuBar()->addMenu(profiles->CreateMenu(this));

@@ -351,6 +351,26 @@ BOOL CDC::Polyline(const tagPOINT* pts, int count)
     return count >= 2 ? TRUE : FALSE;
 }
 
+BOOL CDC::PolyPolygon(const tagPOINT* pts, const int* counts, int rings)
+{
+    if (!pts || !counts || rings < 1)
+        return FALSE;
+    GdiOp op;
+    op.kind = GdiOp::Kind::Polygon;
+    long long total = 0;
+    for (int i = 0; i < rings; ++i) {
+        // GDI refuses rings of fewer than two points.
+        if (counts[i] < 2)
+            return FALSE;
+        total += counts[i];
+        op.rings.push_back(counts[i]);
+    }
+    op.logical.assign(pts, pts + total);
+    op.style = style();
+    submit(std::move(op));
+    return TRUE;
+}
+
 BOOL CDC::Rectangle(int l, int t, int r, int b)
 {
     GdiOp op;

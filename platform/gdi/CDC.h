@@ -80,6 +80,10 @@ public:
     BOOL LineTo(const tagPOINT& p) { return LineTo(p.x, p.y); }
     CPoint GetCurrentPosition() const noexcept { return m_s.current; }
     BOOL Polyline(const tagPOINT* pts, int count);
+    // Closed rings filled with the selected brush by the alternate (even-odd)
+    // rule, so a ring inside another leaves a hole, and outlined with the pen.
+    BOOL Polygon(const tagPOINT* pts, int count) { return PolyPolygon(pts, &count, 1); }
+    BOOL PolyPolygon(const tagPOINT* pts, const int* counts, int rings);
     BOOL Rectangle(int l, int t, int r, int b);
     BOOL Rectangle(LPCRECT rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }
     void FillRect(LPCRECT rect, CBrush* brush);

@@ -30,7 +30,7 @@ struct GdiStyle {
 };
 
 struct GdiOp {
-    enum class Kind { Polyline, Rectangle, FillRect, Text, Blit, Invert };
+    enum class Kind { Polyline, Rectangle, FillRect, Text, Blit, Invert, Polygon };
     Kind kind = Kind::Polyline;
     std::vector<CPoint> logical;  // polyline points; two corners; text reference point
     std::vector<CPoint> device;   // the same points on the device
@@ -44,6 +44,8 @@ struct GdiOp {
     CRect source;                          // Blit source rectangle in the image's pixels
     bool dotted = false;  // Invert: only every other pixel, as focus rectangles do
     GdiStyle style;
+    // Polygon: the point count of each closed ring in logical/device, in order.
+    std::vector<int> rings;
 };
 
 struct GdiTextMetrics {

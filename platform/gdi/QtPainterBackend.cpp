@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygon>
 
@@ -109,6 +110,26 @@ void QtPainterBackend::draw(const GdiOp& op)
             applyPen(p, st);
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
+        }
+        return;
+    }
+    case GdiOp::Kind::Polygon: {
+        QPainterPath path;
+        path.setFillRule(Qt::OddEvenFill);
+        size_t at = 0;
+        for (int n : op.rings) {
+            QPolygon ring;
+            for (int i = 0; i < n && at < op.device.size(); ++i, ++at)
+                ring.append(QPoint(op.device[at].x, op.device[at].y));
+            ring.append(ring.first());
+            path.addPolygon(ring);
+        }
+        if (st.brush.style != BS_NULL)
+            p.fillPath(path, qcolor(st.brush.color));
+        if (st.pen.style != PS_NULL) {
+            applyPen(p, st);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
         }
         return;
     }

@@ -1,0 +1,169 @@
+#include "SectionPage.h"
+
+#include "StudioWindow.h"
+
+#include "chart/ChartExporter.h"
+#include "geometry/PolyModelFile.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CRecordingDC.h"
+#include "platform/wnd/CFileDialog.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kFilter = "Polygon Models (*.txt)|*.txt|All Files (*.*)|*.*||";
+const char* const kExportFilter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"
+                                  "BMP Image (*.bmp)|*.bmp||";
+constexpr int kButtonsPx = 36;  // strip above the drawing
+constexpr int kMarginPx = 16;
+constexpr int kExportDpi = 300;
+
+}  // namespace
+
+SectionPage::SectionPage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("剖面"));
+    setToolTip(QStringLiteral("双击坐标轴，修改其参数"));
+    m_open = new QPushButton(QStringLiteral("打开模型…"), this);
+    m_export = new QPushButton(QStringLiteral("导出…"), this);
+    m_open->move(6, 6);
+    m_export->move(12 + m_open->sizeHint().width(), 6);
+    connect(m_open, &QPushButton::clicked, this, [this] { OpenWithDialog(); });
+    connect(m_export, &QPushButton::clicked, this, [this] { ExportWithDialog(); });
+    const CString sample = StudioWindow::BundledData("section-model.txt");
+    if (!sample.IsEmpty())
+        Open(sample);
+}
+
+SectionPage::~SectionPage() = default;
+
+void SectionPage::reportError(const CString& message)
+{
+    if (onError) {
+        onError(message);
+        return;
+    }
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        std::fprintf(stderr, "tarnex-studio: %s\n", message.GetString());
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("tarnex studio"), QString::fromUtf8(message.GetString()));
+}
+
+bool SectionPage::Open(const char* path)
+{
+    TMOD2D model;
+    CString error;
+    if (!PolyModelFile::Read(path, model, error)) {
+        reportError(error);
+        return false;
+    }
+    SectionSheet sheet;
+    if (!sheet.Load(model)) {
+        error.Format("%s: the model has no extent to draw", path);
+        reportError(error);
+        return false;
+    }
+    m_sheet.Load(model);
+    m_path = path;
+    fit();
+    update();
+    return true;
+}
+
+bool SectionPage::OpenWithDialog()
+{
+    CFileDialog dlg(TRUE, nullptr, "*.txt", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter);
+    return dlg.DoModal() == IDOK && Open(dlg.GetPathName());
+}
+
+bool SectionPage::ExportWithDialog()
+{
+    CFileDialog dlg(FALSE, "png", "section.png", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+    return dlg.DoModal() == IDOK && Export(dlg.GetPathName());
+}
+
+bool SectionPage::Export(const char* path)
+{
+    CString error;
+    if (!ChartExporter::Export([this](CDC* dc) { m_sheet.Draw(dc); }, path, kExportDpi, error)) {
+        reportError(error);
+        return false;
+    }
+    return true;
+}
+
+void SectionPage::fit()
+{
+    CRecordingDC probe(logicalDpiY(), CSize(1, 1));
+    m_sheet.Draw(&probe);
+    const CRect b = probe.DeviceBounds();
+    m_shift = CPoint(kMarginPx - b.left, kButtonsPx + kMarginPx - b.top);
+    m_extent = CSize(b.Width(), b.Height());
+    updateGeometry();
+}
+
+QSize SectionPage::sizeHint() const
+{
+    return QSize(m_extent.cx + 2 * kMarginPx, m_extent.cy + kButtonsPx + 2 * kMarginPx);
+}
+
+void SectionPage::applyMapping(CDC& dc) const
+{
+    dc.SetMapMode(MM_HIMETRIC);
+    dc.SetViewportOrg(m_shift);
+}
+
+CPoint SectionPage::ToLogical(const QPoint& pixel) const
+{
+    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
+    applyMapping(dc);
+    tagPOINT p{pixel.x(), pixel.y()};
+    dc.DPtoLP(&p);
+    return CPoint(p.x, p.y);
+}
+
+QPoint SectionPage::ToPixel(const CPoint& logical) const
+{
+    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
+    applyMapping(dc);
+    tagPOINT p{logical.x, logical.y};
+    dc.LPtoDP(&p);
+    return QPoint(p.x, p.y);
+}
+
+bool SectionPage::EditAt(const QPoint& pixel)
+{
+    switch (m_sheet.HitTest(ToLogical(pixel))) {
+    case SectionSheet::Part::XAxis: m_sheet.m_Sect.SetXaxs(); break;
+    case SectionSheet::Part::YAxis: m_sheet.m_Sect.SetYaxs(); break;
+    case SectionSheet::Part::None: return false;
+    }
+    m_sheet.PlaceBar();
+    fit();
+    update();
+    return true;
+}
+
+void SectionPage::paintEvent(QPaintEvent*)
+{
+    CImageDC dc(std::max(1, width()), std::max(1, height()), logicalDpiY());
+    applyMapping(dc);
+    m_sheet.Draw(&dc);
+    QPainter painter(this);
+    painter.drawImage(0, 0, dc.Image());
+}
+
+void SectionPage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!EditAt(event->position().toPoint()))
+        QWidget::mouseDoubleClickEvent(event);
+}

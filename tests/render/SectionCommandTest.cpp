@@ -1,0 +1,59 @@
+// tarnex-render section as a user starts it: the bundled sample at true scale
+// with its colour bar, and a clear refusal with no output for a bad model.
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int run(const std::string& cwd, const QStringList& args, std::string& err)
+{
+    QProcess p;
+    p.setWorkingDirectory(QString::fromStdString(cwd));
+    p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
+    p.waitForFinished(60000);
+    err = p.readAllStandardError().toStdString();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+}  // namespace
+
+TEST(SectionCommand, DrawsTheBundledSampleWithItsColourBar)
+{
+    const std::string dir = testsupport::tempDir();
+    std::string err;
+    ASSERT_EQ(run(dir, {"section", "--dpi", "100"}, err), 0) << err;
+    QImage img(QString::fromStdString(dir + "/section.png"));
+    ASSERT_FALSE(img.isNull());
+    // 160 mm of section, the bar and labels beside it, 500/2000 of that high.
+    EXPECT_GT(img.width(), 160 * 100 / 25.4);
+    EXPECT_GT(img.height(), 40 * 100 / 25.4);
+    EXPECT_LT(img.height(), img.width() / 2);
+    // The basement (3000 ohm-m, dark violet) covers most of the section.
+    EXPECT_GT(testsupport::countColour(img, QColor(0x47, 0x2e, 0x7c), 25), 20000);
+
+    for (const char* out : {"s.svg", "s.pdf", "s.bmp"}) {
+        ASSERT_EQ(run(dir, {"section", "-o", out}, err), 0) << out << err;
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(dir + "/" + out))) << out;
+    }
+}
+
+TEST(SectionCommand, RefusesABadModelWithOneLineAndNoOutput)
+{
+    const std::string dir = testsupport::tempDir();
+    const std::string bad = testsupport::writeFile("open.txt", "vertex 1 0 0\nvertex 2 1 0\nvertex 3 1 1\n"
+                                                               "body a 10 1 2 3\n");
+    std::string err;
+    EXPECT_EQ(run(dir, {"section", QString::fromStdString(bad), "-o", "x.png"}, err), 1);
+    EXPECT_EQ(err, "tarnex-render: " + bad + ":4: body \"a\" is open: its ring must end at its first vertex 1\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir + "/x.png")));
+    EXPECT_EQ(run(dir, {"section", "-o", "x.gif"}, err), 2);
+    EXPECT_EQ(err, "tarnex-render: unknown output type for x.gif: use .png, .svg, .pdf or .bmp\n");
+    EXPECT_EQ(run(dir, {"section", "--dpi", "5"}, err), 2);
+    EXPECT_EQ(run(dir, {"section", "--rows", "5"}, err), 2);
+    EXPECT_EQ(err, "tarnex-render: unknown option --rows (see section --help)\n");
+}
