@@ -55,5 +55,5 @@ TEST(SectionCommand, RefusesABadModelWithOneLineAndNoOutput)
     EXPECT_EQ(err, "tarnex-render: unknown output type for x.gif: use .png, .svg, .pdf or .bmp\n");
     EXPECT_EQ(run(dir, {"section", "--dpi", "5"}, err), 2);
     EXPECT_EQ(run(dir, {"section", "--rows", "5"}, err), 2);
-    EXPECT_EQ(err, "tarnex-render: unknown option --rows (see section --help)\n");
+    EXPECT_EQ(err, "tarnex-render: --rows applies to sounding files only\n");
 }
