@@ -58,3 +58,10 @@ constexpr int IDC_GY_TICK_START = 1022;
 constexpr int IDC_GY_TICK_STEP = 1023;
 constexpr int IDC_GY_DECIMALS = 1018;
 constexpr int IDC_GY_GRID_WIDTH = 2018;
+
+// Test dialog.
+constexpr unsigned IDD_TEST_DIALOG = 2005;
+constexpr int IDC_TEST_TEXT = 2006;
+constexpr int IDC_TEST_RADIO1 = 2009;
+constexpr int IDC_TEST_RADIO2 = 2010;
+constexpr int IDC_TEST_RADIO3 = 2011;

@@ -24,3 +24,10 @@
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
+
+// Window utilities: capture to bitmap, hyperlink label, tab window, splitter, test dialog.
+#include "ui/CClientCapture.h"
+#include "ui/CHyperLink.h"
+#include "ui/CTabWindow.h"
+#include "ui/CViewExSplitWnd.h"
+#include "ui/dlgtest.h"

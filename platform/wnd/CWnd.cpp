@@ -160,7 +160,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
         t->second->m_hWnd = nullptr;
         parent->m_temporaries.erase(t);
     }
-    return Attach(w);
+    return SubclassWindow(w);
 }
 
 // ---- geometry -------------------------------------------------------------
@@ -493,7 +493,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnCommand(wParam, lParam);
     if (message == WM_TIMER)
         return dispatch(WM_TIMER, 0, 0, wParam);
-    return 0;
+    return WindowProc(message, wParam, lParam);
 }
 
 BOOL CWnd::dispatch(UINT message, UINT code, UINT id, UINT_PTR arg)
