@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVariant>
@@ -539,6 +540,9 @@ CClientDC::CClientDC(CWnd* wnd)
         m_painter = std::make_unique<QtPainterBackend>(img, dpiX, dpiY, CSize(img->width(), img->height()));
     m_hDC = m_hAttribDC = this;
     setBackend(m_painter.get());
+    // A window's surface has the screen's depth.
+    if (wnd && wnd->m_hWnd && wnd->m_hWnd->screen())
+        SetBitsPixel(wnd->m_hWnd->screen()->depth());
 }
 
 CClientDC::~CClientDC()
