@@ -133,7 +133,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     static_cast<PageView*>(m_split.GetPane(0, 0))->SetContent(m_sounding);
     static_cast<PageView*>(m_split.GetPane(0, 1))->SetContent(m_model);
     auto* axes = new AxesPage;
-    axes->setMinimumSize(axes->sizeHint() * 3 / 4);
+    axes->setMinimumSize(axes->sizeHint());  // smaller pages scroll
     auto* axesArea = scrolled(axes);
     axesArea->setWidgetResizable(true);
     AddPage(axesArea, "坐标轴");
