@@ -74,7 +74,7 @@ TEST(DibBits, ContextsReportDepthPlanesAndPaletteCapability)
     EXPECT_EQ(screen.GetDeviceCaps(BITSPIXEL), 32);
     EXPECT_EQ(screen.GetDeviceCaps(PLANES), 1);
     EXPECT_FALSE(screen.GetDeviceCaps(RASTERCAPS) & RC_PALETTE);
-    PALETTEENTRY e[4];
+    PALETTEENTRY e[10];
     EXPECT_EQ(GetSystemPaletteEntries(&screen, 0, 4, e), 0u);
     EXPECT_FALSE(screen.SetBitsPixel(12));
     ASSERT_TRUE(screen.SetBitsPixel(8));
