@@ -65,3 +65,10 @@ constexpr int IDC_PROF_WIDTH = 2016;
 constexpr int IDC_PROF_STYLE = 2017;
 constexpr int IDC_PROF_COLOR = 2018;
 constexpr int IDC_PROF_LIST = 2019;
+
+// Test dialog.
+constexpr unsigned IDD_TEST_DIALOG = 2005;
+constexpr int IDC_TEST_TEXT = 2006;
+constexpr int IDC_TEST_RADIO1 = 2009;
+constexpr int IDC_TEST_RADIO2 = 2010;
+constexpr int IDC_TEST_RADIO3 = 2011;

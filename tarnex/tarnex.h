@@ -45,3 +45,10 @@
 #include "geometry/SectionColourBar.h"
 #include "geometry/SectionSheet.h"
 #include "geometry/TMOD3D.h"
+
+// Window utilities: capture to bitmap, hyperlink label, tab window, splitter, test dialog.
+#include "ui/CClientCapture.h"
+#include "ui/CHyperLink.h"
+#include "ui/CTabWindow.h"
+#include "ui/CViewExSplitWnd.h"
+#include "ui/dlgtest.h"

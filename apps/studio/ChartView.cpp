@@ -1,16 +1,30 @@
 #include "ChartView.h"
 
-#include "platform/wnd/CPaintDC.h"
 #include "platform/gdi/CRecordingDC.h"
+#include "platform/gdi/QtPainterBackend.h"
 #include "platform/wnd/MouseCapture.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
 namespace {
 constexpr int kMarginPx = 16;
-}
+// Below this the chart's text would no longer read.
+constexpr int kMinFitDpi = 12;
+
+// A context painting on the widget at the resolution that fits the chart.
+class FitDC : public CDC {
+public:
+    explicit FitDC(GdiBackend* backend)
+    {
+        m_hDC = m_hAttribDC = this;
+        setBackend(backend);
+    }
+    ~FitDC() override { setBackend(nullptr); }
+};
+}  // namespace
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent)
 {
@@ -29,19 +43,17 @@ ChartView::~ChartView()
 CPoint ChartView::ToLogical(QPoint pos)
 {
     CPoint p(pos.x(), pos.y());
-    CDC* dc = m_wnd.GetDC();
-    ApplyMapping(dc);
-    dc->DPtoLP(&p);
-    m_wnd.ReleaseDC(dc);
+    CRecordingDC dc(FitDpi());
+    ApplyMapping(&dc);
+    dc.DPtoLP(&p);
     return p;
 }
 
 QPoint ChartView::ToWidget(CPoint p)
 {
-    CDC* dc = m_wnd.GetDC();
-    ApplyMapping(dc);
-    dc->LPtoDP(&p);
-    m_wnd.ReleaseDC(dc);
+    CRecordingDC dc(FitDpi());
+    ApplyMapping(&dc);
+    dc.LPtoDP(&p);
     return QPoint(p.x, p.y);
 }
 
@@ -50,17 +62,34 @@ void ChartView::FitToDrawing()
     CRecordingDC probe(logicalDpiX());
     Draw(&probe);
     const CRect b = probe.DeviceBounds();
-    const int w = std::max(b.right, 1) + kMarginPx;
-    const int h = std::max(b.bottom, 1) + kMarginPx;
-    setMinimumSize(w, h);
-    resize(w, h);
+    m_natural = QSize(std::max(b.right, 1) + kMarginPx, std::max(b.bottom, 1) + kMarginPx);
+    setMinimumSize(160, 120);
+    updateGeometry();
+    updateFit();
+    update();
+}
+
+// The drawing scales with the resolution it is drawn at (its units are
+// millimetres), so fitting is choosing that resolution.
+void ChartView::updateFit()
+{
+    const double sx = static_cast<double>(width()) / m_natural.width();
+    const double sy = static_cast<double>(height()) / m_natural.height();
+    m_fitDpi = std::max(kMinFitDpi, static_cast<int>(logicalDpiX() * std::min(sx, sy)));
+}
+
+void ChartView::resizeEvent(QResizeEvent* e)
+{
+    updateFit();
+    QWidget::resizeEvent(e);
 }
 
 void ChartView::paintEvent(QPaintEvent*)
 {
-    CPaintDC dc(&m_wnd);
-    CRect client;
-    m_wnd.GetClientRect(&client);
+    QPainter painter(this);
+    QtPainterBackend backend(&painter, FitDpi(), FitDpi(), CSize(width(), height()));
+    FitDC dc(&backend);
+    const CRect client(0, 0, width(), height());
     dc.FillSolidRect(&client, RGB(255, 255, 255));
     Draw(&dc);
 }

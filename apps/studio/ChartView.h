@@ -25,8 +25,14 @@ public:
     // that carries the chart's mapping.
     CPoint ToLogical(QPoint widgetPos);
     QPoint ToWidget(CPoint logical);
-    // Sizes the widget to hold the whole drawing with a margin.
+    // Measures the whole drawing with a margin; the chart is then drawn
+    // scaled to fit the widget, keeping its proportions.
     void FitToDrawing();
+    // The resolution the chart is drawn at to fit the widget.
+    int FitDpi() const { return m_fitDpi > 0 ? m_fitDpi : logicalDpiX(); }
+    // The drawing's size at the screen's own resolution.
+    QSize NaturalSize() const { return m_natural; }
+    QSize sizeHint() const override { return m_natural; }
     // The drawing on any surface (paint, export).
     virtual void Draw(CDC* dc) = 0;
 
@@ -45,11 +51,16 @@ protected:
     }
 
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void updateFit();
+
     CWnd m_wnd;
     bool m_dragging = false;
+    int m_fitDpi = 0;
+    QSize m_natural{400, 300};
 };

@@ -4,16 +4,26 @@
 #include "ProfilePage.h"
 #include "SectionPage.h"
 #include "ModelView.h"
+#include "PageView.h"
 #include "SoundingView.h"
 
 #include "chart/BundledData.h"
 #include "chart/ChartExporter.h"
+#include "platform/gdi/CImageDC.h"
+#include "ui/CClientCapture.h"
+#include "ui/CHyperLink.h"
 #include "model1d/LayeredModelFile.h"
 #include "platform/wnd/CFileDialog.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/SoundingFile.h"
 
 #include <QActionGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QVBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,7 +32,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QTabWidget>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -43,6 +53,8 @@ QScrollArea* scrolled(QWidget* w)
     return area;
 }
 
+constexpr UINT kTabsId = 1;
+
 QString fileName(const CString& path) { return QFileInfo(QString::fromUtf8(path.GetString())).fileName(); }
 
 bool isBundled(const CString& path)
@@ -61,6 +73,24 @@ bool isBundled(const CString& path)
 }  // namespace
 
 CString StudioWindow::BundledData(const char* name) { return ::BundledData::Path(name); }
+
+// The frame's window: the tab window and its views follow its size.
+class StudioWindow::FrameHost : public QWidget {
+public:
+    explicit FrameHost(StudioWindow* owner) : m_owner(owner) {}
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        CRect r(0, 0, e->size().width(), e->size().height());
+        if (m_owner->m_tabs.IsWindow())
+            m_owner->m_tabs.MoveTabView(r);
+        QWidget::resizeEvent(e);
+    }
+
+private:
+    StudioWindow* m_owner;
+};
 
 StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
 {
@@ -82,21 +112,113 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
             updateTitle();
         };
     }
-    auto* split = new QSplitter(Qt::Vertical);
-    split->addWidget(scrolled(m_sounding));
-    split->addWidget(scrolled(m_model));
-    // The sounding with its model on one page, the axes on another.
-    auto* tabs = new QTabWidget;
-    tabs->addTab(split, QString::fromUtf8("测深曲线与模型"));
-    tabs->addTab(new AxesPage, QString::fromUtf8("坐标轴"));
+    // The frame holds the tab window; the first page is the splitter with
+    // the two charts side by side, and the page views fill the tabs.
+    auto* host = new FrameHost(this);
+    setCentralWidget(host);
+    m_frame.Attach(host);
+    m_tabs.Create(WS_CHILD | WS_VISIBLE | TCS_BOTTOM, CRect(0, 0, 100, 100), &m_frame, kTabsId);
+    PageView* charts = AddPage(nullptr, "测深曲线与模型");
+    m_split.CreateStatic(charts, 1, 2);
+    m_split.CreateView(0, 0, RUNTIME_CLASS(PageView), SIZE{500, 0}, nullptr);
+    m_split.CreateView(0, 1, RUNTIME_CLASS(PageView), SIZE{500, 0}, nullptr);
+    charts->SetContent(m_split.m_hWnd);
+    static_cast<PageView*>(m_split.GetPane(0, 0))->SetContent(m_sounding);
+    static_cast<PageView*>(m_split.GetPane(0, 1))->SetContent(m_model);
+    auto* axes = new AxesPage;
+    axes->setMinimumSize(axes->sizeHint());  // smaller pages scroll
+    auto* axesArea = scrolled(axes);
+    axesArea->setWidgetResizable(true);
+    AddPage(axesArea, "坐标轴");
     auto* profiles = new ProfilePage;
-    tabs->addTab(profiles, QString::fromUtf8("剖面曲线"));
-    tabs->addTab(new SectionPage, QString::fromUtf8("二维断面"));
-    setCentralWidget(tabs);
+    AddPage(profiles, "剖面曲线");
+    AddPage(new SectionPage, "二维断面");
+    m_tabs.SetCurSel(0);
+    m_tabs.ShowSelTabView();
+    m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
     buildMenus();
     menuBar()->addMenu(profiles->CreateMenu(this));
-    resize(1000, 1000);
+    // The first window fits the screen's available area.
+    const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
+    resize(std::min(1280, avail.width() * 9 / 10), std::min(960, avail.height() * 9 / 10));
     updateTitle();
+}
+
+PageView* StudioWindow::AddPage(QWidget* page, const char* label)
+{
+    CView* view = m_tabs.AddTabView(RUNTIME_CLASS(PageView), nullptr, &m_frame, m_tabs.GetItemCount(), label, 0);
+    auto* pageView = static_cast<PageView*>(view);
+    if (pageView && page)
+        pageView->SetContent(page);
+    if (pageView && m_frame.m_hWnd) {
+        CRect r(0, 0, m_frame.m_hWnd->width(), m_frame.m_hWnd->height());
+        m_tabs.MoveTabView(r);
+        m_tabs.ShowSelTabView();
+    }
+    return pageView;
+}
+
+bool StudioWindow::CaptureActivePane(const char* path)
+{
+    CWnd* pane = m_split.GetActivePane();
+    if (!pane || !pane->m_hWnd) {
+        reportError("no view is active: click into a chart first");
+        return false;
+    }
+    // What the pane shows, on a surface of the screen's depth.
+    QWidget* w = pane->m_hWnd;
+    const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    CImageDC dc(std::max(1, shot.width()), std::max(1, shot.height()), w->logicalDpiX());
+    dc.SetBitsPixel(w->screen() ? w->screen()->depth() : 32);
+    dc.DrawImage(0, 0, shot);
+    CClientCapture capture;
+    capture.Capture(&dc, CRect(0, 0, shot.width(), shot.height()));
+    if (!capture.WriteDIB(path)) {
+        CString error;
+        error.Format("could not write the view to %s", path);
+        reportError(error);
+        return false;
+    }
+    return true;
+}
+
+bool StudioWindow::CaptureView()
+{
+    CFileDialog dlg(FALSE, "bmp", "view.bmp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "BMP Image (*.bmp)|*.bmp||",
+                    &m_frame);
+    return dlg.DoModal() == IDOK && CaptureActivePane(dlg.GetPathName());
+}
+
+CString StudioWindow::DocumentationUrl()
+{
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tarnex/README.md");
+    const QString path = QFileInfo::exists(installed) ? QFileInfo(installed).absoluteFilePath()
+                                                      : QStringLiteral(TARNEX_SOURCE_README);
+    return CString(QUrl::fromLocalFile(path).toString().toUtf8().constData());
+}
+
+QDialog* StudioWindow::CreateAboutDialog()
+{
+    auto* dlg = new QDialog(this);
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    dlg->setWindowTitle(QStringLiteral("About tarnex studio"));
+    auto* layout = new QVBoxLayout(dlg);
+    layout->addWidget(new QLabel(QStringLiteral("<b>tarnex studio</b> %1").arg(QStringLiteral(TARNEX_VERSION))));
+    layout->addWidget(new QLabel(QStringLiteral("Sounding curves, layered models and axes of EM sounding work.")));
+    // The link sizes itself to its text, so it sits in a box of its own.
+    auto* box = new QWidget;
+    box->setMinimumSize(560, 24);
+    auto* label = new QLabel(QStringLiteral("Documentation"), box);
+    label->setGeometry(0, 2, 560, 20);
+    auto* link = new CHyperLink;
+    link->SetURL(DocumentationUrl());
+    link->SubclassWindow(label);
+    QObject::connect(dlg, &QObject::destroyed, [link] { delete link; });
+    layout->addWidget(box);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
+    layout->addWidget(buttons);
+    return dlg;
 }
 
 StudioWindow::~StudioWindow() = default;
@@ -123,6 +245,8 @@ void StudioWindow::buildMenus()
     file->addAction(QStringLiteral("Export Sounding Chart..."), [this] { ExportSoundingChart(); });
     file->addAction(QStringLiteral("Export Model Chart..."), [this] { ExportModelChart(); });
     file->addSeparator();
+    file->addAction(QStringLiteral("&Capture View..."), [this] { CaptureView(); });
+    file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -135,6 +259,9 @@ void StudioWindow::buildMenus()
         group->addAction(a);
     }
     m_model1->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About tarnex studio..."), [this] { CreateAboutDialog()->open(); });
 }
 
 void StudioWindow::reportError(const CString& message)

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/wnd/CFrameWnd.h"
+#include "ui/CTabWindow.h"
+#include "ui/CViewExSplitWnd.h"
 
 #include <QMainWindow>
 
@@ -11,6 +14,8 @@
 
 class ChartView;
 class ModelView;
+class PageView;
+class QDialog;
 class SoundingView;
 class QAction;
 
@@ -34,6 +39,21 @@ public:
     // 1: logarithmic abscissa with linear values, 2: both logarithmic.
     bool SetDisplayModel(int model);
 
+    // Adds a page as the last tab (one line per page); page may be null and
+    // filled later through the returned view's SetContent.
+    PageView* AddPage(QWidget* page, const char* label);
+    // Writes the active pane (the frame's active view) to a BMP file.
+    bool CaptureActivePane(const char* path);
+    // Asks for a file, then captures.
+    bool CaptureView();
+    // The About box: the version and a link to the installed documentation.
+    QDialog* CreateAboutDialog();
+    // Where the About box's link points.
+    static CString DocumentationUrl();
+
+    CTabWindow& Tabs() { return m_tabs; }
+    CViewExSplitWnd& Split() { return m_split; }
+    CFrameWnd& Frame() { return m_frame; }
     SoundingView* Sounding() { return m_sounding; }
     ModelView* Model() { return m_model; }
     const CString& SoundingPath() const { return m_soundingDoc.path; }
@@ -75,6 +95,10 @@ private:
     void updateTitle();
     bool exportChart(ChartView* view, const char* suggestedName);
 
+    class FrameHost;
+    CFrameWnd m_frame;
+    CTabWindow m_tabs;
+    CViewExSplitWnd m_split;
     SoundingView* m_sounding = nullptr;
     ModelView* m_model = nullptr;
     QAction* m_model1 = nullptr;

@@ -135,7 +135,7 @@ protected:                                             \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }      \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                         \
     {                                                                                       \
-        using ThisClass = theClass;                                                         \
+        using ThisClass [[maybe_unused]] = theClass;                                                       \
         using TheBaseClass = baseClass;                                                     \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -160,6 +160,9 @@ protected:                                             \
 struct CRuntimeClass {
     const char* m_lpszClassName;
     const CRuntimeClass* m_pBaseClass;
+    // Makes a new object of the class; null for classes not made dynamically.
+    CWnd* (*m_pfnCreateObject)() = nullptr;
+    CWnd* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
     bool IsDerivedFrom(const CRuntimeClass* base) const
     {
         for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
@@ -176,4 +179,13 @@ public:                                                \
     const CRuntimeClass* GetRuntimeClass() const override;
 #define IMPLEMENT_DYNAMIC(theClass, baseClass)                                          \
     const CRuntimeClass theClass::classRuntime = {#theClass, RUNTIME_CLASS(baseClass)}; \
+    const CRuntimeClass* theClass::GetRuntimeClass() const { return &theClass::classRuntime; }
+
+// Classes made by name at run time (views in tabs and splitter panes).
+#define DECLARE_DYNCREATE(theClass) \
+    DECLARE_DYNAMIC(theClass)       \
+    static CWnd* CreateObject();
+#define IMPLEMENT_DYNCREATE(theClass, baseClass)                                                   \
+    CWnd* theClass::CreateObject() { return new theClass; }                                         \
+    const CRuntimeClass theClass::classRuntime = {#theClass, RUNTIME_CLASS(baseClass), &theClass::CreateObject}; \
     const CRuntimeClass* theClass::GetRuntimeClass() const { return &theClass::classRuntime; }

@@ -1,13 +1,14 @@
 #include "platform/gdi/CBitmap.h"
 
 #include "platform/core/CSize.h"
+#include "platform/gdi/CDC.h"
 
 #include <QImage>
 
 CBitmap::CBitmap() = default;
 CBitmap::~CBitmap() = default;
 
-BOOL CBitmap::CreateCompatibleBitmap(CDC* /*pDC*/, int width, int height)
+BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int width, int height)
 {
     constexpr int kMaxSide = 32768;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
@@ -21,6 +22,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* /*pDC*/, int width, int height)
         return FALSE;
     }
     m_image->fill(Qt::white);
+    m_bitsPixel = pDC ? pDC->GetDeviceCaps(BITSPIXEL) : 32;
     return TRUE;
 }
 
@@ -30,8 +32,9 @@ int CBitmap::GetBitmap(BITMAP* bm) const
         return 0;
     bm->bmWidth = m_image->width();
     bm->bmHeight = m_image->height();
-    bm->bmWidthBytes = static_cast<LONG>(m_image->bytesPerLine());
-    bm->bmBitsPixel = 32;
+    // Device-dependent rows are padded to 16 bits.
+    bm->bmWidthBytes = (m_image->width() * m_bitsPixel + 15) / 16 * 2;
+    bm->bmBitsPixel = static_cast<WORD>(m_bitsPixel);
     bm->bmPlanes = 1;
     bm->bmBits = nullptr;
     return static_cast<int>(sizeof(BITMAP));

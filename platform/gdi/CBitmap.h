@@ -33,7 +33,11 @@ public:
     BOOL DeleteObject() override;
 
     const std::shared_ptr<QImage>& image() const noexcept { return m_image; }
+    // The depth of the context the bitmap was made compatible with; the
+    // pixels are kept in true colour and read out at this depth.
+    int BitsPixel() const noexcept { return m_bitsPixel; }
 
 private:
+    int m_bitsPixel = 32;
     std::shared_ptr<QImage> m_image;
 };

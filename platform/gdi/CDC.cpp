@@ -69,6 +69,8 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC)
         m_memDpiX = pDC->m_backend->dpiX();
         m_memDpiY = pDC->m_backend->dpiY();
     }
+    if (pDC)
+        m_bitsPixel = pDC->m_bitsPixel;
     m_isMemory = true;
     m_hDC = m_hAttribDC = this;
     resetState();
@@ -509,8 +511,10 @@ int CDC::GetDeviceCaps(int index) const
     case VERTRES: return size.cy;
     case HORZSIZE: return static_cast<int>(size.cx * 25.4 / dx);
     case VERTSIZE: return static_cast<int>(size.cy * 25.4 / dy);
-    case BITSPIXEL: return 32;
-    case RASTERCAPS: return RC_BITBLT | RC_DI_BITMAP | RC_STRETCHDIB;
+    case BITSPIXEL: return m_bitsPixel;
+    case PLANES: return 1;
+    case SIZEPALETTE: return m_bitsPixel <= 8 ? 1 << m_bitsPixel : 0;
+    case RASTERCAPS: return RC_BITBLT | RC_DI_BITMAP | RC_STRETCHDIB | (m_bitsPixel <= 8 ? RC_PALETTE : 0);
     default: return 0;
     }
 }
@@ -550,4 +554,63 @@ void* GetStockObject(int stockId)
     if (CBrush* b = CBrush::FromStock(stockId))
         return b;
     return CFont::FromStock(stockId);
+}
+
+// ---- pixel depth, palettes and device-independent bitmaps ----
+
+BOOL CDC::SetBitsPixel(int bits)
+{
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return FALSE;
+    m_bitsPixel = bits;
+    return TRUE;
+}
+
+int CDC::SetStretchBltMode(int mode)
+{
+    const int old = m_stretchMode;
+    if (mode >= BLACKONWHITE && mode <= HALFTONE)
+        m_stretchMode = mode;
+    return old;
+}
+
+CPalette* CDC::SelectPalette(CPalette* palette, BOOL)
+{
+    if (!palette || !palette->GetSafeHandle())
+        return nullptr;
+    CPalette* old = GetCurrentPalette();
+    m_palette = palette;
+    return old;
+}
+
+// Every entry is taken as it is asked for: the surfaces keep true colour and
+// map to the palette only when pixels are read out as a palette bitmap.
+UINT CDC::RealizePalette() { return static_cast<UINT>(GetCurrentPalette()->GetEntryCount()); }
+
+CPalette* CDC::GetCurrentPalette() const noexcept
+{
+    return m_palette ? m_palette : CPalette::FromStock(DEFAULT_PALETTE);
+}
+
+void CDC::DrawImage(int x, int y, const QImage& image)
+{
+    if (!m_backend || image.isNull())
+        return;
+    GdiOp op;
+    op.kind = GdiOp::Kind::Blit;
+    op.logical = {CPoint(x, y)};
+    op.image = std::make_shared<const QImage>(image);
+    op.source = CRect(0, 0, image.width(), image.height());
+    op.style = style();
+    op.device = {toDevice(op.logical[0])};
+    m_backend->draw(op);
+}
+
+// Windows answers with the kind of region left; a rectangle is all we keep.
+int CDC::ExcludeClipRect(LPCRECT rect)
+{
+    if (!rect)
+        return 0;  // ERROR
+    m_excluded.emplace_back(*rect);
+    return 3;  // COMPLEXREGION
 }

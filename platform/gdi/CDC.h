@@ -7,6 +7,7 @@
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CFont.h"
+#include "platform/gdi/CPalette.h"
 #include "platform/gdi/CPen.h"
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
@@ -17,6 +18,7 @@
 #include <vector>
 
 class CDC;
+class QImage;
 using HDC = CDC*;
 
 class CDC {
@@ -153,7 +155,42 @@ private:
     std::unique_ptr<GdiBackend> m_ownBackend;  // memory contexts
     int m_memDpiX = 96, m_memDpiY = 96;
     bool m_isMemory = false;
+
+    // ---- pixel depth, palettes and device-independent bitmaps ----
+public:
+    // The bits a pixel the surface reports: 1, 4, 8, 16, 24 or 32 (others are
+    // refused). At 8 and fewer it is a palette device. Compatible contexts and
+    // bitmaps take the depth of the context they are made for.
+    BOOL SetBitsPixel(int bits);
+    int SetStretchBltMode(int mode);
+    int GetStretchBltMode() const noexcept { return m_stretchMode; }
+    // The palette is not copied: it must outlive its selection.
+    CPalette* SelectPalette(CPalette* palette, BOOL forceBackground);
+    UINT RealizePalette();
+    // The palette in force: the one selected, else the stock default palette.
+    CPalette* GetCurrentPalette() const noexcept;
+    // Puts image on the surface pixel for pixel, its top left corner at the
+    // logical point (x, y).
+    void DrawImage(int x, int y, const QImage& image);
+    // Areas (logical units) a window's background erase leaves alone; other
+    // drawing is not clipped by them.
+    int ExcludeClipRect(LPCRECT rect);
+    const std::vector<CRect>& ExcludedRects() const noexcept { return m_excluded; }
+
+private:
+    std::vector<CRect> m_excluded;
+    int m_bitsPixel = 32;
+    int m_stretchMode = 1;  // BLACKONWHITE
+    CPalette* m_palette = nullptr;
 };
+
+// Capabilities and stretching modes of the depth and palette block above.
+constexpr int PLANES = 14;
+constexpr int SIZEPALETTE = 104;
+constexpr int BLACKONWHITE = 1;
+constexpr int WHITEONBLACK = 2;
+constexpr int COLORONCOLOR = 3;
+constexpr int HALFTONE = 4;
 
 // Win32-style free functions the Parts name.
 BOOL GetTextExtentPoint32(HDC hdc, const char* text, int count, tagSIZE* size);

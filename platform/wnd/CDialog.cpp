@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 
 #include <deque>
@@ -145,17 +146,21 @@ QDialog* CDialog::CreateDialogWindow(QWidget* parent)
     dlg->setWindowFlags(flags);
     CRect client(0, 0, t->rect.Width(), t->rect.Height());
     MapDialogRect(&client);
-    dlg->setFixedSize(client.Width(), client.Height());
+    // Scroll bars get room beside the client area, so that the dialog opens
+    // showing all of its controls.
+    const int bar = dlg->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int barW = (t->style & WS_VSCROLL) ? bar : 0;
+    const int barH = (t->style & WS_HSCROLL) ? bar : 0;
+    dlg->setFixedSize(client.Width() + barW, client.Height() + barH);
 
     QWidget* content = dlg;
     if (t->style & (WS_VSCROLL | WS_HSCROLL)) {
-        // The bars take their room from the client area, as Windows does.
         auto* area = new QScrollArea(dlg);
         area->setFrameShape(QFrame::NoFrame);
         area->setVerticalScrollBarPolicy((t->style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         area->setHorizontalScrollBarPolicy((t->style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn
                                                                    : Qt::ScrollBarAlwaysOff);
-        area->setGeometry(0, 0, client.Width(), client.Height());
+        area->setGeometry(0, 0, client.Width() + barW, client.Height() + barH);
         content = new QWidget;
         content->setFixedSize(client.Width(), client.Height());
         area->setWidget(content);

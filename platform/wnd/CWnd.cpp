@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVariant>
@@ -175,10 +176,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
         t->second->m_hWnd = nullptr;
         parent->m_temporaries.erase(t);
     }
-    if (!Attach(w))
-        return FALSE;
-    PreSubclassWindow();
-    return TRUE;
+    return SubclassWindow(w);
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT rect, void*, UINT flags)
@@ -531,15 +529,6 @@ void CWnd::OnTimer(UINT_PTR) {}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
 
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COMMAND)
-        return OnCommand(wParam, lParam);
-    if (message == WM_TIMER)
-        return dispatch(WM_TIMER, 0, 0, wParam);
-    return 0;
-}
-
 BOOL CWnd::dispatch(UINT message, UINT code, UINT id, UINT_PTR arg)
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
@@ -583,6 +572,9 @@ CClientDC::CClientDC(CWnd* wnd)
         m_painter = std::make_unique<QtPainterBackend>(img, dpiX, dpiY, CSize(img->width(), img->height()));
     m_hDC = m_hAttribDC = this;
     setBackend(m_painter.get());
+    // A window's surface has the screen's depth.
+    if (wnd && wnd->m_hWnd && wnd->m_hWnd->screen())
+        SetBitsPixel(wnd->m_hWnd->screen()->depth());
 }
 
 CClientDC::~CClientDC()

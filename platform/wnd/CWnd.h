@@ -8,6 +8,7 @@
 #include "platform/gdi/CFont.h"
 #include "platform/core/CRect.h"
 #include "platform/core/afxmsg.h"
+#include "platform/wnd/WndMessages.h"
 
 #include <map>
 #include <memory>
@@ -86,11 +87,9 @@ public:
     // WM_COMMAND: the control id in the low word, the notification in the high.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR idEvent);
-    // WM_COMMAND and WM_TIMER go to the message map; anything else returns 0.
+    // Handed to WindowProc: commands, timers and mapped messages go to the
+    // message map; a control class answers its own queries.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    // What the window answers a message sent to it: commands and timers go
-    // through the message map; a control class answers its own queries.
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called by child controls: their notification goes to the nearest
     // ancestor window that has a CWnd.
     static void NotifyParent(QWidget* control, UINT code);
@@ -105,9 +104,6 @@ public:
     // What GetDC contexts have drawn; the widget shows it when it paints.
     QImage* surface();
 
-    // Called once a control's window is subclassed (SubclassDlgItem), before
-    // it is used: the place to change its style.
-    virtual void PreSubclassWindow() {}
     // RDW_UPDATENOW repaints before returning; otherwise a repaint is queued.
     BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
@@ -136,6 +132,43 @@ private:
     struct Links;
     std::unique_ptr<Links> m_links;
     bool m_ownsWindow = false;
+
+    // ---- styles, subclassing and window messages ----
+public:
+    // The style the window was made or modified with; for a window made
+    // elsewhere, what its widget shows (child, visible, text alignment).
+    DWORD GetStyle() const;
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+    // Attaches w and routes its mouse, cursor, click and colour events
+    // through this object's message map; PreSubclassWindow runs first.
+    BOOL SubclassWindow(HWND w);
+    virtual void PreSubclassWindow();
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // The message map first, then DefWindowProc.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sends the notification to the control's own map first (reflection),
+    // then to the nearest ancestor window's map.
+    static LRESULT SendNotify(CWnd* control, NMHDR* hdr);
+    BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    BOOL SetWindowPos(const CWnd* after, int x, int y, int cx, int cy, UINT flags);
+    // The nearest ancestor frame window, or null.
+    class CFrameWnd* GetParentFrame() const;
+    // The window with the keyboard focus: its nearest ancestor that has a
+    // window object; null when the focus is nowhere or in no such window.
+    static CWnd* GetFocus();
+    // Default message handlers a derived handler passes on to.
+    void OnMouseMove(UINT flags, CPoint point);
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    BOOL OnEraseBkgnd(CDC* pDC);
+
+protected:
+    // Dispatches one of the shapes of WndMessages.h; false when no row matched.
+    bool dispatchMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Turns the widget's mouse, cursor, click and paint events into messages.
+    void routeEvents();
+    friend class WndEventRouter;
 };
 
 // The device context of a window's client area, released by CWnd::ReleaseDC
