@@ -179,19 +179,6 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
     return SubclassWindow(w);
 }
 
-BOOL CWnd::RedrawWindow(LPCRECT rect, void*, UINT flags)
-{
-    if (!m_hWnd)
-        return FALSE;
-    const QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)
-                            : m_hWnd->rect();
-    if (flags & RDW_UPDATENOW)
-        m_hWnd->repaint(area);
-    else if (flags & RDW_INVALIDATE)
-        m_hWnd->update(area);
-    return TRUE;
-}
-
 // ---- geometry -------------------------------------------------------------
 
 void CWnd::GetClientRect(LPRECT rect) const

@@ -13,10 +13,6 @@
 #include <map>
 #include <memory>
 
-constexpr UINT RDW_INVALIDATE = 0x0001;
-constexpr UINT RDW_ERASE = 0x0004;
-constexpr UINT RDW_UPDATENOW = 0x0100;
-
 class QAbstractButton;
 class QWidget;
 class QImage;
@@ -103,10 +99,6 @@ public:
 
     // What GetDC contexts have drawn; the widget shows it when it paints.
     QImage* surface();
-
-    // RDW_UPDATENOW repaints before returning; otherwise a repaint is queued.
-    BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
-                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

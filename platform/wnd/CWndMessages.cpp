@@ -287,14 +287,16 @@ LRESULT CWnd::SendNotify(CWnd* control, NMHDR* hdr)
     return 0;
 }
 
-BOOL CWnd::RedrawWindow(LPCRECT, void*, UINT flags)
+BOOL CWnd::RedrawWindow(LPCRECT rect, void*, UINT flags)
 {
     if (!m_hWnd)
         return FALSE;
+    const QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)
+                            : m_hWnd->rect();
     if (flags & RDW_UPDATENOW)
-        m_hWnd->repaint();
+        m_hWnd->repaint(area);
     else if (flags & RDW_INVALIDATE)
-        m_hWnd->update();
+        m_hWnd->update(area);
     return TRUE;
 }
 

@@ -28,10 +28,12 @@ TEST(StudioUtilities, PagesSplitterCaptureAndAboutLink)
     w.show();
     QApplication::processEvents();
 
-    ASSERT_EQ(w.Tabs().GetItemCount(), 2);
+    // Sounding and model, axes, profiles, section.
+    ASSERT_EQ(w.Tabs().GetItemCount(), 4);
     EXPECT_EQ(w.Tabs().ShowSelTabView(), 0);
     EXPECT_TRUE(w.Tabs().GetTabView(0)->IsWindowVisible());
-    EXPECT_FALSE(w.Tabs().GetTabView(1)->IsWindowVisible());
+    for (int page = 1; page < 4; ++page)
+        EXPECT_FALSE(w.Tabs().GetTabView(page)->IsWindowVisible()) << page;
 
     // The chart fills its pane and is redrawn to the pane's size.
     CWnd* pane = w.Split().GetActivePane();
