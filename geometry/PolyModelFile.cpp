@@ -1,5 +1,7 @@
 #include "geometry/PolyModelFile.h"
 
+#include "platform/core/CappedFile.h"
+
 #include "geometry/TMOD2D.h"
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -363,24 +364,9 @@ bool PolyModelFile::Parse(const char* text, const char* name, TMOD2D& model, CSt
 
 bool PolyModelFile::Read(const char* path, TMOD2D& model, CString& error)
 {
-    std::ifstream in(path ? path : "", std::ios::binary);
-    if (!path || !in) {
-        error.Format("cannot open %s: %s", path ? path : "(no file)", std::strerror(errno ? errno : ENOENT));
+    std::string text;
+    if (!CappedFile::ReadAll(path, static_cast<size_t>(kMaxFileBytes), text, error))
         return false;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size > kMaxFileBytes) {
-        error.Format("%s: %lld bytes is more than the %lld a polygon model may have", path,
-                     static_cast<long long>(size), kMaxFileBytes);
-        return false;
-    }
-    in.seekg(0, std::ios::beg);
-    std::string text(static_cast<size_t>(std::max<std::streamoff>(size, 0)), '\0');
-    if (size > 0 && !in.read(text.data(), size)) {
-        error.Format("cannot read %s", path);
-        return false;
-    }
     if (text.find('\0') != std::string::npos) {
         error.Format("%s: not a text file", path);
         return false;

@@ -1,12 +1,12 @@
 #include "profile/ProfileFile.h"
 
 #include "chart/TextNumber.h"
+#include "platform/core/CappedFile.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -157,28 +157,8 @@ bool ProfileFile::Parse(const std::string& text, const char* name, ProfileTable&
 
 bool ProfileFile::Read(const char* path, ProfileTable& out, CString& error)
 {
-    errno = 0;
-    std::ifstream in(path ? path : "", std::ios::binary);
-    if (!path || !in) {
-        error.Format("cannot open %s: %s", path ? path : "(no file)", std::strerror(errno ? errno : ENOENT));
+    std::string text;
+    if (!CappedFile::ReadAll(path, static_cast<size_t>(kMaxBytes), text, error))
         return false;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) {
-        error.Format("cannot read %s", path);
-        return false;
-    }
-    if (size > kMaxBytes) {
-        error.Format("%s: %lld bytes is more than the %lld a profile file may hold", path,
-                     static_cast<long long>(size), kMaxBytes);
-        return false;
-    }
-    in.seekg(0, std::ios::beg);
-    std::string text(static_cast<size_t>(size), '\0');
-    if (size > 0 && !in.read(text.data(), size)) {
-        error.Format("cannot read %s", path);
-        return false;
-    }
     return Parse(text, path, out, error);
 }
