@@ -29,6 +29,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include "platform/core/AtomicFile.h"
+
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QSplitter>
@@ -323,6 +325,12 @@ bool StudioWindow::save(Document& doc)
     if (doc.path.IsEmpty() || isBundled(doc.path))
         return saveAs(doc);
     CString error;
+    if (!AtomicFile::CheckWritable(doc.path, error) && error.str().find("read-only") != std::string::npos) {
+        // A file its owner made read-only is kept; the user may save a copy.
+        CString text;
+        text.Format("%s is read-only. Save the edits under another name?", fileName(doc.path).toUtf8().constData());
+        return ask(text, false) == IDYES && saveAs(doc);
+    }
     if (!doc.write(doc.path, error)) {
         reportError(error);
         return false;
@@ -350,6 +358,19 @@ bool StudioWindow::saveAs(Document& doc)
     return true;
 }
 
+int StudioWindow::ask(const CString& text, bool withCancel)
+{
+    if (onQuestion)
+        return onQuestion(text);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return IDCANCEL;
+    const auto buttons = withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                    : QMessageBox::Yes | QMessageBox::No;
+    const auto b = QMessageBox::question(this, QStringLiteral("tarnex studio"), QString::fromUtf8(text.GetString()),
+                                         buttons);
+    return b == QMessageBox::Yes ? IDYES : b == QMessageBox::No ? IDNO : IDCANCEL;
+}
+
 bool StudioWindow::keepOrDrop(Document& doc, const char* what)
 {
     if (!doc.modified)
@@ -357,14 +378,7 @@ bool StudioWindow::keepOrDrop(Document& doc, const char* what)
     CString text;
     text.Format("The %s %s has unsaved edits. Save them?", what,
                 doc.path.IsEmpty() ? "" : fileName(doc.path).toUtf8().constData());
-    int answer = IDCANCEL;
-    if (onQuestion) {
-        answer = onQuestion(text);
-    } else if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        const auto b = QMessageBox::question(this, QStringLiteral("tarnex studio"), QString::fromUtf8(text.GetString()),
-                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        answer = b == QMessageBox::Yes ? IDYES : b == QMessageBox::No ? IDNO : IDCANCEL;
-    }
+    const int answer = ask(text, true);
     if (answer == IDYES)
         return save(doc);
     return answer == IDNO;

@@ -91,6 +91,8 @@ private:
     bool saveAs(Document& doc);
     void opened(Document& doc, const char* path);
     void buildMenus();
+    // Asks through onQuestion (tests) or a message box: IDYES, IDNO or IDCANCEL.
+    int ask(const CString& text, bool withCancel);
     void reportError(const CString& message);
     void updateTitle();
     bool exportChart(ChartView* view, const char* suggestedName);

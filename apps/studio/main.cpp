@@ -5,9 +5,35 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-int main(int argc, char** argv)
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <new>
+
+namespace {
+
+// An edit or a file that needs more memory than the machine has ends that
+// one action with a message, not the studio with the user's other edits.
+class StudioApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            std::fputs("tarnex-studio: out of memory: that action was not carried out\n", stderr);
+            return false;
+        }
+    }
+};
+
+int run(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    StudioApplication app(argc, argv);
+    // Qt takes the user's locale for the C library; numbers in files, labels
+    // and dialogs stay in the "C" form whatever the desktop's language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("tarnex-studio"));
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral("Edit a sounding and its layered model with the mouse."));
@@ -42,4 +68,19 @@ int main(int argc, char** argv)
     if (cli.isSet(screenshot))
         return w.grab().save(cli.value(screenshot), "PNG") ? 0 : 1;
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Past a file size limit a save fails and says so, instead of the signal
+    // ending the studio with the edits unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("tarnex-studio: out of memory: the file is too large for this machine\n", stderr);
+        return 1;
+    }
 }

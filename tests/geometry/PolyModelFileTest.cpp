@@ -105,7 +105,10 @@ TEST(PolyModelFile, InputsBeyondTheCapsAreRefusedNamingTheCap)
     TMOD2D m;
     CString err;
     EXPECT_FALSE(PolyModelFile::Read(big.c_str(), m, err));
-    EXPECT_EQ(err.str(), big + ": 4194305 bytes is more than the 4194304 a polygon model may have");
+    EXPECT_EQ(err.str(), big + " is larger than 4194304 bytes, the most this reader takes");
+    // A FIFO or a folder is read (or refused) by what it holds, not by its size.
+    EXPECT_FALSE(PolyModelFile::Read(testsupport::tempDir().c_str(), m, err));
+    EXPECT_NE(err.str().find("is a directory"), std::string::npos) << err.GetString();
     EXPECT_FALSE(PolyModelFile::Read("/nonexistent/model.txt", m, err));
     EXPECT_EQ(err.str(), "cannot open /nonexistent/model.txt: No such file or directory");
     const std::string bin = testsupport::writeFile("bin.txt", std::string("vertex 1 0 0\0", 13));

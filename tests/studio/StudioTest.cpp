@@ -8,6 +8,7 @@
 #include "StudioWindow.h"
 
 #include "model1d/LayeredModelFile.h"
+#include "platform/core/CappedFile.h"
 #include "platform/wnd/CFileDialog.h"
 #include "platform/wnd/MouseCapture.h"
 #include "sounding/SoundingFile.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -222,4 +224,41 @@ TEST(Studio, UnsavedEditsAreOfferedForSavingBeforeTheWindowCloses)
     ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/m.txt").c_str(), back, err));
     EXPECT_EQ(back.res[0], c.m_fR[0]);
     EXPECT_NE(back.res[0], 100.0f);
+}
+
+TEST(Studio, AReadOnlyFileIsKeptAndTheEditsMayBeSavedUnderAnotherName)
+{
+    Studio s;
+    const std::string path = s.dir + "/s.dat";
+    std::string original;
+    CString err;
+    ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, original, err));
+    chmod(path.c_str(), 0444);
+    SoundingView* view = s.w.Sounding();
+    const QPoint from = view->ToWidget(view->Chart().m_VPoints[2]);
+    drag(view, from, from + QPoint(0, -40));
+
+    std::vector<std::string> asked;
+    int answer = IDNO;
+    s.w.onQuestion = [&](const CString& q) {
+        asked.push_back(q.str());
+        return answer;
+    };
+    EXPECT_FALSE(s.w.SaveSounding());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "s.dat is read-only. Save the edits under another name?");
+    EXPECT_TRUE(s.w.SoundingModified());
+
+    ScriptedDialogs dialogs;
+    dialogs.answers.push_back((s.dir + "/copy.dat").c_str());
+    answer = IDYES;
+    EXPECT_TRUE(s.w.SaveSounding());
+    EXPECT_FALSE(s.w.SoundingModified());
+    std::string now;
+    ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, now, err));
+    EXPECT_EQ(now, original);
+    SoundingTable copy;
+    ASSERT_TRUE(SoundingFile::Read((s.dir + "/copy.dat").c_str(), 0, copy, err)) << err.GetString();
+    EXPECT_EQ(copy.v[2], view->Chart().m_fV[2]);
+    EXPECT_TRUE(s.errors.empty());
 }
