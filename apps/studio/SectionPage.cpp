@@ -1,4 +1,5 @@
 #include "SectionPage.h"
+#include "StudioMessage.h"
 
 #include "StudioWindow.h"
 
@@ -47,15 +48,7 @@ SectionPage::~SectionPage() = default;
 
 void SectionPage::reportError(const CString& message)
 {
-    if (onError) {
-        onError(message);
-        return;
-    }
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        std::fprintf(stderr, "tarnex-studio: %s\n", message.GetString());
-        return;
-    }
-    QMessageBox::warning(this, QStringLiteral("tarnex studio"), QString::fromUtf8(message.GetString()));
+    ShowStudioError(this, onError, message);
 }
 
 bool SectionPage::Open(const char* path)

@@ -1,4 +1,5 @@
 #include "StudioWindow.h"
+#include "StudioMessage.h"
 
 #include "AxesPage.h"
 #include "ProfilePage.h"
@@ -268,15 +269,7 @@ void StudioWindow::buildMenus()
 
 void StudioWindow::reportError(const CString& message)
 {
-    if (onError) {
-        onError(message);
-        return;
-    }
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        std::fprintf(stderr, "tarnex-studio: %s\n", message.GetString());
-        return;
-    }
-    QMessageBox::warning(this, QStringLiteral("tarnex studio"), QString::fromUtf8(message.GetString()));
+    ShowStudioError(this, onError, message);
 }
 
 void StudioWindow::updateTitle()

@@ -1,0 +1,19 @@
+#include "StudioMessage.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+void ShowStudioError(QWidget* parent, const std::function<void(const CString&)>& hook, const CString& message)
+{
+    if (hook) {
+        hook(message);
+        return;
+    }
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        std::fprintf(stderr, "tarnex-studio: %s\n", message.GetString());
+        return;
+    }
+    QMessageBox::warning(parent, QStringLiteral("tarnex studio"), QString::fromUtf8(message.GetString()));
+}
