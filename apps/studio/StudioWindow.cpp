@@ -17,6 +17,7 @@
 #include "platform/wnd/CFileDialog.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/SoundingFile.h"
+#include "sounding/SoundingRender.h"
 
 #include <QActionGroup>
 #include <QDialog>
@@ -290,7 +291,14 @@ bool StudioWindow::OpenSounding(const char* path)
         reportError(error);
         return false;
     }
+    // Values too small for the linear view are shown in the log-log view,
+    // and the user is told why.
+    CString note;
+    const int readable = SoundingRender::ReadableModel(t, m_sounding->Chart().m_nDisModel, note);
+    m_sounding->Chart().m_nDisModel = readable;
     m_sounding->SetSounding(t);
+    if (!note.IsEmpty())
+        reportError(note);
     // The log-log model may have been refused for these values.
     const bool logLog = m_sounding->Chart().m_nDisModel == 2;
     m_model2->setChecked(logLog);

@@ -262,3 +262,13 @@ TEST(Studio, AReadOnlyFileIsKeptAndTheEditsMayBeSavedUnderAnotherName)
     EXPECT_EQ(copy.v[2], view->Chart().m_fV[2]);
     EXPECT_TRUE(s.errors.empty());
 }
+
+TEST(Studio, ValuesTooSmallForTheLinearViewOpenInTheLogLogViewWithANote)
+{
+    Studio s;
+    std::ofstream(s.dir + "/small.dat") << "1 2 3 4 5\n10 3 2 1 1\n";
+    ASSERT_TRUE(s.w.OpenSounding((s.dir + "/small.dat").c_str()));
+    EXPECT_EQ(s.w.Sounding()->Chart().m_nDisModel, 2);
+    ASSERT_EQ(s.errors.size(), 1u);
+    EXPECT_NE(s.errors[0].find("the log-log view (model 2) is drawn"), std::string::npos) << s.errors[0];
+}
