@@ -4,6 +4,8 @@
 # in tests/fuzz/corpus. New inputs found go to build/fuzz/corpus, crashes to
 # build/fuzz/crashes; the script fails on the first crash.
 #   scripts/fuzz.sh [SECONDS] [HARNESS...]
+# With TARNEX_FUZZ_RUNS=N each harness instead runs N inputs from seed 1:
+# the same inputs on every machine, as the test run wants.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-15}
@@ -26,10 +28,12 @@ cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
 mkdir -p "$dir/crashes"
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+limit=(-max_total_time="$seconds")
+[ -n "${TARNEX_FUZZ_RUNS:-}" ] && limit=(-runs="$TARNEX_FUZZ_RUNS" -seed=1)
 for h in "${harnesses[@]}"; do
   mkdir -p "$dir/corpus/$h"
-  echo "fuzz: $h for ${seconds}s"
-  "$dir/tests/fuzz/fuzz_$h" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+  echo "fuzz: $h (${limit[*]})"
+  "$dir/tests/fuzz/fuzz_$h" "${limit[@]}" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
     -artifact_prefix="$dir/crashes/$h-" -print_final_stats=1 "$dir/corpus/$h" "tests/fuzz/corpus/$h" 2>"$dir/$h.log" ||
     { tail -40 "$dir/$h.log"; echo "fuzz: $h FAILED (inputs in $dir/crashes)"; exit 1; }
   grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$dir/$h.log" | sed "s/^/  /"

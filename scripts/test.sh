@@ -15,6 +15,6 @@ ctest --test-dir build/release --output-on-failure -j2
 bash scripts/build.sh asan
 ctest --test-dir build/asan --output-on-failure -j2 -E '^install\.'
 
-# A short run of every fuzz harness (about a minute in all); longer runs:
-# bash scripts/fuzz.sh SECONDS
-bash scripts/fuzz.sh 15
+# A short, repeatable run of every fuzz harness (about a minute in all);
+# longer runs: bash scripts/fuzz.sh SECONDS
+TARNEX_FUZZ_RUNS=100000 bash scripts/fuzz.sh
