@@ -253,7 +253,7 @@ void CHyperLink::PositionWindow()
     SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER);
 }
 
-// The help program's cursor of the original platform does not exist here;
+// The help program's hand cursor that Windows offers does not exist here;
 // the desktop's pointing hand is the hand cursor.
 void CHyperLink::SetDefaultCursor()
 {

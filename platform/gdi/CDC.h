@@ -192,6 +192,6 @@ constexpr int WHITEONBLACK = 2;
 constexpr int COLORONCOLOR = 3;
 constexpr int HALFTONE = 4;
 
-// Win32-style free functions the Parts name.
+// Win32-style free functions the charts call.
 BOOL GetTextExtentPoint32(HDC hdc, const char* text, int count, tagSIZE* size);
 void* GetStockObject(int stockId);
