@@ -12,6 +12,17 @@
 #include <QApplication>
 #include <QLineEdit>
 
+namespace {
+
+void press(CDialog& d, int id)
+{
+    if (CWnd* w = d.GetDlgItem(id))
+        if (auto* b = qobject_cast<QAbstractButton*>(w->m_hWnd))
+            b->click();
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
