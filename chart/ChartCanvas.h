@@ -20,6 +20,8 @@ public:
     ChartCanvas& operator=(const ChartCanvas&) = delete;
 
     CDC* dc() const { return m_dc; }
+    // True when logical points are converted through a mapping surface.
+    bool Converts() const { return m_mapping != nullptr; }
 
     // Objects the canvas makes and deletes; a new one of a kind replaces the
     // previous one.

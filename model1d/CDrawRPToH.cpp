@@ -165,12 +165,17 @@ void CDrawRPToH::SetDisRegion(LONG& width, LONG& height)
     height = m_lDisHeight;
 }
 
+double CDrawRPToH::scaleMaxR(double maxR) const
+{
+    return m_bResistivityHeadroom && maxR > 0 ? maxR * (1.0 + kHeadroom) : maxR;
+}
+
 void CDrawRPToH::CalcuDisrate(LONG width, LONG height, float maxR, float maxH)
 {
     // A divisor of zero (a maximum between -2 and -1, which the model never
     // holds) leaves the rate at 0: nothing is scaled, and nothing is stored
     // by an edit, rather than an infinite scale.
-    const double rUnits = std::trunc(static_cast<double>(maxR)) + 1.0;
+    const double rUnits = std::trunc(scaleMaxR(maxR)) + 1.0;
     const double hUnits = std::trunc(static_cast<double>(maxH)) + 1.0;
     m_fRRate = rUnits != 0.0 ? chartmath::ToFloat(width / rUnits) : 0.0f;
     m_fHRate = hUnits != 0.0 ? chartmath::ToFloat(-(height / hUnits)) : 0.0f;
@@ -181,7 +186,7 @@ void CDrawRPToH::CalcuDisrate(LONG width, LONG height, float maxR, float maxH)
 
 void CDrawRPToH::SetAreaRect()
 {
-    m_nRScale = ToUnits(std::trunc(static_cast<double>(m_fMaxR)) + 1.0);
+    m_nRScale = ToUnits(std::trunc(scaleMaxR(m_fMaxR)) + 1.0);
     m_nHScale = ToUnits(std::trunc(static_cast<double>(m_fMaxH)) + 5.0);
     m_rcArea.SetRect(0, 0, ToUnits(static_cast<double>(m_nRScale) * m_fRRate),
                      ToUnits(static_cast<double>(m_nHScale) * m_fHRate));

@@ -91,7 +91,16 @@ public:
     CArray<float, float&> m_fThick;
     int m_nLayer = 0;  // layers, the half-space included
 
+    // Not in the classic chart, off by default: the resistivity scale
+    // reaches a tenth beyond the largest resistivity (kHeadroom), so that
+    // the side of the most resistive layer stands clear of the frame's right
+    // edge, where it is seen and grabbed, instead of on it or just inside.
+    BOOL m_bResistivityHeadroom = FALSE;
+    static constexpr double kHeadroom = 0.1;
+
 private:
+    // The largest resistivity the scales are laid out for.
+    double scaleMaxR(double maxR) const;
     // Moves side k of one outline to abscissa x and rebuilds it.
     void moveOutlineSide(CArray<CPoint, CPoint>& pts, CArray<tagside, tagside&>& sides, int k, int x);
     void fillDepths();

@@ -1,5 +1,6 @@
 #include "model1d/LayeredModelFile.h"
 
+#include "chart/DataText.h"
 #include "chart/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CappedFile.h"
@@ -43,6 +44,18 @@ bool checkDepth(double depth, const CString& where, CString& error)
     error.Format("%s: the layers reach %g below the surface, more than %g", where.GetString(), depth,
                  static_cast<double>(LayeredModelFile::kMaxValue));
     return false;
+}
+
+// The comment and blank lines before the first layer of a text.
+std::string leadingComments(const std::string& source)
+{
+    size_t first = source.size();
+    DataText::Scan(source, {}, [&](int, size_t pos, size_t) {
+        const size_t nl = source.rfind('\n', pos);
+        first = nl == std::string::npos ? 0 : nl + 1;
+        return false;
+    });
+    return source.substr(0, first);
 }
 
 struct DataLine {
@@ -139,7 +152,12 @@ bool LayeredModelFile::Read(const char* path, LayeredModel& out, CString& error)
         error.Format("%s: not a text file", path);
         return false;
     }
-    return Parse(text.c_str(), path, out, error);
+    LayeredModel m;
+    if (!Parse(text.c_str(), path, m, error))
+        return false;
+    m.source = std::make_shared<const std::string>(std::move(text));
+    out = m;
+    return true;
 }
 
 bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CString& error)
@@ -167,8 +185,20 @@ bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CStrin
         error.Format("%d layers: at most %d are allowed", n, kMaxLayers);
         return false;
     }
-    std::string text = "# layered model: thickness (m) and resistivity (ohm-m) per layer,\n"
-                       "# the last line the resistivity of the half-space\n";
+    // Tokens in file order: thickness and resistivity a layer, then the
+    // half-space's resistivity.
+    std::string text;
+    const auto value = [&](size_t k) {
+        const int i = static_cast<int>(k / 2);
+        return k % 2 == 0 && i + 1 < n ? model.thick[i] : model.res[k % 2 == 0 ? n - 1 : i];
+    };
+    if (model.source && DataText::Rewrite(*model.source, {}, static_cast<size_t>(2 * n - 1), value, text))
+        return AtomicFile::WriteBytes(path, text, error);
+    if (model.source)
+        text = leadingComments(*model.source);
+    else
+        text = "# layered model: thickness (m) and resistivity (ohm-m) per layer,\n"
+               "# the last line the resistivity of the half-space\n";
     for (int i = 0; i + 1 < n; ++i)
         text += NumberFormat::Shortest(model.thick[i]) + ' ' + NumberFormat::Shortest(model.res[i]) + '\n';
     text += NumberFormat::Shortest(model.res[n - 1]) + '\n';

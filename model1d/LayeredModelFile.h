@@ -5,11 +5,18 @@
 #include "platform/core/CArray.h"
 #include "platform/core/CString.h"
 
+#include <memory>
+#include <string>
+
 // A layered model: thickness of every layer above the half-space (one fewer
 // than the layers) and resistivity of every layer, the half-space last.
 struct LayeredModel {
     CArray<float, float&> thick;
     CArray<float, float&> res;
+    // The text the model was read from, shared between copies, so that a
+    // save keeps the user's comments and unedited numbers. Null for a model
+    // made in memory.
+    std::shared_ptr<const std::string> source;
     int Layers() const noexcept { return res.GetSize(); }
 };
 
@@ -33,6 +40,10 @@ public:
     // The same rules on text already in memory; name stands for the file.
     static bool Parse(const char* text, const char* name, LayeredModel& out, CString& error);
     // Checks the model against the rules of the format, then writes it
-    // through a temporary file, so a failed write loses nothing.
+    // through a temporary file, so a failed write loses nothing. A model read
+    // from a file is written as that file's text with the changed values put
+    // in (comments, blanks and unedited numbers kept byte for byte); one made
+    // in memory, or whose layer count changed, is written one layer a line
+    // after the comment lines that led its text.
     static bool Write(const char* path, const LayeredModel& model, CString& error);
 };

@@ -3,6 +3,7 @@
 #include "chart/ChartExporter.h"
 #include "model1d/CDrawRPToH.h"
 #include "model1d/DrawLayeredModelChart.h"
+#include "model1d/LayeredModelFigure.h"
 #include "model1d/LayeredModelFile.h"
 
 void LayeredModelRender::Load(CDrawRPToH& chart, const LayeredModel& model)
@@ -42,4 +43,19 @@ bool LayeredModelRender::RenderFile(const char* modelPath, const char* outPath, 
     }
     CDrawRPToH chart;
     return LoadFile(chart, modelPath, error) && Render(chart, outPath, dpi, error);
+}
+
+bool LayeredModelRender::Render(CDrawRPToH& chart, const LayeredModelFigure& figure, const char* outPath, int dpi,
+                                CString& error)
+{
+    return ChartExporter::Export([&](CDC* dc) { DrawLayeredModelFigure(chart, dc, figure); }, outPath, dpi, error);
+}
+
+bool LayeredModelRender::RenderModel(const LayeredModel& model, const LayeredModelFigure& figure,
+                                     const char* outPath, int dpi, CString& error)
+{
+    CDrawRPToH chart;
+    figure.Prepare(chart);
+    Load(chart, model);
+    return Render(chart, figure, outPath, dpi, error);
 }

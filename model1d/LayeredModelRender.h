@@ -6,6 +6,7 @@
 
 class CDrawRPToH;
 struct LayeredModel;
+struct LayeredModelFigure;
 
 class LayeredModelRender {
 public:
@@ -19,6 +20,15 @@ public:
     // The chart the way it is: title, frame, scales and outline, to outPath
     // (.png, .bmp, .svg or .pdf); a failed write leaves the file as it was.
     static bool Render(CDrawRPToH& chart, const char* outPath, int dpi, CString& error);
+    // The chart as a figure (DrawLayeredModelFigure): axis titles as the
+    // figure says. The figure's layout option belongs on the chart before
+    // it is loaded (LayeredModelFigure::Prepare).
+    static bool Render(CDrawRPToH& chart, const LayeredModelFigure& figure, const char* outPath, int dpi,
+                       CString& error);
+    // One model to one file, as the render command draws it, on a chart of
+    // its own prepared for the figure.
+    static bool RenderModel(const LayeredModel& model, const LayeredModelFigure& figure, const char* outPath,
+                            int dpi, CString& error);
     // Reads the model file and writes its chart to outPath (.png, .bmp,
     // .svg or .pdf). False with a one-line message on bad input or a failed
     // write; the output file then is left as it was.

@@ -166,6 +166,15 @@ public:
     // logarithmic (needs positive data; SetDisModel falls back to 1).
     int m_nDisModel;
 
+    // Not in the classic chart, off by default: the frames draw every axis
+    // label where the classic layout puts it except where it would print
+    // over a label drawn before it. A value label that would is raised to
+    // sit just above its line, and dropped if it still clashes there; an
+    // abscissa label that would is dropped. This keeps the bottom-right
+    // corner, where the last abscissa label and the lowest value label both
+    // hang, readable.
+    BOOL m_bKeepLabelsApart;
+
 private:
     // The value a point's height stands for under the current model.
     void PtToValue(tagPOINT& point, float& value);

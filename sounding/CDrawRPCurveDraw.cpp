@@ -2,10 +2,12 @@
 // frame and grid of either model, the curves and their markers.
 #include "sounding/CDrawRPCurve.h"
 
+#include "chart/LabelLayout.h"
 #include "chart/TickGenerator.h"
 #include "sounding/SoundingChartParts.h"
 
 #include <cmath>
+#include <optional>
 
 using namespace soundingparts;
 
@@ -45,9 +47,33 @@ CPoint LabelPoint(const CDrawRPCurve& c, Axis axis, LONG pos)
 
 float RateOf(const CDrawRPCurve& c, Axis axis) { return axis == Axis::Abscissa ? c.m_fXRate : c.m_fYRate; }
 
+// Labels kept apart keep this much room between them: 0.5 mm.
+constexpr int kLabelGap = 50;
+
+// Writes a label at its place, or, with labels kept apart, where it clears
+// the labels before it: a value label may rise to sit above its line, an
+// abscissa label has no other place and is left out.
+void DrawLabel(ChartCanvas& cv, LabelLayout* apart, Axis axis, CPoint at, const CString& label)
+{
+    if (!apart) {
+        cv.Text(at, label);
+        return;
+    }
+    std::optional<CPoint> place;
+    if (axis == Axis::Value) {
+        const CRect box = apart->BoxAt(label, at);
+        const CPoint raised(at.x, Offset(at.y, box.top - box.bottom + kLabelGap));
+        place = apart->Place(label, {at, raised});
+    } else {
+        place = apart->Place(label, {at});
+    }
+    if (place)
+        cv.Text(*place, label);
+}
+
 // Decades from .. to, each labelled with its power of ten; the last gets no
 // line, as the frame's far edge or the data's spare decade stands there.
-void DrawDecades(const CDrawRPCurve& c, ChartCanvas& cv, Axis axis, int from, int to)
+void DrawDecades(const CDrawRPCurve& c, ChartCanvas& cv, Axis axis, int from, int to, LabelLayout* apart)
 {
     const double rate = RateOf(c, axis);
     for (int k = from; k <= to; ++k) {
@@ -56,11 +82,22 @@ void DrawDecades(const CDrawRPCurve& c, ChartCanvas& cv, Axis axis, int from, in
             CrossLine(c, cv, axis, pos);
         CString label;
         label.Format("%-6.1f", std::pow(10.0, k));
-        cv.Text(LabelPoint(c, axis, pos), label);
+        DrawLabel(cv, apart, axis, LabelPoint(c, axis, pos), label);
     }
 }
 
 // Lines at 2 .. 9 times each decade from .. to - 1.
+// One labelled value line of the linear value axis: every 100 value units
+// on a small scale, every unit on a large one.
+void DrawValueStep(const CDrawRPCurve& c, ChartCanvas& cv, int i, float step, float rate, LabelLayout* apart)
+{
+    const LONG y = ToUnits(static_cast<double>(i) * step);
+    CrossLine(c, cv, Axis::Value, y);
+    CString label;
+    label.Format("%6.1f", rate < 50.0f ? i * 100.0 : static_cast<double>(i));
+    DrawLabel(cv, apart, Axis::Value, LabelPoint(c, Axis::Value, y), label);
+}
+
 void DrawMinorLines(const CDrawRPCurve& c, ChartCanvas& cv, Axis axis, int from, int to)
 {
     const double rate = RateOf(c, axis);
@@ -87,9 +124,14 @@ void soundingparts::DrawLogLogFrame(const CDrawRPCurve& c, ChartCanvas& cv)
     const int bottom = DecadeIndex(c.m_fYBottomDecade), top = DecadeIndex(c.m_fYTopDecade);
     DrawTitleAndFrame(c, cv, kTitleLogLog, kTitleAboveLogLog);
     cv.UsePen(kDecadeGrid);
-    DrawDecades(c, cv, Axis::Abscissa, left, right);
+    // Label boxes are measured in the units drawn in: the screen route only.
+    std::optional<LabelLayout> apart;
+    if (c.m_bKeepLabelsApart && !cv.Converts())
+        apart.emplace(cv.dc(), kLabelGap);
+    LabelLayout* labels = apart ? &*apart : nullptr;
+    DrawDecades(c, cv, Axis::Abscissa, left, right, labels);
     // The bottom decade has the frame's edge for its line and no label.
-    DrawDecades(c, cv, Axis::Value, bottom + 1, top);
+    DrawDecades(c, cv, Axis::Value, bottom + 1, top, labels);
     cv.UsePen(kMinorGrid);
     DrawMinorLines(c, cv, Axis::Abscissa, left, right);
     DrawMinorLines(c, cv, Axis::Value, bottom, top);
@@ -165,7 +207,11 @@ void CDrawRPCurve::DrawLogXAndYRegionRect(CDC* pDC)
     ChartCanvas cv(pDC);
     const int left = DecadeIndex(m_fXLeftDecade), right = DecadeIndex(m_fXRightDecade);
     DrawTitleAndFrame(*this, cv, kTitleLinear, kTitleAboveLinear);
-    DrawDecades(*this, cv, Axis::Abscissa, left, right);  // with the surface's own pen
+    std::optional<LabelLayout> apart;
+    if (m_bKeepLabelsApart)
+        apart.emplace(pDC, kLabelGap);
+    LabelLayout* labels = apart ? &*apart : nullptr;
+    DrawDecades(*this, cv, Axis::Abscissa, left, right, labels);  // with the surface's own pen
     cv.UsePen(kMinorGrid);
     DrawMinorLines(*this, cv, Axis::Abscissa, left, right);
 
@@ -179,7 +225,12 @@ void CDrawRPCurve::DrawLogXAndYRegionRect(CDC* pDC)
     // Only the labelled lines are drawn: every k-th step, up to the top.
     const long long every = ValueLabelInterval(steps);
     const TickGenerator lines(0.0, static_cast<double>(step) * every, TickGenerator::Capped(steps / every + 1));
-    lines.ForEach([&](int k, LONG, bool) { DrawYStep(pDC, static_cast<int>(k * every), step, m_fYRate); });
+    lines.ForEach([&](int k, LONG, bool) {
+        if (labels)
+            DrawValueStep(*this, cv, static_cast<int>(k * every), step, m_fYRate, labels);
+        else
+            DrawYStep(pDC, static_cast<int>(k * every), step, m_fYRate);
+    });
 }
 
 void CDrawRPCurve::DrawYStep(CDC* pDC, int i, float step, float rate)
@@ -187,11 +238,7 @@ void CDrawRPCurve::DrawYStep(CDC* pDC, int i, float step, float rate)
     if (!pDC)
         return;
     ChartCanvas cv(pDC);
-    const LONG y = ToUnits(static_cast<double>(i) * step);
-    CrossLine(*this, cv, Axis::Value, y);
-    CString label;
-    label.Format("%6.1f", rate < 50.0f ? i * 100.0 : static_cast<double>(i));
-    cv.Text(LabelPoint(*this, Axis::Value, y), label);
+    DrawValueStep(*this, cv, i, step, rate, nullptr);
 }
 
 void CDrawRPCurve::DrawLogXLogYRegionRect(CDC* pDC)

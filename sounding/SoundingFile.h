@@ -7,11 +7,19 @@
 #include "platform/core/CString.h"
 
 #include <cstddef>
+#include <memory>
+#include <string>
 #include <string_view>
 
 // The five columns of a sounding, in file order.
 struct SoundingTable {
     CArray<float, float&> x, r, v, rFwd, vFwd;
+    // The header line naming the columns, when the file has one.
+    std::string header;
+    // The text the table was read from, shared between copies, so that a
+    // save can keep the user's comments and the spelling of every number
+    // left unedited. Null for a table made in memory.
+    std::shared_ptr<const std::string> source;
     int Rows() const noexcept { return x.GetSize(); }
 };
 
@@ -25,14 +33,33 @@ public:
     static constexpr size_t kMaxBytes = 128u << 20;
     static constexpr size_t kMaxTokenChars = 64;
 
+    // How the numbers of a file make rows.
+    //  Lines:  one row a line, five numbers each; '#' starts a comment to
+    //          the end of the line, blank lines are skipped, and the first
+    //          line may be a header naming the columns.
+    //  Stream: numbers separated by any white space, taken five at a time,
+    //          so that a row may span lines (the form the chart's own
+    //          ReadData reads); no comments or header.
+    enum class Layout { Lines, Stream };
+
     // Reads every row, or the first maxRows rows when maxRows > 0, from a
-    // file, pipe or FIFO. Numbers are separated by any white space, so a row
-    // may span lines. On failure returns false with a one-line message that
-    // names the file and the row, and leaves out untouched.
-    static bool Read(const char* path, int maxRows, SoundingTable& out, CString& error);
+    // file, pipe or FIFO. On failure returns false with a one-line message
+    // that names the file and the line (Lines) or row (Stream), and leaves
+    // out untouched.
+    static bool Read(const char* path, int maxRows, SoundingTable& out, CString& error,
+                     Layout layout = Layout::Lines);
     // The same rules on text already in memory; name stands for the file.
-    static bool Parse(std::string_view text, const char* name, int maxRows, SoundingTable& out, CString& error);
-    // Writes the table, five numbers a line, through a temporary file, so a
-    // failed write loses nothing of an existing file.
+    static bool Parse(std::string_view text, const char* name, int maxRows, SoundingTable& out, CString& error,
+                      Layout layout = Layout::Lines);
+    // Writes the table through a temporary file, so a failed write loses
+    // nothing of an existing file. A table read from a file is written as
+    // that file's text with the changed values put in (comments, header,
+    // blanks and unedited numbers kept byte for byte); a table made in
+    // memory, or one whose row count no longer matches its text, is written
+    // five numbers a line, after the comment lines and header of its text.
     static bool Write(const char* path, const SoundingTable& table, CString& error);
+
+private:
+    static bool parse(std::shared_ptr<std::string> text, const char* name, int maxRows, SoundingTable& out,
+                      CString& error, Layout layout);
 };

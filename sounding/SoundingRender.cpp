@@ -3,6 +3,7 @@
 #include "chart/ChartExporter.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
+#include "sounding/SoundingFigure.h"
 #include "sounding/SoundingFile.h"
 
 #include <algorithm>
@@ -93,4 +94,18 @@ bool SoundingRender::LoadFile(CDrawRPCurve& chart, const char* path, int maxRows
 bool SoundingRender::Render(CDrawRPCurve& chart, const char* outPath, int dpi, CString& error)
 {
     return ChartExporter::Export([&chart](CDC* dc) { DrawSoundingChart(chart, dc); }, outPath, dpi, error);
+}
+
+bool SoundingRender::Render(CDrawRPCurve& chart, const SoundingFigure& figure, const char* outPath, int dpi,
+                            CString& error)
+{
+    return ChartExporter::Export([&](CDC* dc) { DrawSoundingFigure(chart, dc, figure); }, outPath, dpi, error);
+}
+
+bool SoundingRender::RenderTable(const SoundingTable& table, int model, const SoundingFigure& figure,
+                                 const char* outPath, int dpi, CString& error)
+{
+    CDrawRPCurve chart;
+    Load(chart, table, model);
+    return Render(chart, figure, outPath, dpi, error);
 }

@@ -5,6 +5,7 @@
 #include "platform/core/CString.h"
 
 class CDrawRPCurve;
+struct SoundingFigure;
 struct SoundingTable;
 
 class SoundingRender {
@@ -34,4 +35,12 @@ public:
     // Writes the whole chart to outPath (.png, .bmp, .svg or .pdf); a failed
     // write leaves the file as it was.
     static bool Render(CDrawRPCurve& chart, const char* outPath, int dpi, CString& error);
+    // The chart as a figure (DrawSoundingFigure): labels kept apart, legend
+    // and axis titles as the figure says.
+    static bool Render(CDrawRPCurve& chart, const SoundingFigure& figure, const char* outPath, int dpi,
+                       CString& error);
+    // One sounding to one file, as the render command draws it: the table
+    // (checked by the caller) loaded in `model` on a chart of its own.
+    static bool RenderTable(const SoundingTable& table, int model, const SoundingFigure& figure, const char* outPath,
+                            int dpi, CString& error);
 };

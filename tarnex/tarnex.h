@@ -26,6 +26,9 @@
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingRender.h"
+// The two charts as the apps draw them: legend, axis titles, labels kept apart.
+#include "model1d/LayeredModelFigure.h"
+#include "sounding/SoundingFigure.h"
 
 #include "platform/wnd/CColorDialog.h"
 #include "platform/wnd/CListBox.h"

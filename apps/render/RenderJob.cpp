@@ -5,8 +5,10 @@
 #include "chart/ChartExporter.h"
 #include "platform/core/AtomicFile.h"
 #include "model1d/CDrawRPToH.h"
+#include "model1d/LayeredModelFigure.h"
 #include "model1d/LayeredModelRender.h"
 #include "sounding/CDrawRPCurve.h"
+#include "sounding/SoundingFigure.h"
 #include "sounding/SoundingRender.h"
 
 bool RenderJob::Prepare(std::string& error)
@@ -77,9 +79,12 @@ bool RenderJob::PrepareModel(std::string& error)
 
 bool RenderJob::RenderModel(CString& error)
 {
-    CDrawRPToH chart;
-    LayeredModelRender::Load(chart, m_model);
-    return LayeredModelRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
+    if (m_opt.plain) {
+        CDrawRPToH chart;
+        LayeredModelRender::Load(chart, m_model);
+        return LayeredModelRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
+    }
+    return LayeredModelRender::RenderModel(m_model, LayeredModelFigure(), m_opt.output.c_str(), m_opt.dpi, error);
 }
 
 bool RenderJob::PrepareSounding(std::string& error)
@@ -88,10 +93,12 @@ bool RenderJob::PrepareSounding(std::string& error)
     if (!InputPath("sounding.dat", input, error))
         return false;
     CString err;
-    if (!SoundingFile::Read(input.c_str(), m_opt.rows, m_table, err)) {
+    const auto layout = m_opt.stream ? SoundingFile::Layout::Stream : SoundingFile::Layout::Lines;
+    if (!SoundingFile::Read(input.c_str(), m_opt.rows, m_table, err, layout)) {
         error = err.str();
         return false;
     }
+    m_table.source.reset();  // nothing is saved: the numbers are enough
     CString note;
     m_displayModel = SoundingRender::ReadableModel(m_table, m_opt.model, note);
     m_note = note.str();
@@ -104,7 +111,12 @@ bool RenderJob::PrepareSounding(std::string& error)
 
 bool RenderJob::RenderSounding(CString& error)
 {
-    CDrawRPCurve chart;
-    SoundingRender::Load(chart, m_table, m_displayModel);
-    return SoundingRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
+    if (m_opt.plain) {
+        CDrawRPCurve chart;
+        SoundingRender::Load(chart, m_table, m_displayModel);
+        return SoundingRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
+    }
+    SoundingFigure figure;
+    figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(m_table.header);
+    return SoundingRender::RenderTable(m_table, m_displayModel, figure, m_opt.output.c_str(), m_opt.dpi, error);
 }

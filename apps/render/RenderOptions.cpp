@@ -48,15 +48,16 @@ bool formatOf(const std::string& path, RenderOptions::Format& f)
 
 const char* RenderOptions::Usage()
 {
-    return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N]\n"
-           "       tarnex-render model [FILE] [-o OUT] [--dpi N]\n"
+    return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N] [--stream] [--plain]\n"
+           "       tarnex-render model [FILE] [-o OUT] [--dpi N] [--plain]\n"
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
            "       tarnex-render section [FILE] [-o OUT] [--dpi N]\n"
            "\n"
-           "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
-           "measured R, measured V, modelled R, modelled V), or of the bundled\n"
-           "sample when no FILE is given.\n"
+           "Draws the sounding curve chart of FILE (one row a line, five numbers:\n"
+           "abscissa, measured R, measured V, modelled R, modelled V; # starts a\n"
+           "comment; the first line may name the columns), or of the bundled\n"
+           "sample when no FILE is given, with a legend and axis titles.\n"
            "With \"model\", draws the layered-model chart of FILE (one layer a line:\n"
            "thickness and resistivity; the last line the half-space's resistivity;\n"
            "# starts a comment), or of the bundled sample model.\n"
@@ -77,6 +78,10 @@ const char* RenderOptions::Usage()
            "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --rows N          read the first N rows only (default: every row)\n"
+           "  --stream          read the sounding's numbers five at a time, whatever\n"
+           "                    the line breaks (no comments or header)\n"
+           "  --plain           the chart alone, as the library lays it out: no legend,\n"
+           "                    axis titles, label spacing or room beside the model\n"
            "  -h, --help        this text\n";
 }
 
@@ -155,6 +160,18 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
                 error = "--rows takes a positive whole number, not \"" + v + "\"";
                 return false;
             }
+        } else if (a == "--stream") {
+            if (chart != Chart::Sounding) {
+                error = "--stream applies to sounding files only";
+                return false;
+            }
+            stream = true;
+        } else if (a == "--plain") {
+            if (chart != Chart::Sounding && chart != Chart::LayeredModel) {
+                error = "--plain applies to the sounding and model charts only";
+                return false;
+            }
+            plain = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a + " (see --help)";
             return false;

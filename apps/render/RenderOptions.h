@@ -17,6 +17,8 @@ public:
     int model = 1;                      // display model of the sounding chart
     int dpi = 150;
     int rows = 0;                       // 0: every row of the file
+    bool stream = false;                // sounding numbers five at a time, whatever the lines
+    bool plain = false;                 // the chart alone: no legend or axis titles, labels as laid out
     bool help = false;
 
     static constexpr int kMinDpi = 24;

@@ -1,14 +1,14 @@
 #include "ModelView.h"
 
-#include "model1d/DrawLayeredModelChart.h"
 #include "model1d/LayeredModelFile.h"
 #include "model1d/LayeredModelRender.h"
 
-ModelView::ModelView(QWidget* parent) : ChartView(parent) {}
+ModelView::ModelView(QWidget* parent) : ChartView(parent) { m_figure.Prepare(m_chart); }
 
 void ModelView::SetModel(const LayeredModel& model)
 {
     LayeredModelRender::Load(m_chart, model);
+    m_source = model.source;
     FitToDrawing();
     update();
 }
@@ -16,6 +16,7 @@ void ModelView::SetModel(const LayeredModel& model)
 LayeredModel ModelView::Model() const
 {
     LayeredModel m;
+    m.source = m_source;
     const int n = m_chart.m_nLayer;
     for (int i = 0; i < n; ++i) {
         float r = m_chart.m_fR[i];
@@ -28,7 +29,7 @@ LayeredModel ModelView::Model() const
     return m;
 }
 
-void ModelView::Draw(CDC* dc) { DrawLayeredModelChart(m_chart, dc); }
+void ModelView::Draw(CDC* dc) { DrawLayeredModelFigure(m_chart, dc, m_figure); }
 
 void ModelView::ApplyMapping(CDC* dc) { m_chart.SetOrg(dc); }
 

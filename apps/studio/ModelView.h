@@ -6,6 +6,10 @@
 #include "ChartView.h"
 
 #include "model1d/CDrawRPToH.h"
+#include "model1d/LayeredModelFigure.h"
+
+#include <memory>
+#include <string>
 
 struct LayeredModel;
 
@@ -29,4 +33,8 @@ private:
     void remap();
 
     CDrawRPToH m_chart;
+    // Axis titles and room right of the largest resistivity, on screen and in exports.
+    LayeredModelFigure m_figure;
+    // The file's text, so that a save keeps what was not edited.
+    std::shared_ptr<const std::string> m_source;
 };

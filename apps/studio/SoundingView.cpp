@@ -1,6 +1,6 @@
 #include "SoundingView.h"
 
-#include "sounding/DrawSoundingChart.h"
+#include "sounding/SoundingFigure.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingRender.h"
 
@@ -13,6 +13,9 @@ SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
 void SoundingView::SetSounding(const SoundingTable& table)
 {
     SoundingRender::Load(m_chart, table, m_chart.m_nDisModel);
+    m_header = table.header;
+    m_figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
+    m_source = table.source;
     FitToDrawing();
     update();
 }
@@ -25,6 +28,8 @@ SoundingTable SoundingView::Sounding() const
     t.v = m_chart.m_fV;
     t.rFwd = m_chart.m_fRFwd;
     t.vFwd = m_chart.m_fVFwd;
+    t.header = m_header;
+    t.source = m_source;
     return t;
 }
 
@@ -41,7 +46,7 @@ bool SoundingView::SetDisplayModel(int model)
 void SoundingView::Draw(CDC* dc)
 {
     if (HasSounding())
-        DrawSoundingChart(m_chart, dc);
+        DrawSoundingFigure(m_chart, dc, m_figure);
 }
 
 void SoundingView::ApplyMapping(CDC* dc) { m_chart.SetOrdinate(dc); }

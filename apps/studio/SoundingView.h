@@ -6,6 +6,10 @@
 #include "ChartView.h"
 
 #include "sounding/CDrawRPCurve.h"
+#include "sounding/SoundingFigure.h"
+
+#include <memory>
+#include <string>
 
 struct SoundingTable;
 
@@ -32,4 +36,9 @@ protected:
 
 private:
     CDrawRPCurve m_chart;
+    // Legend, axis titles and labels kept apart, on screen and in exports.
+    SoundingFigure m_figure;
+    // The file's header and text, so that a save keeps what was not edited.
+    std::string m_header;
+    std::shared_ptr<const std::string> m_source;
 };

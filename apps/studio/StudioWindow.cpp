@@ -235,6 +235,11 @@ void StudioWindow::buildMenus()
         if (keepOrDrop(m_soundingDoc, "sounding") && dlg.DoModal() == IDOK)
             OpenSounding(dlg.GetPathName());
     });
+    file->addAction(QCoreApplication::translate("Studio", "Open Sounding as S&tream..."), [this] {
+        CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kSoundingFilter);
+        if (keepOrDrop(m_soundingDoc, "sounding") && dlg.DoModal() == IDOK)
+            OpenSounding(dlg.GetPathName(), true);
+    });
     file->addAction(QStringLiteral("Open &Model..."), [this] {
         CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kModelFilter);
         if (keepOrDrop(m_modelDoc, "layered model") && dlg.DoModal() == IDOK)
@@ -283,11 +288,11 @@ void StudioWindow::updateTitle()
                        .arg(part(m_soundingDoc.path, m_soundingDoc.modified), part(m_modelDoc.path, m_modelDoc.modified)));
 }
 
-bool StudioWindow::OpenSounding(const char* path)
+bool StudioWindow::OpenSounding(const char* path, bool stream)
 {
     SoundingTable t;
     CString error;
-    if (!SoundingFile::Read(path, 0, t, error)) {
+    if (!SoundingFile::Read(path, 0, t, error, stream ? SoundingFile::Layout::Stream : SoundingFile::Layout::Lines)) {
         reportError(error);
         return false;
     }

@@ -24,8 +24,10 @@ public:
     explicit StudioWindow(QWidget* parent = nullptr);
     ~StudioWindow() override;
 
-    // Each returns false after telling the user why (ReportError).
-    bool OpenSounding(const char* path);
+    // Each returns false after telling the user why (ReportError). With
+    // stream, the sounding's numbers are taken five at a time whatever the
+    // line breaks, for files whose rows span lines.
+    bool OpenSounding(const char* path, bool stream = false);
     bool OpenModel(const char* path);
     // Save writes over the document's own file; a document read from the
     // bundled samples (or never saved) asks for a name instead.

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "model1d/LayeredModelFile.h"
+#include "platform/core/CappedFile.h"
 #include "model1d/LayeredModelRender.h"
 
 #include <QImage>
@@ -38,6 +39,43 @@ TEST(LayeredModelFile, ReadsLayersAndHalfSpaceAndWritesThemBackExactly)
 
     ASSERT_TRUE(LayeredModelFile::Read(TARNEX_SOURCE_DIR "/data/layered-model.txt", m, err)) << err.GetString();
     EXPECT_GE(m.Layers(), 2);
+}
+
+TEST(LayeredModelFile, SavingKeepsCommentsAlignmentAndUneditedNumbers)
+{
+    std::string text;
+    CString err;
+    ASSERT_TRUE(CappedFile::ReadAll(TARNEX_SOURCE_DIR "/data/layered-model.txt", 1 << 16, text, err));
+    const std::string path = testsupport::writeFile("sand.txt", text);
+    LayeredModel m;
+    ASSERT_TRUE(LayeredModelFile::Read(path.c_str(), m, err)) << err.GetString();
+    ASSERT_TRUE(LayeredModelFile::Write(path.c_str(), m, err)) << err.GetString();
+    std::string back;
+    ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, back, err));
+    EXPECT_EQ(back, text);
+
+    m.res[0] = 95.5f;  // dragged: the column keeps its start, the comment its place
+    m.thick[1] = 0.4f;
+    ASSERT_TRUE(LayeredModelFile::Write(path.c_str(), m, err)) << err.GetString();
+    ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, back, err));
+    std::string edited = text;
+    for (const auto& [was, now] : {std::pair<std::string, std::string>{"5     80      # dry", "5     95.5    # dry"},
+                                   {"15    20 ", "0.4   20 "}})
+        edited.replace(edited.find(was), was.size(), now);
+    EXPECT_EQ(back, edited);
+
+    // Another number of layers: the leading comments stay, the layers are
+    // written afresh.
+    float r = 7.0f, h = 3.0f;
+    m.thick.Add(h);
+    m.res.Add(r);
+    ASSERT_TRUE(LayeredModelFile::Write(path.c_str(), m, err)) << err.GetString();
+    ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, back, err));
+    EXPECT_EQ(back.substr(0, back.find("\n5 95.5\n")), text.substr(0, text.find("\n5 ")));
+    LayeredModel four;
+    ASSERT_TRUE(LayeredModelFile::Read(path.c_str(), four, err)) << err.GetString();
+    EXPECT_EQ(four.Layers(), 5);
+    EXPECT_EQ(four.res[0], 95.5f);
 }
 
 TEST(LayeredModelFile, BadFilesNameTheLineAndLeaveTheModelAlone)

@@ -97,8 +97,9 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
     };
     const std::vector<Case> cases = {
         {"", {"/no/such/file.dat"}, "cannot open /no/such/file.dat"},
-        {"1 2 3 4 5\n10 2 3\n", {}, "row 2 is short of five numbers"},
-        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "row 2: \"abc\" is not a number"},
+        {"1 2 3 4 5\n10 2 3\n", {}, "line 2 holds 3 numbers"},
+        {"1 2 3 4 5\n10 2 3\n", {"--stream"}, "row 2 is short of five numbers"},
+        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "line 2: \"abc\" is not a number"},
         {"1 2 3 4 5\n0 2 3 4 5\n", {}, "row 2: the abscissa must be positive"},
         {"1 2 3 4 5\n10 2 0 4 5\n", {"--model", "2"}, "row 2: model 2"},
         {"", {}, "holds no sounding rows"},
@@ -129,6 +130,31 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
                                       "/no/such/dir/x.png"});
     EXPECT_NE(noDir.code, 0);
     EXPECT_NE(noDir.err.find("cannot write /no/such/dir/x.png: no folder /no/such/dir"), std::string::npos) << noDir.err;
+}
+
+TEST(RenderCommand, RowsSpanningLinesNeedTheStreamOptionAndPlainLeavesTheFigureOut)
+{
+    const std::string dir = testsupport::tempDir();
+    const std::string spanning = testsupport::writeFile("span.dat", "1 100 50\n110 55\n10 150 70\n140 72\n"
+                                                                    "100 300 120\n280 118\n");
+    const Result lines = render(dir, {QString::fromStdString(spanning), "-o", "a.png"});
+    EXPECT_NE(lines.code, 0);
+    EXPECT_NE(lines.err.find("span.dat: line 1 holds 3 numbers"), std::string::npos) << lines.err;
+    EXPECT_NE(lines.err.find("read as a stream"), std::string::npos) << lines.err;
+    ASSERT_EQ(render(dir, {QString::fromStdString(spanning), "--stream", "-o", "a.png"}).code, 0);
+
+    // A commented file with a header draws; the plain chart lacks the
+    // legend below and the value axis's title beside it.
+    const std::string headed = testsupport::writeFile("h.dat", std::string("# site 7\nt_ms R V Rf Vf\n") + kGood);
+    ASSERT_EQ(render(dir, {QString::fromStdString(headed), "-o", "figure.png"}).code, 0);
+    ASSERT_EQ(render(dir, {QString::fromStdString(headed), "--plain", "-o", "plain.png"}).code, 0);
+    const QImage figure(QString::fromStdString(dir + "/figure.png")), plain(QString::fromStdString(dir + "/plain.png"));
+    EXPECT_GT(figure.width(), plain.width() + 20);
+    EXPECT_GT(figure.height(), plain.height() + 40);
+    ASSERT_EQ(render(dir, {"model", "--plain", "-o", "m.png"}).code, 0);
+    ASSERT_EQ(render(dir, {"model", "-o", "mf.png"}).code, 0);
+    EXPECT_GT(QImage(QString::fromStdString(dir + "/mf.png")).height(),
+              QImage(QString::fromStdString(dir + "/m.png")).height() + 20);
 }
 
 TEST(RenderCommand, ModelDrawsTheLayeredModelChartAndNamesBadLines)

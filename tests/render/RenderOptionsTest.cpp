@@ -49,7 +49,13 @@ TEST(RenderOptions, EachCommandLineChoosesChartInputOutputAndNumbers)
         EXPECT_EQ(o.dpi, c.dpi);
         EXPECT_EQ(o.rows, c.rows);
         EXPECT_EQ(o.help, c.help);
+        EXPECT_FALSE(o.stream || o.plain);
     }
+    RenderOptions o;
+    std::string error;
+    ASSERT_TRUE(o.Parse({"s.dat", "--stream", "--plain"}, error)) << error;
+    EXPECT_TRUE(o.stream && o.plain);
+    ASSERT_TRUE(o.Parse({"model", "--plain"}, error)) << error;
 }
 
 TEST(RenderOptions, EveryBadCommandLineGetsItsOwnMessage)
@@ -68,6 +74,8 @@ TEST(RenderOptions, EveryBadCommandLineGetsItsOwnMessage)
         {{"--rows", "0"}, "--rows takes a positive whole number"},
         {{"--rows", " 5"}, "--rows takes a positive whole number"},
         {{"axes", "--rows", "5"}, "--rows applies to sounding files only"},
+        {{"model", "--stream"}, "--stream applies to sounding files only"},
+        {{"profile", "--plain"}, "--plain applies to the sounding and model charts only"},
         {{"axes", "in.dat"}, "axes takes no input file (in.dat)"},
         {{"a.dat", "b.dat"}, "more than one input file: a.dat and b.dat"},
         {{"--frobnicate"}, "unknown option --frobnicate (see --help)"},

@@ -1,20 +1,25 @@
-// The strict sounding file reader and the safe writer.
+// The strict sounding file reader (a row a line, or a stream of numbers) and
+// the safe writer that keeps the file as its user wrote it.
 #include "TestSupport.h"
 
+#include "platform/core/CappedFile.h"
 #include "sounding/SoundingFile.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 
-TEST(SoundingFile, ReadsRowsWhateverTheLineBreaksAndWritesThemBackExactly)
+TEST(SoundingFile, AStreamReadsRowsWhateverTheLineBreaksAndWritesThemBackExactly)
 {
     const std::string path = testsupport::writeFile("a.dat", "1 2\n3 4 5 10\n20 30 40 50\n\n100 0.1 -2e-3 +4 5.5");
     SoundingTable t;
     CString err;
-    ASSERT_TRUE(SoundingFile::Read(path.c_str(), 0, t, err)) << err.GetString();
+    EXPECT_FALSE(SoundingFile::Read(path.c_str(), 0, t, err));
+    EXPECT_NE(err.str().find("a.dat: line 1 holds 2 numbers"), std::string::npos) << err.GetString();
+    ASSERT_TRUE(SoundingFile::Read(path.c_str(), 0, t, err, SoundingFile::Layout::Stream)) << err.GetString();
     ASSERT_EQ(t.Rows(), 3);
     EXPECT_EQ(t.x[1], 10.0f);
     EXPECT_EQ(t.vFwd[1], 50.0f);
@@ -23,32 +28,78 @@ TEST(SoundingFile, ReadsRowsWhateverTheLineBreaksAndWritesThemBackExactly)
     const std::string out = testsupport::tempDir() + "/out.dat";
     ASSERT_TRUE(SoundingFile::Write(out.c_str(), t, err)) << err.GetString();
     SoundingTable back;
-    ASSERT_TRUE(SoundingFile::Read(out.c_str(), 0, back, err));
+    ASSERT_TRUE(SoundingFile::Read(out.c_str(), 0, back, err, SoundingFile::Layout::Stream));
     EXPECT_EQ(back.r[0], t.r[0]);
     EXPECT_EQ(back.x[2], 100.0f);
 
     SoundingTable two;
-    ASSERT_TRUE(SoundingFile::Read(path.c_str(), 2, two, err));
+    ASSERT_TRUE(SoundingFile::Read(path.c_str(), 2, two, err, SoundingFile::Layout::Stream));
     EXPECT_EQ(two.Rows(), 2);
 }
 
-TEST(SoundingFile, BadFilesNameTheRowAndLeaveTheTableAlone)
+TEST(SoundingFile, SavingKeepsCommentsHeaderAndTheSpellingOfUneditedNumbers)
+{
+    const std::string text = "# loop 100 m, Tx 10 A\ntime_ms  R       V       Rfwd    Vfwd\n"
+                             "  0.400  326.20   35.03  322.54   35.48   # early\n"
+                             "  0.608  303.65   41.09  296.56   42.77\n\n"
+                             " 11.400   68.92  111.51   73.79  116.03\n";
+    const std::string path = testsupport::writeFile("kept.dat", text);
+    SoundingTable t;
+    CString err;
+    ASSERT_TRUE(SoundingFile::Read(path.c_str(), 0, t, err)) << err.GetString();
+    ASSERT_EQ(t.Rows(), 3);
+    EXPECT_EQ(t.header, "time_ms  R       V       Rfwd    Vfwd");
+    EXPECT_EQ(t.v[2], 111.51f);
+
+    const std::string out = testsupport::tempDir() + "/kept.dat";
+    ASSERT_TRUE(SoundingFile::Write(out.c_str(), t, err)) << err.GetString();
+    std::string back;
+    ASSERT_TRUE(CappedFile::ReadAll(out.c_str(), 1 << 16, back, err));
+    EXPECT_EQ(back, text);
+
+    t.r[1] = 1303.25f;  // an edit: the shortest form, right-aligned in its column
+    t.v[0] = 0.4f;
+    ASSERT_TRUE(SoundingFile::Write(out.c_str(), t, err)) << err.GetString();
+    ASSERT_TRUE(CappedFile::ReadAll(out.c_str(), 1 << 16, back, err));
+    std::string edited = text;
+    edited.replace(edited.find("  303.65"), 8, " 1303.25");
+    edited.replace(edited.find("   35.03"), 8, "     0.4");
+    EXPECT_EQ(back, edited);
+
+    // A table made in memory has no text to keep: five numbers a line.
+    SoundingTable fresh = t;
+    fresh.source.reset();
+    fresh.header.clear();
+    ASSERT_TRUE(SoundingFile::Write(out.c_str(), fresh, err));
+    ASSERT_TRUE(CappedFile::ReadAll(out.c_str(), 1 << 16, back, err));
+    EXPECT_EQ(back.substr(0, 30), "0.4 326.2 0.4 322.54 35.48\n0.6");
+}
+
+TEST(SoundingFile, BadFilesNameTheLineOrRowAndLeaveTheTableAlone)
 {
     SoundingTable t;
     float one = 1.0f;
     t.x.Add(one);
     CString err;
-    const std::pair<const char*, const char*> cases[] = {
-        {"1 2 3 4 5 6 7", "row 2 is short of five numbers (has 2)"},
-        {"1 2 3 4 5\n6 7 8 nan 9", "row 2: \"nan\" is not a number (modelled R column)"},
-        {"1 2 3 4 5\n6 7 8 1e999 9", "row 2: \"1e999\" is out of range"},
-        {"1 2 3 4 5,", "row 1: \"5,\" is not a number"},
-        {"", "holds no sounding rows"},
-        {"   \n\n", "holds no sounding rows"},
+    using L = SoundingFile::Layout;
+    const std::tuple<L, const char*, const char*> cases[] = {
+        {L::Stream, "1 2 3 4 5 6 7", "row 2 is short of five numbers (has 2)"},
+        {L::Stream, "1 2 3 4 5\n6 7 8 nan 9", "row 2: \"nan\" is not a number (modelled R column)"},
+        {L::Stream, "# c\n1 2 3 4 5", "row 1: \"#\" is not a number"},
+        {L::Lines, "1 2 3 4 5\n6 7 8 1e999 9", "line 2: \"1e999\" is out of range"},
+        {L::Lines, "1 2 3 4 5,", "line 1: \"5,\" is not a number"},
+        // A two-column file is refused, not read five numbers at a time.
+        {L::Lines, "# t rho\n1 2\n3 4\n5 6\n7 8\n9 10\n", "line 2 holds 2 numbers, a sounding row five"},
+        {L::Lines, "1 2 3 4 5 6 # six\n", "line 1 holds 6 numbers"},
+        {L::Lines, "t R V r v\nx R V r v\n1 2 3 4 5", "line 2: \"x\" is not a number (abscissa column)"},
+        {L::Lines, "1 2 3 4 5\nt R V r v\n", "line 2: \"t\" is not a number"},
+        {L::Lines, "# only a comment\nt R V r v\n", "holds no sounding rows"},
+        {L::Lines, "", "holds no sounding rows"},
+        {L::Stream, "   \n\n", "holds no sounding rows"},
     };
-    for (const auto& [content, expect] : cases) {
+    for (const auto& [layout, content, expect] : cases) {
         const std::string path = testsupport::writeFile("bad.dat", content);
-        EXPECT_FALSE(SoundingFile::Read(path.c_str(), 0, t, err)) << content;
+        EXPECT_FALSE(SoundingFile::Read(path.c_str(), 0, t, err, layout)) << content;
         EXPECT_NE(err.str().find(expect), std::string::npos) << err.GetString();
         EXPECT_EQ(t.Rows(), 1);
     }

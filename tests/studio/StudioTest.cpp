@@ -165,7 +165,7 @@ TEST(Studio, BadFilesAreReportedAndTheOpenDocumentsStay)
 
     const std::string badSounding = testsupport::writeFile("bad.dat", "1 2 3 4");
     EXPECT_FALSE(s.w.OpenSounding(badSounding.c_str()));
-    EXPECT_NE(s.errors.back().find("short of five numbers"), std::string::npos);
+    EXPECT_NE(s.errors.back().find("line 1 holds 4 numbers"), std::string::npos);
     EXPECT_EQ(s.w.Sounding()->Chart().m_nCount, 4);
 
     // A model dragged to a negative resistivity is refused, the file kept.

@@ -1,0 +1,35 @@
+// The number tokens of a text data file as the user wrote it, and the same
+// text with new values put in, keeping comments, blanks and untouched numbers.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class DataText {
+public:
+    struct Rules {
+        // '#' starts a comment that runs to the end of its line.
+        bool comments = true;
+        // The first line holding anything but a comment may name the columns:
+        // it is a header when its first token is not a number.
+        bool header = false;
+    };
+
+    // Calls token(line, pos, len) for every token outside comments and the
+    // header, in file order, until it returns false; line counts from 1.
+    // Tokens are separated by any white space. Returns the header line's
+    // text (empty when none).
+    static std::string_view Scan(std::string_view text, Rules rules,
+                                 const std::function<bool(int line, size_t pos, size_t len)>& token);
+
+    // The text with token k holding values(k), for k = 0 .. count-1: a token
+    // whose value is unchanged keeps its spelling; a changed one is written
+    // in the shortest form that reads back exactly, and the blanks beside it
+    // give or take room so that its column stays aligned with the lines
+    // around it (right-aligned columns keep their end, others their start).
+    // False when the text does not hold exactly count tokens.
+    static bool Rewrite(std::string_view text, Rules rules, size_t count, const std::function<float(size_t)>& values,
+                        std::string& out);
+};

@@ -1,0 +1,28 @@
+// The layered model chart as the apps show and export it: the chart with
+// room right of its largest resistivity and titles on both of its axes.
+#pragma once
+
+#include "platform/core/CString.h"
+
+class CDC;
+class CDrawRPToH;
+
+struct LayeredModelFigure {
+    static constexpr const char* kResistivityTitle = "电阻率 ρ (Ω·m)";
+    static constexpr const char* kDepthTitle = "深度 h (m)";
+
+    // The chart's m_bResistivityHeadroom; it shapes the layout, so it is
+    // given to the chart before the model is loaded (Prepare).
+    bool headroom = true;
+    // Empty titles are left out.
+    CString resistivityTitle = kResistivityTitle;
+    CString depthTitle = kDepthTitle;
+
+    // Sets the chart's options that its layout depends on.
+    void Prepare(CDrawRPToH& chart) const;
+};
+
+// The chart as DrawLayeredModelChart draws it, then the resistivity title
+// under the scale along the bottom edge and the depth title right of the
+// scale along the right edge, reading upwards.
+void DrawLayeredModelFigure(CDrawRPToH& chart, CDC* dc, const LayeredModelFigure& figure);

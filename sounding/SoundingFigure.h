@@ -1,0 +1,34 @@
+// The sounding chart as the apps show and export it: the chart with its axis
+// labels kept apart, a legend of its four curves, and its axes' titles.
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <string>
+
+class CDC;
+class CDrawRPCurve;
+
+struct SoundingFigure {
+    // A TEM sounding: apparent resistivity and the coil's normalised voltage
+    // (the vertical magnetic component) against the time after turn-off.
+    static constexpr const char* kTimeTitle = "时间 t (ms)";
+    static constexpr const char* kValueTitle = "视电阻率 R (Ω·m)、垂直磁分量 V (μV/A)";
+
+    bool keepLabelsApart = true;  // the chart's m_bKeepLabelsApart
+    bool legend = true;
+    // Empty titles are left out.
+    CString abscissaTitle = kTimeTitle;
+    CString valueTitle = kValueTitle;
+
+    // The abscissa's title for a file whose header line is given: a first
+    // column named with a unit of time or frequency ("time_ms", "t(s)",
+    // "freq_Hz") gives the title in that quantity and unit, another name is
+    // taken as it stands, and no header gives kTimeTitle.
+    static CString AbscissaTitleFor(const std::string& header);
+};
+
+// The chart as DrawSoundingChart draws it, then the abscissa's title under
+// its labels, the legend under that, and the value axis's title right of
+// the value labels, reading upwards.
+void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figure);

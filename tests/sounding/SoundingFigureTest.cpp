@@ -1,0 +1,200 @@
+// The sounding chart as the apps draw it: no two axis labels print over each
+// other, the legend and the axis titles stand clear of the chart's labels.
+#include "SoundingCharts.h"
+#include "TestSupport.h"
+
+#include "sounding/SoundingFigure.h"
+#include "sounding/SoundingFile.h"
+#include "sounding/SoundingRender.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Label {
+    std::string text;
+    double left, top, right, bottom;  // device pixels, y down
+};
+
+// The box of every text drawn (turned ones included), title first.
+std::vector<Label> Labels(const CRecordingDC& dc)
+{
+    std::vector<Label> out;
+    for (const GdiOp* op : testsupport::textOps(dc)) {
+        const double a = op->angle * M_PI / 180.0;
+        // Corners of the text's cell, turned about its baseline origin.
+        double xs[4], ys[4];
+        const double along[4] = {0, op->width, 0, op->width}, up[4] = {op->ascent, op->ascent, -op->descent, -op->descent};
+        for (int i = 0; i < 4; ++i) {
+            xs[i] = op->originX + along[i] * std::cos(a) - up[i] * std::sin(a);
+            ys[i] = op->originY - along[i] * std::sin(a) - up[i] * std::cos(a);
+        }
+        out.push_back({op->text.str(), *std::min_element(xs, xs + 4), *std::min_element(ys, ys + 4),
+                       *std::max_element(xs, xs + 4), *std::max_element(ys, ys + 4)});
+    }
+    return out;
+}
+
+// The pairs of texts whose boxes overlap by more than a pixel.
+std::vector<std::string> Clashes(const std::vector<Label>& labels)
+{
+    std::vector<std::string> out;
+    for (size_t i = 0; i < labels.size(); ++i)
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            const Label &a = labels[i], &b = labels[j];
+            if (a.left + 1 < b.right && b.left + 1 < a.right && a.top + 1 < b.bottom && b.top + 1 < a.bottom)
+                out.push_back("\"" + a.text + "\" / \"" + b.text + "\"");
+        }
+    return out;
+}
+
+SoundingTable Bundled()
+{
+    SoundingTable t;
+    CString err;
+    EXPECT_TRUE(SoundingFile::Read(TARNEX_SOURCE_DIR "/data/sounding.dat", 0, t, err)) << err.GetString();
+    return t;
+}
+
+// Sample sets: the bundled sounding, values reaching a million (value
+// labels every 80 steps, far closer than a label is high), abscissas over
+// nine decades (labels wider than a decade), values just above 1.
+std::vector<SoundingTable> Samples()
+{
+    std::vector<SoundingTable> sets{Bundled()};
+    const auto add = [&](Floats x, Floats r, Floats v) {
+        SoundingTable t;
+        t.x = Array(x);
+        t.r = Array(r);
+        t.v = Array(v);
+        t.rFwd = Array(r);
+        t.vFwd = Array(v);
+        sets.push_back(t);
+    };
+    add({1, 10, 100, 1000}, {100, 2500, 300000, 1000000}, {10, 50, 80, 120});
+    add({0.001f, 0.1f, 10, 1000, 100000}, {5, 50, 500, 50, 5}, {3, 30, 300, 30, 3});
+    add({0.5f, 5, 50}, {1.5f, 2, 3}, {1.2f, 1.8f, 2.5f});
+    return sets;
+}
+
+}  // namespace
+
+TEST(SoundingLabels, KeptApartNoTwoLabelsPrintOverEachOtherInEitherModel)
+{
+    int clashesOfTheClassicLayout = 0;
+    for (const SoundingTable& t : Samples()) {
+        for (int model : {1, 2}) {
+            for (BOOL apart : {FALSE, TRUE}) {
+                CDrawRPCurve c;
+                c.m_bKeepLabelsApart = apart;
+                ASSERT_EQ(SoundingRender::Load(c, t, model), model);
+                CRecordingDC dc(150);
+                c.DrawRegionRect(&dc);
+                const std::vector<std::string> clashes = Clashes(Labels(dc));
+                if (!apart) {
+                    clashesOfTheClassicLayout += !clashes.empty();
+                    continue;
+                }
+                EXPECT_TRUE(clashes.empty()) << "model " << model << ", " << t.Rows() << " rows: " << clashes[0];
+                // The last abscissa label is kept; the corner's value label
+                // moved rather than vanished.
+                CString last;
+                last.Format("%-6.1f", std::pow(10.0, c.m_fXRightDecade));
+                EXPECT_NE(testsupport::findText(dc, last.GetString()), nullptr) << last.GetString();
+                if (model == 1)
+                    EXPECT_NE(testsupport::findText(dc, "   0.0"), nullptr);
+            }
+        }
+    }
+    // The classic layout overprints its corner: the check above can fail.
+    EXPECT_GE(clashesOfTheClassicLayout, 4);
+}
+
+TEST(SoundingLabels, TheCornersValueLabelRisesAboveItsLine)
+{
+    CDrawRPCurve c;
+    LoadReference(c, 1);
+    c.m_bKeepLabelsApart = TRUE;
+    CRecordingDC dc(150);
+    c.DrawRegionRect(&dc);
+    const GdiOp* zero = testsupport::findText(dc, "   0.0");
+    ASSERT_NE(zero, nullptr);
+    EXPECT_EQ(zero->logical[0].x, c.m_rcRegion.right);
+    EXPECT_GT(zero->logical[0].y, c.m_rcRegion.bottom + 200);  // its top above the frame's bottom
+    EXPECT_LT(zero->logical[0].y, c.m_rcRegion.bottom + 700);
+    const GdiOp* top = testsupport::findText(dc, " 500.0");
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->logical[0], CPoint(c.m_rcRegion.right, 6986));  // where the classic layout puts it
+}
+
+TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
+{
+    const SoundingTable t = Bundled();
+    for (int model : {1, 2}) {
+        CDrawRPCurve c;
+        SoundingRender::Load(c, t, model);
+        CRecordingDC dc(150);
+        DrawSoundingFigure(c, &dc, SoundingFigure());
+        EXPECT_EQ(c.m_bKeepLabelsApart, TRUE);
+        const std::vector<Label> labels = Labels(dc);
+        const std::vector<std::string> clashes = Clashes(labels);
+        EXPECT_TRUE(clashes.empty()) << clashes[0];
+        // Legend: each name in its curve's colour set beside a marker.
+        const std::pair<const char*, COLORREF> entries[] = {{"实测 R", RGB(255, 0, 0)},
+                                                            {"实测 V", RGB(0, 0, 0)},
+                                                            {"正演 R", RGB(10, 150, 0)},
+                                                            {"正演 V", RGB(0, 0, 255)}};
+        LONG lastX = LONG_MIN;
+        for (const auto& [name, colour] : entries) {
+            const GdiOp* text = testsupport::findText(dc, name);
+            ASSERT_NE(text, nullptr) << name;
+            EXPECT_EQ(text->style.pen.color, colour) << name;
+            EXPECT_LT(text->logical[0].y, c.m_rcRegion.bottom - 800) << "below the abscissa's labels";
+            EXPECT_GT(text->logical[0].x, lastX);
+            lastX = text->logical[0].x;
+        }
+        const GdiOp* below = testsupport::findText(dc, SoundingFigure::kTimeTitle);
+        const GdiOp* beside = testsupport::findText(dc, SoundingFigure::kValueTitle);
+        ASSERT_NE(below, nullptr);
+        ASSERT_NE(beside, nullptr);
+        EXPECT_EQ(below->angle, 0);
+        EXPECT_EQ(beside->angle, 90);
+        EXPECT_LT(testsupport::findText(dc, "实测 R")->logical[0].y, below->logical[0].y);
+        // The value axis's title right of everything else.
+        const auto title = std::find_if(labels.begin(), labels.end(),
+                                        [](const Label& l) { return l.text == SoundingFigure::kValueTitle; });
+        ASSERT_NE(title, labels.end());
+        for (const Label& l : labels)
+            if (&l != &*title)
+                EXPECT_LT(l.right, title->left + 1) << l.text;
+    }
+
+    CDrawRPCurve c;
+    SoundingRender::Load(c, t, 1);
+    SoundingFigure bare;
+    bare.legend = false;
+    bare.abscissaTitle = "";
+    bare.valueTitle = "R";
+    CRecordingDC dc(150);
+    DrawSoundingFigure(c, &dc, bare);
+    EXPECT_EQ(testsupport::findText(dc, "实测 R"), nullptr);
+    EXPECT_EQ(testsupport::findText(dc, SoundingFigure::kTimeTitle), nullptr);
+    EXPECT_NE(testsupport::findText(dc, "R"), nullptr);
+}
+
+TEST(SoundingFigure, TheAbscissaIsNamedAfterTheFilesFirstColumn)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "时间 t (ms)"},           {"time_ms R V Rf Vf", "时间 t (ms)"}, {"t(s)\tR", "时间 t (s)"},
+        {"T[us] R", "时间 t (μs)"},     {"t/μs", "时间 t (μs)"},              {"freq_Hz,R", "频率 f (Hz)"},
+        {"f(kHz) R", "频率 f (kHz)"}, {"gate R V", "gate"},
+    };
+    for (const auto& [header, title] : cases)
+        EXPECT_EQ(SoundingFigure::AbscissaTitleFor(header).str(), title) << header;
+}
