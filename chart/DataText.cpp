@@ -3,6 +3,7 @@
 #include "chart/TextNumber.h"
 #include "platform/core/NumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>

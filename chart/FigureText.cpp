@@ -4,7 +4,9 @@
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CRecordingDC.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 double FigureText::UnitsPerMm(const CDC* dc)
 {

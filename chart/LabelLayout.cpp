@@ -2,6 +2,9 @@
 
 #include "platform/gdi/CDC.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 CRect LabelLayout::BoxAt(const CString& text, const tagPOINT& p) const
 {
     const CSize ext = m_dc->GetTextExtent(text);

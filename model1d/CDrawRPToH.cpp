@@ -2,6 +2,7 @@
 #include "model1d/CDrawRPToH.h"
 
 #include "chart/ChartMath.h"
+#include "chart/LabelLayout.h"
 #include "chart/TickGenerator.h"
 #include "model1d/LayeredModelParts.h"
 #include "platform/gdi/CDC.h"
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 using namespace modelparts;
 
@@ -19,6 +21,8 @@ namespace {
 
 const char* const kTitle = "一维地电模型";
 constexpr int kTitleTenths = 200;
+// Room kept between labels kept apart: 0.5 mm.
+constexpr int kLabelGap = 5;
 // Half-width of the band around a side in which a press picks it: 1 mm.
 constexpr long long kSideReach = 10;
 
@@ -329,6 +333,9 @@ void CDrawRPToH::DrawOrdinate(CDC* pDC)
     canvas.UsePointFont(kLabelTenths);
     pDC->Rectangle(&m_rcArea);
     canvas.Select(&minor);
+    std::optional<LabelLayout> apart;
+    if (m_bKeepLabelsApart)
+        apart.emplace(pDC, kLabelGap);
     // A unit at least 2 mm long is ticked singly, a shorter one every ten;
     // every fifth tick is long and labelled with the value it marks.
     const auto scale = [&](Scale s, double step, double valueStep, int span) {
@@ -342,7 +349,17 @@ void CDrawRPToH::DrawOrdinate(CDC* pDC)
             if (labelled) {
                 canvas.Select(&major);
                 std::snprintf(label, sizeof label, "%-6.1f", i * valueStep);
-                DrawTick(canvas, m_rcArea, s, pos, kMajorTickLen, label);
+                if (!apart) {
+                    DrawTick(canvas, m_rcArea, s, pos, kMajorTickLen, label);
+                    return;
+                }
+                DrawTick(canvas, m_rcArea, s, pos, kMajorTickLen, nullptr);
+                const CPoint at = s == Scale::Resistivity ? CPoint(pos, m_rcArea.bottom) : CPoint(m_rcArea.right, pos);
+                const CRect box = apart->BoxAt(label, at);
+                const CPoint raised(at.x, ToUnits(static_cast<double>(at.y) + (box.top - box.bottom) + kLabelGap));
+                const auto place = s == Scale::Depth ? apart->Place(label, {at, raised}) : apart->Place(label, {at});
+                if (place)
+                    canvas.Text(*place, CString(label));
             }
         });
     };

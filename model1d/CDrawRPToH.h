@@ -97,6 +97,13 @@ public:
     // edge, where it is seen and grabbed, instead of on it or just inside.
     BOOL m_bResistivityHeadroom = FALSE;
     static constexpr double kHeadroom = 0.1;
+    // Not in the classic chart, off by default: the on-screen scales draw a
+    // label where the classic layout puts it unless it would print over one
+    // drawn before it; a depth label then rises to sit just above its tick,
+    // and one that still clashes, or a resistivity label that clashes, is
+    // left out. The bottom-right corner, where the last resistivity label
+    // and the deepest depth label may both hang, stays readable.
+    BOOL m_bKeepLabelsApart = FALSE;
 
 private:
     // The largest resistivity the scales are laid out for.

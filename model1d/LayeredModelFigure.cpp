@@ -4,7 +4,13 @@
 #include "model1d/CDrawRPToH.h"
 #include "model1d/DrawLayeredModelChart.h"
 
-void LayeredModelFigure::Prepare(CDrawRPToH& chart) const { chart.m_bResistivityHeadroom = headroom ? TRUE : FALSE; }
+#include <algorithm>
+
+void LayeredModelFigure::Prepare(CDrawRPToH& chart) const
+{
+    chart.m_bResistivityHeadroom = headroom ? TRUE : FALSE;
+    chart.m_bKeepLabelsApart = keepLabelsApart ? TRUE : FALSE;
+}
 
 void DrawLayeredModelFigure(CDrawRPToH& chart, CDC* dc, const LayeredModelFigure& figure)
 {

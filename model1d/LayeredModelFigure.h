@@ -1,5 +1,6 @@
 // The layered model chart as the apps show and export it: the chart with
-// room right of its largest resistivity and titles on both of its axes.
+// room right of its largest resistivity, its labels kept apart, and titles
+// on both of its axes.
 #pragma once
 
 #include "platform/core/CString.h"
@@ -14,6 +15,7 @@ struct LayeredModelFigure {
     // The chart's m_bResistivityHeadroom; it shapes the layout, so it is
     // given to the chart before the model is loaded (Prepare).
     bool headroom = true;
+    bool keepLabelsApart = true;  // the chart's m_bKeepLabelsApart
     // Empty titles are left out.
     CString resistivityTitle = kResistivityTitle;
     CString depthTitle = kDepthTitle;

@@ -6,6 +6,7 @@
 #include "platform/core/CappedFile.h"
 #include "platform/core/NumberFormat.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -180,6 +181,13 @@ bool SoundingFile::Write(const char* path, const SoundingTable& t, CString& erro
         return false;
     }
     const CArray<float, float&>* columns[kColumns] = {&t.x, &t.r, &t.v, &t.rFwd, &t.vFwd};
+    // A file the reader would refuse is never written.
+    for (int i = 0; i < n; ++i)
+        for (int k = 0; k < kColumns; ++k)
+            if (!std::isfinite((*columns[k])[i])) {
+                error.Format("row %d: the %s value is not a finite number", i + 1, kColumnNames[k]);
+                return false;
+            }
     std::string text;
     // The rules of the lines layout read a stream file's text the same way:
     // it holds no comment or header, only its numbers.

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -91,6 +93,40 @@ FileSizeLimit::~FileSizeLimit()
     lim.rlim_cur = m_soft;
     setrlimit(RLIMIT_FSIZE, &lim);
     std::signal(SIGXFSZ, m_handler);
+}
+
+std::vector<TextBox> textBoxes(const CRecordingDC& dc)
+{
+    std::vector<TextBox> out;
+    for (const GdiOp* op : textOps(dc)) {
+        const double a = op->angle * M_PI / 180.0;
+        // The cell's corners, turned about the baseline's start.
+        const double along[4] = {0, op->width, 0, op->width};
+        const double up[4] = {op->ascent, op->ascent, -op->descent, -op->descent};
+        TextBox b{op->text.str(), 1e300, 1e300, -1e300, -1e300};
+        for (int i = 0; i < 4; ++i) {
+            const double x = op->originX + along[i] * std::cos(a) - up[i] * std::sin(a);
+            const double y = op->originY - along[i] * std::sin(a) - up[i] * std::cos(a);
+            b.left = std::min(b.left, x);
+            b.right = std::max(b.right, x);
+            b.top = std::min(b.top, y);
+            b.bottom = std::max(b.bottom, y);
+        }
+        out.push_back(b);
+    }
+    return out;
+}
+
+std::vector<std::string> overprints(const std::vector<TextBox>& boxes)
+{
+    std::vector<std::string> out;
+    for (size_t i = 0; i < boxes.size(); ++i)
+        for (size_t j = i + 1; j < boxes.size(); ++j) {
+            const TextBox &a = boxes[i], &b = boxes[j];
+            if (a.left + 1 < b.right && b.left + 1 < a.right && a.top + 1 < b.bottom && b.top + 1 < a.bottom)
+                out.push_back("\"" + a.text + "\" / \"" + b.text + "\"");
+        }
+    return out;
 }
 
 }  // namespace testsupport

@@ -38,4 +38,14 @@ private:
     void (*m_handler)(int);
 };
 
+// The cell of every text drawn, turned ones included, in device pixels
+// (y down), in drawing order; and the pairs of texts whose cells overlap by
+// more than a pixel, as "\"a\" / \"b\"".
+struct TextBox {
+    std::string text;
+    double left, top, right, bottom;
+};
+std::vector<TextBox> textBoxes(const CRecordingDC& dc);
+std::vector<std::string> overprints(const std::vector<TextBox>& boxes);
+
 }  // namespace testsupport

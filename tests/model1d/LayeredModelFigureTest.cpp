@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 LayeredModel Model(const char* text)
@@ -60,6 +62,25 @@ TEST(LayeredModelFigure, HeadroomKeepsTheLargestSideOffTheFrameAndSurvivesAnEdit
     roomy.m_fR[1] = 400.0f;
     LayeredModelRender::Relayout(roomy);
     EXPECT_GT(Room(roomy), roomy.m_rcArea.right * 8 / 100);
+}
+
+TEST(LayeredModelFigure, KeptApartTheCornerLabelsNoLongerPrintOverEachOther)
+{
+    // 41 m of layers: the depth label 45.0 hangs 2 mm above the bottom edge,
+    // over the resistivity label 100.0 that overhangs the right edge.
+    for (BOOL apart : {FALSE, TRUE}) {
+        CDrawRPToH c;
+        c.m_bKeepLabelsApart = apart;
+        LayeredModelRender::Load(c, Model("20 100\n21 50\n80\n"));
+        CRecordingDC dc(150);
+        c.DrawOrdinate(&dc);
+        const auto clashes = testsupport::overprints(testsupport::textBoxes(dc));
+        EXPECT_EQ(clashes.empty(), apart == TRUE) << (clashes.empty() ? "" : clashes[0]);
+        const GdiOp* deepest = testsupport::findText(dc, "45.0  ");
+        ASSERT_NE(deepest, nullptr);
+        EXPECT_EQ(deepest->logical[0].y > static_cast<int>(45 * c.m_fHRate), apart == TRUE);
+        EXPECT_NE(testsupport::findText(dc, "100.0 "), nullptr);
+    }
 }
 
 TEST(LayeredModelFigure, BothAxesAreTitledBesideTheirScales)

@@ -17,42 +17,10 @@
 
 namespace {
 
-struct Label {
-    std::string text;
-    double left, top, right, bottom;  // device pixels, y down
-};
+using testsupport::TextBox;
 
-// The box of every text drawn (turned ones included), title first.
-std::vector<Label> Labels(const CRecordingDC& dc)
-{
-    std::vector<Label> out;
-    for (const GdiOp* op : testsupport::textOps(dc)) {
-        const double a = op->angle * M_PI / 180.0;
-        // Corners of the text's cell, turned about its baseline origin.
-        double xs[4], ys[4];
-        const double along[4] = {0, op->width, 0, op->width}, up[4] = {op->ascent, op->ascent, -op->descent, -op->descent};
-        for (int i = 0; i < 4; ++i) {
-            xs[i] = op->originX + along[i] * std::cos(a) - up[i] * std::sin(a);
-            ys[i] = op->originY - along[i] * std::sin(a) - up[i] * std::cos(a);
-        }
-        out.push_back({op->text.str(), *std::min_element(xs, xs + 4), *std::min_element(ys, ys + 4),
-                       *std::max_element(xs, xs + 4), *std::max_element(ys, ys + 4)});
-    }
-    return out;
-}
-
-// The pairs of texts whose boxes overlap by more than a pixel.
-std::vector<std::string> Clashes(const std::vector<Label>& labels)
-{
-    std::vector<std::string> out;
-    for (size_t i = 0; i < labels.size(); ++i)
-        for (size_t j = i + 1; j < labels.size(); ++j) {
-            const Label &a = labels[i], &b = labels[j];
-            if (a.left + 1 < b.right && b.left + 1 < a.right && a.top + 1 < b.bottom && b.top + 1 < a.bottom)
-                out.push_back("\"" + a.text + "\" / \"" + b.text + "\"");
-        }
-    return out;
-}
+std::vector<TextBox> Labels(const CRecordingDC& dc) { return testsupport::textBoxes(dc); }
+std::vector<std::string> Clashes(const std::vector<TextBox>& labels) { return testsupport::overprints(labels); }
 
 SoundingTable Bundled()
 {
@@ -142,7 +110,7 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
         CRecordingDC dc(150);
         DrawSoundingFigure(c, &dc, SoundingFigure());
         EXPECT_EQ(c.m_bKeepLabelsApart, TRUE);
-        const std::vector<Label> labels = Labels(dc);
+        const std::vector<TextBox> labels = Labels(dc);
         const std::vector<std::string> clashes = Clashes(labels);
         EXPECT_TRUE(clashes.empty()) << clashes[0];
         // Legend: each name in its curve's colour set beside a marker.
@@ -168,9 +136,9 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
         EXPECT_LT(testsupport::findText(dc, "实测 R")->logical[0].y, below->logical[0].y);
         // The value axis's title right of everything else.
         const auto title = std::find_if(labels.begin(), labels.end(),
-                                        [](const Label& l) { return l.text == SoundingFigure::kValueTitle; });
+                                        [](const TextBox& l) { return l.text == SoundingFigure::kValueTitle; });
         ASSERT_NE(title, labels.end());
-        for (const Label& l : labels)
+        for (const TextBox& l : labels)
             if (&l != &*title)
                 EXPECT_LT(l.right, title->left + 1) << l.text;
     }

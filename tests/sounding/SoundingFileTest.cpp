@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -118,6 +119,11 @@ TEST(SoundingFile, AFailedWriteKeepsTheOldFile)
     CString err;
     EXPECT_FALSE(SoundingFile::Write(path.c_str(), uneven, err));
     EXPECT_NE(err.str().find("differ in length"), std::string::npos);
+    SoundingTable wild;
+    ASSERT_TRUE(SoundingFile::Read(path.c_str(), 0, wild, err));
+    wild.vFwd[0] = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(SoundingFile::Write(path.c_str(), wild, err));
+    EXPECT_EQ(err.str(), "row 1: the modelled V value is not a finite number");
     SoundingTable t;
     ASSERT_TRUE(SoundingFile::Read(path.c_str(), 0, t, err));
     EXPECT_FALSE(SoundingFile::Write((dir + "/missing/keep.dat").c_str(), t, err));

@@ -272,3 +272,45 @@ TEST(Studio, ValuesTooSmallForTheLinearViewOpenInTheLogLogViewWithANote)
     ASSERT_EQ(s.errors.size(), 1u);
     EXPECT_NE(s.errors[0].find("the log-log view (model 2) is drawn"), std::string::npos) << s.errors[0];
 }
+
+TEST(Studio, SavingAfterADragKeepsCommentsAndUneditedLinesAsWritten)
+{
+    Studio s;
+    const std::string rows[] = {"   1  50.00  40.00  55.00  45.00", "  10 250.00 200.00 240.00 210.00",
+                                " 100 400.00 300.00 380.00 320.00", "1000 500.00 350.00 480.00 360.00"};
+    std::ofstream(s.dir + "/c.dat") << "# site 7, loop 100 m\nt_ms R V Rf Vf\n" << rows[0] << "\n" << rows[1] << "  # noisy\n"
+                                    << rows[2] << "\n" << rows[3] << "\n";
+    std::ofstream(s.dir + "/c.txt") << "# cover\n10   100  # sand\n20   10\n300\n";
+    ASSERT_TRUE(s.w.OpenSounding((s.dir + "/c.dat").c_str()));
+    ASSERT_TRUE(s.w.OpenModel((s.dir + "/c.txt").c_str()));
+    SoundingView* view = s.w.Sounding();
+    const QPoint from = view->ToWidget(view->Chart().m_VPoints[2]);
+    drag(view, from, from + QPoint(0, -40));
+    ModelView* model = s.w.Model();
+    CDrawRPToH& m = model->Chart();
+    const CPoint mid(m.m_RPoints[1].x, (m.m_RPoints[1].y + m.m_RPoints[2].y) / 2);
+    drag(model, model->ToWidget(mid), model->ToWidget(mid) + QPoint(30, 0));
+    ASSERT_TRUE(s.w.SaveSounding());
+    ASSERT_TRUE(s.w.SaveModel());
+
+    std::string text;
+    CString err;
+    ASSERT_TRUE(CappedFile::ReadAll((s.dir + "/c.dat").c_str(), 1 << 16, text, err));
+    EXPECT_EQ(text.substr(0, text.find(rows[2].substr(0, 11))),
+              "# site 7, loop 100 m\nt_ms R V Rf Vf\n" + rows[0] + "\n" + rows[1] + "  # noisy\n");
+    EXPECT_EQ(text.substr(text.size() - rows[3].size() - 1), rows[3] + "\n");
+    SoundingTable back;
+    ASSERT_TRUE(SoundingFile::Read((s.dir + "/c.dat").c_str(), 0, back, err)) << err.GetString();
+    EXPECT_EQ(back.v[2], view->Chart().m_fV[2]);
+    EXPECT_NE(back.v[2], 300.0f);
+    ASSERT_TRUE(CappedFile::ReadAll((s.dir + "/c.txt").c_str(), 1 << 16, text, err));
+    EXPECT_EQ(text.substr(0, 25), "# cover\n10   100  # sand\n");
+    EXPECT_EQ(text.substr(text.size() - 4), "300\n");
+
+    // Rows spanning lines open only as a stream.
+    std::ofstream(s.dir + "/span.dat") << "1 50 40\n55 45\n10 250 200\n240 210\n";
+    EXPECT_FALSE(s.w.OpenSounding((s.dir + "/span.dat").c_str()));
+    EXPECT_NE(s.errors.back().find("line 1 holds 3 numbers"), std::string::npos) << s.errors.back();
+    ASSERT_TRUE(s.w.OpenSounding((s.dir + "/span.dat").c_str(), true));
+    EXPECT_EQ(view->Chart().m_nCount, 2);
+}
