@@ -72,10 +72,10 @@ TEST(LayeredModelFile, SavingKeepsCommentsAlignmentAndUneditedNumbers)
     ASSERT_TRUE(LayeredModelFile::Write(path.c_str(), m, err)) << err.GetString();
     ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, back, err));
     EXPECT_EQ(back.substr(0, back.find("\n5 95.5\n")), text.substr(0, text.find("\n5 ")));
-    LayeredModel four;
-    ASSERT_TRUE(LayeredModelFile::Read(path.c_str(), four, err)) << err.GetString();
-    EXPECT_EQ(four.Layers(), 5);
-    EXPECT_EQ(four.res[0], 95.5f);
+    LayeredModel five;
+    ASSERT_TRUE(LayeredModelFile::Read(path.c_str(), five, err)) << err.GetString();
+    EXPECT_EQ(five.Layers(), 5);
+    EXPECT_EQ(five.res[0], 95.5f);
 }
 
 TEST(LayeredModelFile, BadFilesNameTheLineAndLeaveTheModelAlone)
