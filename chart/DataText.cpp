@@ -60,12 +60,13 @@ size_t blanksBefore(std::string_view s, size_t pos)
 // Room a changed token gives back or takes at the head of the gap after it:
 // pad adds blanks, eat removes them. A gap that ends the line gets no
 // padding (no trailing blanks), and one followed by more text keeps a blank.
-void adjustHead(std::string& gap, size_t pad, size_t eat)
+// beforeToken: the gap runs up to the next token.
+void adjustHead(std::string& gap, size_t pad, size_t eat, bool beforeToken)
 {
     size_t lead = 0;
     while (lead < gap.size() && gap[lead] == ' ')
         ++lead;
-    const bool endsLine = lead == gap.size() || gap[lead] == '\n' || gap[lead] == '\r';
+    const bool endsLine = lead == gap.size() ? !beforeToken : gap[lead] == '\n' || gap[lead] == '\r';
     if (pad > 0 && !endsLine)
         gap.insert(0, pad, ' ');
     if (eat > 0) {
@@ -201,7 +202,7 @@ bool DataText::Rewrite(std::string_view text, Rules rules, size_t count, const s
         const bool keep = TextNumber::Read(old, was) == TextNumber::Result::Ok && sameValue(was, v);
         const std::string now = keep ? std::string(old) : NumberFormat::Shortest(v);
         std::string gap(text.substr(cursor, pos - cursor));
-        adjustHead(gap, headPad, headEat);
+        adjustHead(gap, headPad, headEat, true);
         headPad = headEat = 0;
         const bool right = column < kTrackedColumns && rightAligned[column];
         const size_t grow = now.size() > len ? now.size() - len : 0;
@@ -219,7 +220,7 @@ bool DataText::Rewrite(std::string_view text, Rules rules, size_t count, const s
         return true;
     });
     std::string rest(text.substr(cursor));
-    adjustHead(rest, headPad, headEat);
+    adjustHead(rest, headPad, headEat, false);
     result += rest;
     out = std::move(result);
     return true;

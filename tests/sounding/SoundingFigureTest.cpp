@@ -75,8 +75,9 @@ TEST(SoundingLabels, KeptApartNoTwoLabelsPrintOverEachOtherInEitherModel)
                 CString last;
                 last.Format("%-6.1f", std::pow(10.0, c.m_fXRightDecade));
                 EXPECT_NE(testsupport::findText(dc, last.GetString()), nullptr) << last.GetString();
-                if (model == 1)
+                if (model == 1) {
                     EXPECT_NE(testsupport::findText(dc, "   0.0"), nullptr);
+                }
             }
         }
     }
@@ -118,7 +119,7 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
                                                             {"实测 V", RGB(0, 0, 0)},
                                                             {"正演 R", RGB(10, 150, 0)},
                                                             {"正演 V", RGB(0, 0, 255)}};
-        LONG lastX = LONG_MIN;
+        LONG lastX = INT_MIN;
         for (const auto& [name, colour] : entries) {
             const GdiOp* text = testsupport::findText(dc, name);
             ASSERT_NE(text, nullptr) << name;
@@ -139,8 +140,9 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
                                         [](const TextBox& l) { return l.text == SoundingFigure::kValueTitle; });
         ASSERT_NE(title, labels.end());
         for (const TextBox& l : labels)
-            if (&l != &*title)
+            if (&l != &*title) {
                 EXPECT_LT(l.right, title->left + 1) << l.text;
+            }
     }
 
     CDrawRPCurve c;

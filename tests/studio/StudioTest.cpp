@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
 #include <vector>
@@ -292,6 +293,8 @@ TEST(Studio, SavingAfterADragKeepsCommentsAndUneditedLinesAsWritten)
     drag(model, model->ToWidget(mid), model->ToWidget(mid) + QPoint(30, 0));
     ASSERT_TRUE(s.w.SaveSounding());
     ASSERT_TRUE(s.w.SaveModel());
+    if (const char* dir = std::getenv("TARNEX_STUDIO_PNG_DIR"))  // to look at
+        s.w.grab().save(QString::fromUtf8(dir) + "/studio-after-drag.png");
 
     std::string text;
     CString err;
