@@ -53,23 +53,3 @@ TEST(DataText, ChangedValuesKeepTheirColumnsAligned)
     // taken as right-aligned, one at the line's start as left-aligned.
     EXPECT_EQ(Rewritten("1  2\n1  3\n", {1, 2.03125f, 1.5f, 3}), "1 2.03125\n1.5 3\n");
 }
-
-TEST(DataText, AHeaderLineIsSkippedOnlyBeforeTheFirstNumbers)
-{
-    std::vector<std::pair<int, std::string>> seen;
-    const std::string text = "# comment\ntime_ms R V\n1 2 # x\n3 abc\n";
-    const std::string_view header = DataText::Scan(text, {true, true}, [&](int line, size_t pos, size_t len) {
-        seen.emplace_back(line, text.substr(pos, len));
-        return true;
-    });
-    EXPECT_EQ(header, "time_ms R V");
-    const std::vector<std::pair<int, std::string>> expected = {{3, "1"}, {3, "2"}, {4, "3"}, {4, "abc"}};
-    EXPECT_EQ(seen, expected);
-    seen.clear();
-    EXPECT_EQ(DataText::Scan("1 2\nabc\n", {true, true}, [&](int line, size_t, size_t) {
-                  seen.emplace_back(line, "");
-                  return line < 2;
-              }),
-              "");
-    EXPECT_EQ(seen.size(), 3u);  // stopped at the first token of line 2
-}

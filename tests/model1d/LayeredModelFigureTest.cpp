@@ -49,11 +49,6 @@ TEST(LayeredModelFigure, HeadroomKeepsTheLargestSideOffTheFrameAndSurvivesAnEdit
         const LONG right = roomy.m_rcArea.right;
         EXPECT_TRUE((right > 1790 && right <= 1800) || (right > 17900 && right <= 18000)) << right;
     }
-    // The classic numbers stay as they were without the option.
-    CDrawRPToH c;
-    LayeredModelRender::Load(c, Model("10 100\n20 10\n1000\n"));
-    EXPECT_EQ(c.m_nRScale, 1001);
-    EXPECT_EQ(c.m_rcArea.right, 17999);
 
     // After a drag past the old maximum the room is made again.
     CDrawRPToH roomy;

@@ -151,10 +151,6 @@ TEST(RenderCommand, RowsSpanningLinesNeedTheStreamOptionAndPlainLeavesTheFigureO
     const QImage figure(QString::fromStdString(dir + "/figure.png")), plain(QString::fromStdString(dir + "/plain.png"));
     EXPECT_GT(figure.width(), plain.width() + 20);
     EXPECT_GT(figure.height(), plain.height() + 40);
-    ASSERT_EQ(render(dir, {"model", "--plain", "-o", "m.png"}).code, 0);
-    ASSERT_EQ(render(dir, {"model", "-o", "mf.png"}).code, 0);
-    EXPECT_GT(QImage(QString::fromStdString(dir + "/mf.png")).height(),
-              QImage(QString::fromStdString(dir + "/m.png")).height() + 20);
 }
 
 TEST(RenderCommand, ModelDrawsTheLayeredModelChartAndNamesBadLines)

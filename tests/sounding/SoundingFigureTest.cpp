@@ -19,9 +19,6 @@ namespace {
 
 using testsupport::TextBox;
 
-std::vector<TextBox> Labels(const CRecordingDC& dc) { return testsupport::textBoxes(dc); }
-std::vector<std::string> Clashes(const std::vector<TextBox>& labels) { return testsupport::overprints(labels); }
-
 SoundingTable Bundled()
 {
     SoundingTable t;
@@ -64,7 +61,7 @@ TEST(SoundingLabels, KeptApartNoTwoLabelsPrintOverEachOtherInEitherModel)
                 ASSERT_EQ(SoundingRender::Load(c, t, model), model);
                 CRecordingDC dc(150);
                 c.DrawRegionRect(&dc);
-                const std::vector<std::string> clashes = Clashes(Labels(dc));
+                const std::vector<std::string> clashes = testsupport::overprints(testsupport::textBoxes(dc));
                 if (!apart) {
                     clashesOfTheClassicLayout += !clashes.empty();
                     continue;
@@ -85,23 +82,6 @@ TEST(SoundingLabels, KeptApartNoTwoLabelsPrintOverEachOtherInEitherModel)
     EXPECT_GE(clashesOfTheClassicLayout, 4);
 }
 
-TEST(SoundingLabels, TheCornersValueLabelRisesAboveItsLine)
-{
-    CDrawRPCurve c;
-    LoadReference(c, 1);
-    c.m_bKeepLabelsApart = TRUE;
-    CRecordingDC dc(150);
-    c.DrawRegionRect(&dc);
-    const GdiOp* zero = testsupport::findText(dc, "   0.0");
-    ASSERT_NE(zero, nullptr);
-    EXPECT_EQ(zero->logical[0].x, c.m_rcRegion.right);
-    EXPECT_GT(zero->logical[0].y, c.m_rcRegion.bottom + 200);  // its top above the frame's bottom
-    EXPECT_LT(zero->logical[0].y, c.m_rcRegion.bottom + 700);
-    const GdiOp* top = testsupport::findText(dc, " 500.0");
-    ASSERT_NE(top, nullptr);
-    EXPECT_EQ(top->logical[0], CPoint(c.m_rcRegion.right, 6986));  // where the classic layout puts it
-}
-
 TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
 {
     const SoundingTable t = Bundled();
@@ -111,8 +91,8 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
         CRecordingDC dc(150);
         DrawSoundingFigure(c, &dc, SoundingFigure());
         EXPECT_EQ(c.m_bKeepLabelsApart, TRUE);
-        const std::vector<TextBox> labels = Labels(dc);
-        const std::vector<std::string> clashes = Clashes(labels);
+        const std::vector<TextBox> labels = testsupport::textBoxes(dc);
+        const std::vector<std::string> clashes = testsupport::overprints(labels);
         EXPECT_TRUE(clashes.empty()) << clashes[0];
         // Legend: each name in its curve's colour set beside a marker.
         const std::pair<const char*, COLORREF> entries[] = {{"实测 R", RGB(255, 0, 0)},
@@ -145,17 +125,6 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
             }
     }
 
-    CDrawRPCurve c;
-    SoundingRender::Load(c, t, 1);
-    SoundingFigure bare;
-    bare.legend = false;
-    bare.abscissaTitle = "";
-    bare.valueTitle = "R";
-    CRecordingDC dc(150);
-    DrawSoundingFigure(c, &dc, bare);
-    EXPECT_EQ(testsupport::findText(dc, "实测 R"), nullptr);
-    EXPECT_EQ(testsupport::findText(dc, SoundingFigure::kTimeTitle), nullptr);
-    EXPECT_NE(testsupport::findText(dc, "R"), nullptr);
 }
 
 TEST(SoundingFigure, TheAbscissaIsNamedAfterTheFilesFirstColumn)
