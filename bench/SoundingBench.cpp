@@ -163,6 +163,36 @@ void BM_DragStep(benchmark::State& state)
     state.counters["paints/step"] = static_cast<double>(paints.count) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_DragStep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The start of a drag in the same view: the press, the first move and its
+// repaint, which draws the whole chart once more to keep what will not move.
+void BM_DragStart(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    Sounding s = makeSounding(n);
+    SoundingTable table;
+    table.x = s.x;
+    table.r = s.r;
+    table.v = s.v;
+    table.rFwd = s.rf;
+    table.vFwd = s.vf;
+    SoundingView view;
+    view.SetSounding(table);
+    view.resize(kWidth, kHeight);
+    view.show();
+    QApplication::processEvents();
+    const QPoint home = view.ToWidget(view.Chart().m_RPoints[n / 2]);
+    for (auto _ : state) {
+        sendMouse(&view, QEvent::MouseButtonPress, home);
+        sendMouse(&view, QEvent::MouseMove, home + QPoint(0, -10));
+        QApplication::processEvents();
+        state.PauseTiming();
+        sendMouse(&view, QEvent::MouseButtonRelease, home);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DragStart)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

@@ -188,7 +188,8 @@ void CToolTipCtrl::showOnScreen(const CString& text)
     }
     m_onScreen = true;
     placeAtPointer();
-    tip->label->show();
+    if (!tip->label->isVisible())
+        tip->label->show();
 }
 
 void CToolTipCtrl::hideOnScreen()
