@@ -42,12 +42,33 @@ public:
     ~FitDC() override { setBackend(nullptr); }
 };
 
-// Along one axis: a drawing larger than the view scrolls over its own
-// extent; a smaller one may stand anywhere in the view but never leaves it.
-int ClampScroll(int offset, int content, int view)
+// The scroll offsets along one axis that the bars and the wheel reach: a
+// drawing larger than the view scrolls over its own extent, a smaller one
+// anywhere inside the view; and, so that a zoom keeps the point under the
+// pointer, as far beyond as a zoom has already taken the view, until the
+// user scrolls back.
+struct ScrollRange {
+    int lo, hi;
+    ScrollRange(int scroll, int content, int view)
+    {
+        const int over = content - view;
+        lo = std::min({0, over, scroll});
+        hi = std::max({0, over, scroll});
+    }
+    int clamp(int offset) const { return std::clamp(offset, lo, hi); }
+};
+
+// Whether the view stands beyond the drawing's own scrolling along one axis.
+bool BeyondDrawing(int scroll, int content, int view)
 {
-    const int over = content - view;
-    return over >= 0 ? std::clamp(offset, 0, over) : std::clamp(offset, over, 0);
+    return scroll < std::min(0, content - view) || scroll > std::max(0, content - view);
+}
+
+// A zoom about a point off the drawing may take the view beyond it, but
+// never so far that the drawing leaves the view.
+int KeepInView(int offset, int content, int view)
+{
+    return std::clamp(offset, std::min(0, content - view) - view, std::max(0, content - view) + view);
 }
 
 // Puts the view's pass back to the whole drawing however the drawing ends.
@@ -168,22 +189,25 @@ void ChartView::updateScrollBars()
     const int ext = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     bool h = false, v = false;
     for (int round = 0; round < 2; ++round) {  // one bar may make room short for the other
-        h = content.width() > width() - (v ? ext : 0);
-        v = content.height() > height() - (h ? ext : 0);
+        const int vw = width() - (v ? ext : 0), vh = height() - (h ? ext : 0);
+        h = content.width() > vw || BeyondDrawing(m_scroll.x(), content.width(), vw);
+        v = content.height() > vh || BeyondDrawing(m_scroll.y(), content.height(), vh);
     }
     m_hbar->setVisible(h);
     m_vbar->setVisible(v);
     const QSize view = viewSize();
     m_hbar->setGeometry(0, height() - ext, view.width(), ext);
     m_vbar->setGeometry(width() - ext, 0, ext, view.height());
-    m_scroll = QPoint(ClampScroll(m_scroll.x(), content.width(), view.width()),
-                      ClampScroll(m_scroll.y(), content.height(), view.height()));
+    m_scroll = QPoint(KeepInView(m_scroll.x(), content.width(), view.width()),
+                      KeepInView(m_scroll.y(), content.height(), view.height()));
+    const ScrollRange rx(m_scroll.x(), content.width(), view.width());
+    const ScrollRange ry(m_scroll.y(), content.height(), view.height());
     const QSignalBlocker hb(m_hbar), vb(m_vbar);
-    m_hbar->setRange(0, std::max(0, content.width() - view.width()));
+    m_hbar->setRange(rx.lo, rx.hi);
     m_hbar->setPageStep(std::max(1, view.width()));
     m_hbar->setSingleStep(kWheelPixels / 3);
     m_hbar->setValue(m_scroll.x());
-    m_vbar->setRange(0, std::max(0, content.height() - view.height()));
+    m_vbar->setRange(ry.lo, ry.hi);
     m_vbar->setPageStep(std::max(1, view.height()));
     m_vbar->setSingleStep(kWheelPixels / 3);
     m_vbar->setValue(m_scroll.y());
@@ -225,16 +249,12 @@ void ChartView::ScrollTo(QPoint offset)
     if (!IsZoomed())
         return;
     const QSize content = contentSize(), view = viewSize();
-    const QPoint to(ClampScroll(offset.x(), content.width(), view.width()),
-                    ClampScroll(offset.y(), content.height(), view.height()));
+    const QPoint to(ScrollRange(m_scroll.x(), content.width(), view.width()).clamp(offset.x()),
+                    ScrollRange(m_scroll.y(), content.height(), view.height()).clamp(offset.y()));
     if (to == m_scroll)
         return;
     m_scroll = to;
-    {
-        const QSignalBlocker hb(m_hbar), vb(m_vbar);
-        m_hbar->setValue(m_scroll.x());
-        m_vbar->setValue(m_scroll.y());
-    }
+    updateScrollBars();  // a view scrolled back onto the drawing narrows the range
     DropDragImages();
     update();
 }
