@@ -5,4 +5,22 @@
 class CDC;
 class CDrawRPCurve;
 
-void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc);
+// While a measured point is dragged, a view may paint the chart as five
+// layers that, drawn in this order, give exactly the pixels of the whole
+// drawing: everything below the picked curve's segments around the point
+// (that curve's other segments included), those segments, everything from
+// there up to the point's marker, the marker, and everything above it. Only
+// the two moving layers change between the steps of a drag, so a view can
+// keep the other three as images. The picked point is the chart's own pick
+// (m_nSelCurve, m_nSelIndex); with nothing picked, the whole drawing is the
+// bottom layer and the others are empty.
+enum class SoundingLayer {
+    Whole,
+    BelowMovingLine,
+    MovingLine,
+    BelowMovingMarker,
+    MovingMarker,
+    AboveMovingMarker,
+};
+
+void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc, SoundingLayer layer = SoundingLayer::Whole);

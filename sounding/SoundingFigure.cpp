@@ -100,12 +100,14 @@ CString SoundingFigure::AbscissaTitleFor(const std::string& header)
     return CString(name.c_str());
 }
 
-void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figure)
+void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figure, SoundingLayer layer)
 {
     if (!dc)
         return;
     chart.m_bKeepLabelsApart = figure.keepLabelsApart ? TRUE : FALSE;
-    DrawSoundingChart(chart, dc);
+    DrawSoundingChart(chart, dc, layer);
+    if (layer != SoundingLayer::Whole && layer != SoundingLayer::AboveMovingMarker)
+        return;
     // What the frame drew (title, grid, labels) is what the titles keep
     // clear of; the curves stay inside the frame.
     const CRect drawn = FigureText::DrawnBox(dc, [&chart](CDC* probe) { chart.DrawRegionRect(probe); });

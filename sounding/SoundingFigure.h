@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "sounding/DrawSoundingChart.h"
 
 #include <string>
 
@@ -30,5 +31,7 @@ struct SoundingFigure {
 
 // The chart as DrawSoundingChart draws it, then the abscissa's title under
 // its labels, the legend under that, and the value axis's title right of
-// the value labels, reading upwards.
-void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figure);
+// the value labels, reading upwards. Drawn in layers (a drag's passes), the
+// titles and legend come with the top layer, as they come last in the whole.
+void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figure,
+                        SoundingLayer layer = SoundingLayer::Whole);

@@ -4,6 +4,8 @@
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingRender.h"
 
+#include <iterator>
+
 SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
 {
     // The legend tip belongs to this window; the chart only registers it.
@@ -43,10 +45,49 @@ bool SoundingView::SetDisplayModel(int model)
     return m_chart.m_nDisModel == model;
 }
 
+namespace {
+// The passes of a drag in drawing order; the even ones stay the same while
+// one point moves.
+constexpr SoundingLayer kPasses[] = {SoundingLayer::BelowMovingLine, SoundingLayer::MovingLine,
+                                     SoundingLayer::BelowMovingMarker, SoundingLayer::MovingMarker,
+                                     SoundingLayer::AboveMovingMarker};
+constexpr int kPassCount = static_cast<int>(std::size(kPasses));
+}  // namespace
+
 void SoundingView::Draw(CDC* dc)
 {
+    const int pass = DrawingPass();
     if (HasSounding())
-        DrawSoundingFigure(m_chart, dc, m_figure);
+        DrawSoundingFigure(m_chart, dc, m_figure, pass >= 0 && pass < kPassCount ? kPasses[pass] : SoundingLayer::Whole);
+}
+
+int SoundingView::DragPasses() const { return kPassCount; }
+
+long long SoundingView::DragKey() const
+{
+    if (!HasSounding() || (m_chart.m_nSelCurve != 1 && m_chart.m_nSelCurve != 2))
+        return 0;
+    return (static_cast<long long>(m_chart.m_nSelCurve) << 32) | static_cast<unsigned>(m_chart.m_nSelIndex);
+}
+
+// The picked point's segments and its marker, with room for the pen.
+QRect SoundingView::MovingArea()
+{
+    constexpr int kPenRoom = 3;
+    CDrawRPCurve& c = m_chart;
+    const bool r = c.m_nSelCurve == 1;
+    if (DragKey() == 0)
+        return QRect();
+    CArray<CPoint, CPoint>& pts = r ? c.m_RPoints : c.m_VPoints;
+    const CArray<CRect, CRect>& rects = r ? c.m_RRects : c.m_VRects;
+    const int i = c.m_nSelIndex;
+    if (i < 0 || i >= c.m_nCount || pts.GetSize() < c.m_nCount || i >= rects.GetSize())
+        return QRect();
+    CArray<CPoint, CPoint> around;
+    c.BackChangePtAndBorderPt(i, pts.GetData(), around);
+    around.Add(CPoint(rects[i].left, rects[i].top));
+    around.Add(CPoint(rects[i].right, rects[i].bottom));
+    return WidgetBounds(around).adjusted(-kPenRoom, -kPenRoom, kPenRoom, kPenRoom);
 }
 
 void SoundingView::ApplyMapping(CDC* dc) { m_chart.SetOrdinate(dc); }
@@ -60,7 +101,7 @@ void SoundingView::Press(CPoint p)
 void SoundingView::Drag(CPoint p)
 {
     if (m_chart.m_nSelCurve != 0 && m_chart.IsMoveChange(p)) {
-        update();
+        RedrawMoving();
         edited();
     }
 }

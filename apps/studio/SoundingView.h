@@ -1,6 +1,7 @@
 // The sounding chart in a window: a press picks a measured point, a drag
 // moves it and rewrites its value, the release ends the pick; over the plot
-// frame a tooltip shows the colour legend.
+// frame a tooltip shows the colour legend and follows the pointer. A drag
+// repaints the point's segments and marker over images of the rest.
 #pragma once
 
 #include "ChartView.h"
@@ -33,6 +34,10 @@ protected:
     void Drag(CPoint p) override;
     void Release(CPoint p) override;
     void Hover(CPoint p) override;
+    int DragPasses() const override;
+    long long DragKey() const override;
+    QRect MovingArea() override;
+    CToolTipCtrl* ToolTip() override { return &m_chart.m_ToolTip; }
 
 private:
     CDrawRPCurve m_chart;

@@ -268,6 +268,13 @@ void StudioWindow::buildMenus()
         group->addAction(a);
     }
     m_model1->setChecked(true);
+    view->addSeparator();
+    // Ctrl+wheel zooms a chart about the pointer; this shows both whole again.
+    view->addAction(QCoreApplication::translate("Studio", "&Fit to Window"), QKeySequence(Qt::CTRL | Qt::Key_0),
+                    [this] {
+                        m_sounding->FitToWindow();
+                        m_model->FitToWindow();
+                    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&About tarnex studio..."), [this] { CreateAboutDialog()->open(); });
@@ -402,6 +409,7 @@ void StudioWindow::opened(Document& doc, const char* path)
 {
     doc.path = path;
     doc.modified = false;
+    doc.view->FitToWindow();  // a document just opened shows whole
     updateTitle();
 }
 

@@ -1,7 +1,10 @@
 // A tooltip control: windows register as tools with a text, and the show and
-// hide messages pop the tip up over the parent window or take it down.
+// hide messages pop the tip up over the parent window or take it down; mouse
+// moves relayed to it make a tip on show follow the pointer.
 #pragma once
 
+#include "platform/core/CPoint.h"
+#include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 #include "platform/core/afxtypes.h"
 
@@ -23,7 +26,7 @@ public:
     virtual ~CToolTipCtrl()
     {
         if (m_hideOnScreen)
-            m_hideOnScreen();
+            m_hideOnScreen(m_tipWindow);
     }
     CToolTipCtrl(const CToolTipCtrl&) = delete;
     CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
@@ -39,8 +42,12 @@ public:
     // TTM_UPDATE shows the tip of the tool registered last, TTM_POP hides it;
     // other messages are ignored. Without a window nothing happens.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    // Mouse messages would be forwarded here; the tip follows the show and
-    // hide messages alone for now.
+    // The host forwards its mouse messages here. A mouse move (WM_MOUSEMOVE,
+    // pMsg->pt in screen pixels) moves a tip on show to the pointer, so that
+    // the tip never stays behind covering what the pointer is working on;
+    // the next tip to show appears at the pointer too. Showing and hiding
+    // stay with TTM_UPDATE and TTM_POP; the tip also goes when the pointer
+    // leaves the parent window or the parent hides.
     void RelayEvent(tagMSG* pMsg);
 
     // Observable state, for hosts and tests.
@@ -51,6 +58,10 @@ public:
     BOOL IsTipShown() const noexcept { return m_shown ? TRUE : FALSE; }
     // The text of the tip on show; empty while hidden.
     CString GetShownText() const;
+    // The tip's window in screen pixels while it is up on screen (right and
+    // bottom exclusive); empty otherwise. It lies below and right of the
+    // pointer, or on the pointer's other side where the screen ends.
+    CRect GetTipRect() const;
 
 private:
     struct Tool {
@@ -63,12 +74,18 @@ private:
 
     void showOnScreen(const CString& text);
     void hideOnScreen();
+    void placeAtPointer();
 
     bool m_created = false;
     bool m_shown = false;
-    bool m_onScreen = false;  // Qt's tip is up on the parent's widget
-    // Set by the window code while the tip is up on screen.
-    void (*m_hideOnScreen)() = nullptr;
+    bool m_onScreen = false;  // the tip's window is up on the parent's screen
+    // The tip's window, made by the window code when a tip first shows, and
+    // the routine that deletes it with the control.
+    void* m_tipWindow = nullptr;
+    void (*m_hideOnScreen)(void* tipWindow) = nullptr;
+    // The pointer in screen pixels as the last relayed move had it.
+    bool m_pointerKnown = false;
+    CPoint m_pointer;
     CWnd* m_parent = nullptr;
     std::vector<Tool> m_tools;
     size_t m_current = 0;  // the tool registered last

@@ -7,5 +7,9 @@
         <source>Open Sounding as S&amp;tream...</source>
         <translation>按数据流打开测深文件(&amp;T)...</translation>
     </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>适应窗口(&amp;F)</translation>
+    </message>
 </context>
 </TS>
