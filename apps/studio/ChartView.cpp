@@ -4,6 +4,7 @@
 #include "platform/gdi/QtPainterBackend.h"
 #include "platform/wnd/MouseCapture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,6 +32,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent)
     m_wnd.Attach(this);
     setMouseTracking(true);  // moves without a button reach the tooltip
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);  // arrow keys and Escape reach the chart clicked last
 }
 
 ChartView::~ChartView()
@@ -92,6 +94,7 @@ void ChartView::paintEvent(QPaintEvent*)
     const CRect client(0, 0, width(), height());
     dc.FillSolidRect(&client, RGB(255, 255, 255));
     Draw(&dc);
+    DrawOverlay(&dc);
 }
 
 void ChartView::mousePressEvent(QMouseEvent* e)
@@ -99,6 +102,7 @@ void ChartView::mousePressEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     m_dragging = true;
+    setFocus(Qt::MouseFocusReason);
     SetCapture(this);
     Press(ToLogical(e->position().toPoint()));
 }
@@ -118,4 +122,63 @@ void ChartView::mouseReleaseEvent(QMouseEvent* e)
     m_dragging = false;
     ReleaseCapture();
     Release(ToLogical(e->position().toPoint()));
+}
+
+// Qt's default would take the second click for a press and start a drag.
+void ChartView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && !m_dragging)
+        DoubleClick(ToLogical(e->position().toPoint()));
+}
+
+void ChartView::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && m_dragging) {
+        m_dragging = false;
+        ReleaseCapture();
+        CancelDrag();
+        return;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !m_dragging && EditSelected())
+        return;
+    const int step = e->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    int dx = 0, dy = 0;
+    switch (e->key()) {
+    case Qt::Key_Left: dx = -step; break;
+    case Qt::Key_Right: dx = step; break;
+    case Qt::Key_Up: dy = -step; break;
+    case Qt::Key_Down: dy = step; break;
+    default: break;
+    }
+    if ((dx || dy) && !m_dragging && Nudge(dx, dy, e->isAutoRepeat()))
+        return;
+    QWidget::keyPressEvent(e);
+}
+
+CPoint ChartView::LogicalStep(int dx, int dy)
+{
+    const CPoint a = ToLogical(QPoint(0, 0));
+    const CPoint b = ToLogical(QPoint(dx, dy));
+    return CPoint(b.x - a.x, b.y - a.y);
+}
+
+void ChartView::recordEdit(const ValueEdit& e, bool merge)
+{
+    if (e.before == e.after)
+        return;
+    if (onValueEdit)
+        onValueEdit(e, merge);
+    edited();
+}
+
+void ChartView::message(const QString& text)
+{
+    if (onMessage)
+        onMessage(text);
+}
+
+void ChartView::readout(const QString& text)
+{
+    if (onReadout)
+        onReadout(text);
 }

@@ -3,6 +3,8 @@
 // with the chart's own mapping, and holds the mouse capture while dragging.
 #pragma once
 
+#include "EditHistory.h"
+
 #include "platform/core/CPoint.h"
 #include "platform/wnd/CWnd.h"
 
@@ -20,6 +22,18 @@ public:
     CWnd* Wnd() { return &m_wnd; }
     // Called after every edit that changed the chart's values.
     std::function<void()> onEdited;
+    // Safe edits: every finished edit of one number (for undo; merge for a
+    // held arrow key), the value being edited or why it stopped, and the
+    // pointer's position in data units.
+    std::function<void(const ValueEdit& edit, bool merge)> onValueEdit;
+    std::function<void(const QString& message)> onMessage;
+    std::function<void(const QString& readout)> onReadout;
+    // Writes one number (undo, redo, a typed value, the layer table) and
+    // shows the chart with it, its scales unchanged; false when the chart
+    // holds no such number.
+    virtual bool SetValue(EditField field, int index, float value) = 0;
+    // Whether a drag is in progress.
+    bool Dragging() const { return m_dragging; }
 
     // Widget pixels to the chart's logical units, through a window context
     // that carries the chart's mapping.
@@ -49,12 +63,31 @@ protected:
         if (onEdited)
             onEdited();
     }
+    // Escape while dragging: the number goes back to where the drag began.
+    virtual void CancelDrag() {}
+    // A double-click: a point or side under p offers its value for typing.
+    virtual void DoubleClick(CPoint) {}
+    // An arrow key: dx, dy in device pixels (y downwards); repeat while the
+    // key is held. True when the key was used.
+    virtual bool Nudge(int /*dx*/, int /*dy*/, bool /*repeat*/) { return false; }
+    // Enter: the selected point or side offers its value for typing.
+    virtual bool EditSelected() { return false; }
+    // On screen only, above the chart: the selection mark.
+    virtual void DrawOverlay(CDC*) {}
+    // A move of dx, dy device pixels in the chart's logical units at the
+    // current fit (y upwards in the charts' metric mappings).
+    CPoint LogicalStep(int dx, int dy);
+    void recordEdit(const ValueEdit& e, bool merge = false);
+    void message(const QString& text);
+    void readout(const QString& text);
 
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void updateFit();

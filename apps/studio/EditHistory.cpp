@@ -22,12 +22,12 @@ void EditHistory::Record(const ValueEdit& edit, bool merge)
     m_entries.resize(m_done);
     if (merge && m_done > 0 && m_saved[doc] != m_applied[doc]) {
         Entry& last = m_entries[m_done - 1];
-        if (last.mergeable && last.edit.field == edit.field && last.edit.index == edit.index) {
+        if (last.edit.field == edit.field && last.edit.index == edit.index) {
             last.edit.after = edit.after;
             return;
         }
     }
-    m_entries.push_back({edit, merge});
+    m_entries.push_back({edit});
     ++m_done;
     ++m_applied[doc];
     if (m_entries.size() > kMaxEdits)

@@ -26,9 +26,10 @@ public:
     static constexpr std::size_t kMaxEdits = 100000;
 
     // Records an edit already made; edits that could still be redone are
-    // dropped. With merge, an edit of the same number as the last one, also
-    // recorded with merge, extends that one (a held arrow key is one step).
-    // An edit that changed nothing is not recorded.
+    // dropped. With merge, an edit of the same number as the last one
+    // extends that one (the repeats of a held arrow key are one step with
+    // its first press), unless the document was saved in between. An edit
+    // that changed nothing is not recorded.
     void Record(const ValueEdit& edit, bool merge = false);
     bool CanUndo() const { return m_done > 0; }
     bool CanRedo() const { return m_done < m_entries.size(); }
@@ -48,7 +49,6 @@ public:
 private:
     struct Entry {
         ValueEdit edit;
-        bool mergeable;
     };
     void dropOldest();
 

@@ -1,4 +1,5 @@
 #include "SoundingView.h"
+#include "StatusReadout.h"
 
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
@@ -13,6 +14,7 @@ SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
 void SoundingView::SetSounding(const SoundingTable& table)
 {
     SoundingRender::Load(m_chart, table, m_chart.m_nDisModel);
+    Select(0, -1);
     FitToDrawing();
     update();
 }
@@ -46,28 +48,10 @@ void SoundingView::Draw(CDC* dc)
 
 void SoundingView::ApplyMapping(CDC* dc) { m_chart.SetOrdinate(dc); }
 
-void SoundingView::Press(CPoint p)
-{
-    if (HasSounding())
-        m_chart.DefineInRect(p);
-}
-
-void SoundingView::Drag(CPoint p)
-{
-    if (m_chart.m_nSelCurve != 0 && m_chart.IsMoveChange(p)) {
-        update();
-        edited();
-    }
-}
-
-void SoundingView::Release(CPoint)
-{
-    m_chart.m_nSelCurve = 0;
-    update();
-}
-
 void SoundingView::Hover(CPoint p)
 {
-    if (HasSounding())
-        m_chart.SetTooltip(Wnd(), p);
+    if (!HasSounding())
+        return;
+    m_chart.SetTooltip(Wnd(), p);
+    readout(StatusReadout::SoundingPosition(m_chart, p));
 }

@@ -56,7 +56,7 @@ TEST(EditHistory, UndoAndRedoWalkBothDocumentsAndTheSavedStateIsClean)
 TEST(EditHistory, HeldKeysMergeAndReopeningForgetsOneDocument)
 {
     EditHistory h;
-    h.Record(layer(0, 100, 101), true);
+    h.Record(layer(0, 100, 101));
     h.Record(layer(0, 101, 102), true);
     h.Record(layer(1, 10, 11), true);  // another layer: a step of its own
     EXPECT_EQ(h.Size(), 2u);
