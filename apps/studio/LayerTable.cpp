@@ -22,7 +22,9 @@ LayerTable::LayerTable(QWidget* parent) : QTableWidget(parent)
 {
     setColumnCount(2);
     setHorizontalHeaderLabels({QCoreApplication::translate("Studio", "Thickness (m)"), QCoreApplication::translate("Studio", "Resistivity (Ω·m)")});
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    setMinimumWidth(300);  // both column titles in full
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTableWidget::itemChanged, this, &LayerTable::cellEdited);
 }

@@ -15,6 +15,8 @@ namespace {
 
 // Longer than any float written in full; more is not a number a user means.
 constexpr int kMaxChars = 40;
+// The bound in plain digits: "1000000" reads better than "1e+06".
+QString bound(float maxValue) { return QString::number(static_cast<double>(maxValue), 'f', 0); }
 
 }  // namespace
 
@@ -23,7 +25,7 @@ ValueDialog::ValueDialog(QWidget* parent, const QString& what, float current, fl
 {
     setWindowTitle(QCoreApplication::translate("Studio", "Exact value"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QCoreApplication::translate("Studio", "%1 (above 0, at most %2):").arg(what, StatusReadout::Number(maxValue))));
+    layout->addWidget(new QLabel(QCoreApplication::translate("Studio", "%1 (above 0, at most %2):").arg(what, bound(maxValue))));
     m_edit->setMaxLength(kMaxChars);
     m_edit->setText(StatusReadout::Number(current));
     m_edit->selectAll();
@@ -82,7 +84,7 @@ bool ValueDialog::Parse(const QString& text, float maxValue, float& value, QStri
         return false;
     }
     if (v > maxValue) {
-        error = QCoreApplication::translate("Studio", "The value must be at most %1").arg(StatusReadout::Number(maxValue));
+        error = QCoreApplication::translate("Studio", "The value must be at most %1").arg(bound(maxValue));
         return false;
     }
     value = static_cast<float>(v);

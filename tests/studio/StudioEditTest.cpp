@@ -229,7 +229,7 @@ TEST(StudioEdit, TypedValuesAreCheckedAndUndoable)
         EXPECT_EQ(dlg->Error(), QStringLiteral("The value must be greater than 0"));
         typeInto(dlg, "2e6");
         pressOk(dlg);
-        EXPECT_EQ(dlg->Error(), QStringLiteral("The value must be at most 1e+06"));
+        EXPECT_EQ(dlg->Error(), QStringLiteral("The value must be at most 1000000"));
         typeInto(dlg, "123.5");
         pressOk(dlg);
         EXPECT_FALSE(dlg->isVisible());
