@@ -212,6 +212,14 @@ TEST(StudioEdit, EscapeUndoAndRedoFollowTheSavedState)
     EXPECT_TRUE(s.w.Undo());
     EXPECT_EQ(s.mv()->Chart().m_fR[1], 10.0f);
     EXPECT_FALSE(s.w.Undo());
+    // Undone back to the file, the model needs no saving on close.
+    int asked = 0;
+    s.w.onQuestion = [&](const CString&) {
+        ++asked;
+        return IDCANCEL;
+    };
+    EXPECT_TRUE(s.w.close());
+    EXPECT_EQ(asked, 0);
 }
 
 TEST(StudioEdit, TypedValuesAreCheckedAndUndoable)
