@@ -1,6 +1,7 @@
 // Shows the studio with the bundled sounding and model, drags a layer side
 // past zero resistivity, points at the sounding, and opens the exact-value
-// dialog by a double-click, as a user would; writes screenshots of each:
+// dialog by a double-click, as a user would, then nudges the point it
+// selected; writes screenshots of each:
 //   tarnex-edit-shot [DIR]   (default: the current directory)
 #include "LayerTable.h"
 #include "ModelView.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
@@ -71,5 +73,10 @@ int main(int argc, char** argv)
     mouse(sounding, QEvent::MouseButtonPress, point);
     mouse(sounding, QEvent::MouseButtonRelease, point);
     mouse(sounding, QEvent::MouseButtonDblClick, point);
+    // The point stays selected for the arrow keys: one pixel up.
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(sounding, &up);
+    QApplication::processEvents();
+    ok &= shots.Save(&w, "edit-selected.png");
     return ok ? 0 : 1;
 }
