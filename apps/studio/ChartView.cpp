@@ -5,6 +5,7 @@
 #include "platform/wnd/CToolTipCtrl.h"
 #include "platform/wnd/MouseCapture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -16,6 +17,8 @@
 #include <cmath>
 
 namespace {
+// drawPass's pass for the selection mark alone (-1 is the whole drawing).
+constexpr int kOverlayOnly = -2;
 constexpr int kMarginPx = 16;
 // Below this the chart's text would no longer read.
 constexpr int kMinFitDpi = 12;
@@ -89,6 +92,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent)
     m_wnd.Attach(this);
     setMouseTracking(true);  // moves without a button reach the tooltip
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);  // arrow keys and Escape reach the chart clicked last
     m_hbar = new QScrollBar(Qt::Horizontal, this);
     m_vbar = new QScrollBar(Qt::Vertical, this);
     m_hbar->hide();
@@ -304,7 +308,12 @@ void ChartView::drawPass(QPainter& painter, int pass, bool fillWhite)
     }
     dc.SetViewportOrg(-m_scroll.x(), -m_scroll.y());
     const PassScope scope(m_pass, pass);
-    Draw(&dc);
+    if (pass != kOverlayOnly)
+        Draw(&dc);
+    // The selection mark lies above the whole drawing, so a drag's passes
+    // leave it out and it is drawn after the last of them.
+    if (pass < 0)
+        DrawOverlay(&dc);
 }
 
 bool ChartView::dragImagesUsable() const
@@ -351,6 +360,7 @@ void ChartView::Paint(QPainter& painter, const QRect& area)
         else
             drawPass(painter, pass, false);
     }
+    drawPass(painter, kOverlayOnly, false);
 }
 
 QImage ChartView::RenderWhole()
@@ -392,6 +402,7 @@ void ChartView::mousePressEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     m_dragging = true;
+    setFocus(Qt::MouseFocusReason);
     SetCapture(this);
     DropDragImages();
     Press(ToLogical(e->position().toPoint()));
@@ -426,4 +437,63 @@ void ChartView::mouseReleaseEvent(QMouseEvent* e)
     ReleaseCapture();
     DropDragImages();
     Release(ToLogical(e->position().toPoint()));
+}
+
+// Qt's default would take the second click for a press and start a drag.
+void ChartView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && !m_dragging)
+        DoubleClick(ToLogical(e->position().toPoint()));
+}
+
+void ChartView::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && m_dragging) {
+        m_dragging = false;
+        ReleaseCapture();
+        CancelDrag();
+        return;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !m_dragging && EditSelected())
+        return;
+    const int step = e->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    int dx = 0, dy = 0;
+    switch (e->key()) {
+    case Qt::Key_Left: dx = -step; break;
+    case Qt::Key_Right: dx = step; break;
+    case Qt::Key_Up: dy = -step; break;
+    case Qt::Key_Down: dy = step; break;
+    default: break;
+    }
+    if ((dx || dy) && !m_dragging && Nudge(dx, dy, e->isAutoRepeat()))
+        return;
+    QWidget::keyPressEvent(e);
+}
+
+CPoint ChartView::LogicalStep(int dx, int dy)
+{
+    const CPoint a = ToLogical(QPoint(0, 0));
+    const CPoint b = ToLogical(QPoint(dx, dy));
+    return CPoint(b.x - a.x, b.y - a.y);
+}
+
+void ChartView::recordEdit(const ValueEdit& e, bool merge)
+{
+    if (e.before == e.after)
+        return;
+    if (onValueEdit)
+        onValueEdit(e, merge);
+    edited();
+}
+
+void ChartView::message(const QString& text)
+{
+    if (onMessage)
+        onMessage(text);
+}
+
+void ChartView::readout(const QString& text)
+{
+    if (onReadout)
+        onReadout(text);
 }

@@ -5,6 +5,8 @@
 // a drag repaints only what moves, over images of what does not.
 #pragma once
 
+#include "EditHistory.h"
+
 #include "platform/core/CArray.h"
 #include "platform/core/CPoint.h"
 #include "platform/wnd/CWnd.h"
@@ -28,6 +30,18 @@ public:
     CWnd* Wnd() { return &m_wnd; }
     // Called after every edit that changed the chart's values.
     std::function<void()> onEdited;
+    // Safe edits: every finished edit of one number (for undo; merge for a
+    // held arrow key), the value being edited or why it stopped, and the
+    // pointer's position in data units.
+    std::function<void(const ValueEdit& edit, bool merge)> onValueEdit;
+    std::function<void(const QString& message)> onMessage;
+    std::function<void(const QString& readout)> onReadout;
+    // Writes one number (undo, redo, a typed value, the layer table) and
+    // shows the chart with it, its scales unchanged; false when the chart
+    // holds no such number.
+    virtual bool SetValue(EditField field, int index, float value) = 0;
+    // Whether a drag is in progress.
+    bool Dragging() const { return m_dragging; }
 
     // Widget pixels to the chart's logical units, through a window context
     // that carries the chart's mapping, the zoom and the scrolling.
@@ -78,6 +92,23 @@ protected:
         if (onEdited)
             onEdited();
     }
+    // Escape while dragging: the number goes back to where the drag began.
+    virtual void CancelDrag() {}
+    // A double-click: a point or side under p offers its value for typing.
+    virtual void DoubleClick(CPoint) {}
+    // An arrow key: dx, dy in device pixels (y downwards); repeat while the
+    // key is held. True when the key was used.
+    virtual bool Nudge(int /*dx*/, int /*dy*/, bool /*repeat*/) { return false; }
+    // Enter: the selected point or side offers its value for typing.
+    virtual bool EditSelected() { return false; }
+    // On screen only, above the chart: the selection mark.
+    virtual void DrawOverlay(CDC*) {}
+    // A move of dx, dy device pixels in the chart's logical units at the
+    // current fit (y upwards in the charts' metric mappings).
+    CPoint LogicalStep(int dx, int dy);
+    void recordEdit(const ValueEdit& e, bool merge = false);
+    void message(const QString& text);
+    void readout(const QString& text);
 
     // ---- dragging over images ----
     // A view whose drag moves a small part of a large drawing draws in
@@ -108,6 +139,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void updateFit();

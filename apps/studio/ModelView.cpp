@@ -9,6 +9,7 @@ void ModelView::SetModel(const LayeredModel& model)
 {
     LayeredModelRender::Load(m_chart, model);
     m_source = model.source;
+    Select(-1);
     FitToDrawing();
     update();
 }
@@ -32,39 +33,3 @@ LayeredModel ModelView::Model() const
 void ModelView::Draw(CDC* dc) { DrawLayeredModelFigure(m_chart, dc, m_figure); }
 
 void ModelView::ApplyMapping(CDC* dc) { m_chart.SetOrg(dc); }
-
-void ModelView::Press(CPoint p)
-{
-    // The chart never clears its hit flags itself.
-    m_chart.m_bInSide = FALSE;
-    m_chart.m_bRSide = FALSE;
-    m_chart.m_bPSide = FALSE;
-    m_chart.DefinePtInside(p);
-}
-
-void ModelView::Drag(CPoint p)
-{
-    if (!m_chart.m_bInSide)
-        return;
-    m_chart.MoveSide(p);
-    update();
-}
-
-void ModelView::Release(CPoint p)
-{
-    if (!m_chart.m_bInSide)
-        return;
-    m_chart.SaveChangeValue(p);
-    m_chart.m_bInSide = FALSE;
-    m_chart.m_bRSide = FALSE;
-    m_chart.m_bPSide = FALSE;
-    remap();
-    edited();
-}
-
-void ModelView::remap()
-{
-    LayeredModelRender::Relayout(m_chart);
-    FitToDrawing();
-    update();
-}

@@ -23,18 +23,42 @@ public:
     CDrawRPToH& Chart() { return m_chart; }
     void Draw(CDC* dc) override;
 
+    // Safe edits (ModelViewEdit.cpp): the layer whose side a user clicked
+    // last stays selected for the arrow keys (-1 none).
+    bool SetValue(EditField field, int index, float value) override;
+    int SelectedLayer() const { return m_selLayer; }
+    void Select(int layer);
+    // Asks for the exact resistivity of a layer and records the change.
+    void EditValue(int layer);
+    // Ranges, scales and area again for the values as they are now: only
+    // on loading and when the user asks, so a drag never moves the axes.
+    void Rescale();
+
 protected:
     void ApplyMapping(CDC* dc) override;
     void Press(CPoint p) override;
     void Drag(CPoint p) override;
     void Release(CPoint p) override;
+    void Hover(CPoint p) override;
+    void CancelDrag() override;
+    void DoubleClick(CPoint p) override;
+    bool Nudge(int dx, int dy, bool repeat) override;
+    bool EditSelected() override;
+    void DrawOverlay(CDC* dc) override;
 
 private:
-    void remap();
+    // The layer of the side under p, or -1; leaves no hit flags behind.
+    int layerAt(CPoint p);
+    void clearHit();
+    // The outline again from the values, with the scales as they are.
+    void settle();
 
     CDrawRPToH m_chart;
     // Axis titles and room right of the largest resistivity, on screen and in exports.
     LayeredModelFigure m_figure;
     // The file's text, so that a save keeps what was not edited.
     std::shared_ptr<const std::string> m_source;
+    int m_selLayer = -1;
+    float m_dragBefore = 0;
+    bool m_moved = false;  // a press without a move only selects
 };

@@ -1,4 +1,5 @@
 #include "SoundingView.h"
+#include "StatusReadout.h"
 
 #include "sounding/SoundingFigure.h"
 #include "sounding/SoundingFile.h"
@@ -18,6 +19,7 @@ void SoundingView::SetSounding(const SoundingTable& table)
     m_header = table.header;
     m_figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
     m_source = table.source;
+    Select(0, -1);
     FitToDrawing();
     update();
 }
@@ -70,7 +72,8 @@ long long SoundingView::DragKey() const
     return (static_cast<long long>(m_chart.m_nSelCurve) << 32) | static_cast<unsigned>(m_chart.m_nSelIndex);
 }
 
-// The picked point's segments and its marker, with room for the pen.
+// The picked point's segments, its marker and the selection mark, with room
+// for the pen.
 QRect SoundingView::MovingArea()
 {
     constexpr int kPenRoom = 3;
@@ -85,35 +88,21 @@ QRect SoundingView::MovingArea()
         return QRect();
     CArray<CPoint, CPoint> around;
     c.BackChangePtAndBorderPt(i, pts.GetData(), around);
-    around.Add(CPoint(rects[i].left, rects[i].top));
-    around.Add(CPoint(rects[i].right, rects[i].bottom));
+    // The selection mark drawn around the marker is twice its size.
+    CRect mark = rects[i];
+    const int grow = static_cast<int>(c.m_fMarkHalf);
+    mark.InflateRect(grow, -grow);  // top is above bottom here
+    around.Add(CPoint(mark.left, mark.top));
+    around.Add(CPoint(mark.right, mark.bottom));
     return WidgetBounds(around).adjusted(-kPenRoom, -kPenRoom, kPenRoom, kPenRoom);
 }
 
 void SoundingView::ApplyMapping(CDC* dc) { m_chart.SetOrdinate(dc); }
 
-void SoundingView::Press(CPoint p)
-{
-    if (HasSounding())
-        m_chart.DefineInRect(p);
-}
-
-void SoundingView::Drag(CPoint p)
-{
-    if (m_chart.m_nSelCurve != 0 && m_chart.IsMoveChange(p)) {
-        RedrawMoving();
-        edited();
-    }
-}
-
-void SoundingView::Release(CPoint)
-{
-    m_chart.m_nSelCurve = 0;
-    update();
-}
-
 void SoundingView::Hover(CPoint p)
 {
-    if (HasSounding())
-        m_chart.SetTooltip(Wnd(), p);
+    if (!HasSounding())
+        return;
+    m_chart.SetTooltip(Wnd(), p);
+    readout(StatusReadout::SoundingPosition(m_chart, p));
 }

@@ -28,6 +28,15 @@ public:
     CDrawRPCurve& Chart() { return m_chart; }
     void Draw(CDC* dc) override;
 
+    // Safe edits (SoundingViewEdit.cpp): the point a user clicked last stays
+    // selected for the arrow keys (curve 1 measured R, 2 measured V, 0 none).
+    bool SetValue(EditField field, int index, float value) override;
+    int SelectedCurve() const { return m_selCurve; }
+    int SelectedIndex() const { return m_selIndex; }
+    void Select(int curve, int index);
+    // Asks for the exact value of a measured point and records the change.
+    void EditValue(int curve, int index);
+
 protected:
     void ApplyMapping(CDC* dc) override;
     void Press(CPoint p) override;
@@ -38,12 +47,26 @@ protected:
     long long DragKey() const override;
     QRect MovingArea() override;
     CToolTipCtrl* ToolTip() override { return &m_chart.m_ToolTip; }
+    void CancelDrag() override;
+    void DoubleClick(CPoint p) override;
+    bool Nudge(int dx, int dy, bool repeat) override;
+    bool EditSelected() override;
+    void DrawOverlay(CDC* dc) override;
 
 private:
+    // Points and markers again from the values, with the scales as they are.
+    void settle();
+    // Moves the picked point to p kept inside the limits; the value follows.
+    void moveTo(CPoint p);
+    float& valueOf(int curve, int index);
+
     CDrawRPCurve m_chart;
     // Legend, axis titles and labels kept apart, on screen and in exports.
     SoundingFigure m_figure;
     // The file's header and text, so that a save keeps what was not edited.
     std::string m_header;
     std::shared_ptr<const std::string> m_source;
+    int m_selCurve = 0;
+    int m_selIndex = -1;
+    float m_dragBefore = 0;
 };

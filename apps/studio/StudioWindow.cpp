@@ -111,10 +111,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
                       return LayeredModelFile::Write(path, m_model->Model(), error);
                   }};
     for (Document* doc : {&m_soundingDoc, &m_modelDoc}) {
-        doc->view->onEdited = [this, doc] {
-            doc->modified = true;
-            updateTitle();
-        };
+        doc->view->onEdited = [this] { editsChanged(); };
     }
     // The frame holds the tab window; the first page is the splitter with
     // the two charts side by side, and the page views fill the tabs.
@@ -141,6 +138,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     m_tabs.ShowSelTabView();
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
     buildMenus();
+    buildEditing();
     menuBar()->addMenu(profiles->CreateMenu(this));
     // The first window fits the screen's available area.
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
@@ -348,6 +346,7 @@ bool StudioWindow::save(Document& doc)
         reportError(error);
         return false;
     }
+    m_history.MarkSaved(documentIndex(doc));
     doc.modified = false;
     updateTitle();
     return true;
@@ -366,6 +365,7 @@ bool StudioWindow::saveAs(Document& doc)
         return false;
     }
     doc.path = dlg.GetPathName();
+    m_history.MarkSaved(documentIndex(doc));
     doc.modified = false;
     updateTitle();
     return true;
@@ -408,9 +408,10 @@ void StudioWindow::closeEvent(QCloseEvent* e)
 void StudioWindow::opened(Document& doc, const char* path)
 {
     doc.path = path;
+    m_history.Forget(documentIndex(doc));
     doc.modified = false;
     doc.view->FitToWindow();  // a document just opened shows whole
-    updateTitle();
+    editsChanged();
 }
 
 bool StudioWindow::SaveSounding() { return save(m_soundingDoc); }

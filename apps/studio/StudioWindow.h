@@ -3,6 +3,8 @@
 // both and the choice of the sounding's display model.
 #pragma once
 
+#include "EditHistory.h"
+
 #include "platform/core/CString.h"
 #include "platform/wnd/CFrameWnd.h"
 #include "ui/CTabWindow.h"
@@ -18,6 +20,8 @@ class PageView;
 class QDialog;
 class SoundingView;
 class QAction;
+class QLabel;
+class LayerTable;
 
 class StudioWindow : public QMainWindow {
 public:
@@ -63,6 +67,17 @@ public:
     bool SoundingModified() const { return m_soundingDoc.modified; }
     bool ModelModified() const { return m_modelDoc.modified; }
 
+    // Safe edits: undo and redo of every point and layer edit (false when
+    // there is nothing to take back or a drag is in progress), the layer
+    // table beside the charts, the pointer's read-out in the status bar, and
+    // laying both charts out again for their values (View > Rescale).
+    bool Undo();
+    bool Redo();
+    void Rescale();
+    EditHistory& History() { return m_history; }
+    LayerTable* Layers() { return m_layers; }
+    QLabel* Readout() { return m_readout; }
+
     // Where errors go; a message box by default, standard error offscreen.
     std::function<void(const CString&)> onError;
     // Asks whether to save unsaved edits before they would be lost: IDYES,
@@ -99,6 +114,15 @@ private:
     void updateTitle();
     bool exportChart(ChartView* view, const char* suggestedName);
 
+    // The Edit menu, the status bar, the layer table and how the views report
+    // their edits (StudioEditing.cpp).
+    void buildEditing();
+    int documentIndex(const Document& doc) const { return &doc == &m_soundingDoc ? 0 : 1; }
+    // After an edit, an undo, a save or a load: modified states, title,
+    // menu states and the layer table follow the history.
+    void editsChanged();
+    bool takeBack(bool undo);
+
     class FrameHost;
     CFrameWnd m_frame;
     CTabWindow m_tabs;
@@ -109,4 +133,9 @@ private:
     QAction* m_model2 = nullptr;
     Document m_soundingDoc;
     Document m_modelDoc;
+    EditHistory m_history;
+    LayerTable* m_layers = nullptr;
+    QLabel* m_readout = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
 };
