@@ -123,10 +123,10 @@ TEST(ChartView, ADragPaintedFromImagesShowsThePixelsOfAWholeRedraw)
             mouse(&s.view, QEvent::MouseMove, from + step);
             EXPECT_EQ(differsFromWhole(s.view), 0) << curve << "/" << index << " at " << step.x() << "," << step.y();
         }
-        // The first step draws everything; the others only around the point.
+        // The press shows the selection, which makes the images; every step
+        // then draws only around the point.
         ASSERT_EQ(painted.rects.size(), 4u);
-        EXPECT_EQ(painted.rects[0], s.view.rect());
-        for (size_t k = 1; k < painted.rects.size(); ++k)
+        for (size_t k = 0; k < painted.rects.size(); ++k)
             EXPECT_LT(painted.rects[k].width() * painted.rects[k].height(), whole / 8) << k;
         mouse(&s.view, QEvent::MouseButtonRelease, from + QPoint(5, -60));
     }
