@@ -53,6 +53,7 @@ const char* RenderOptions::Usage()
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
            "       tarnex-render section [FILE] [-o OUT] [--dpi N]\n"
+           "       tarnex-render batch INPUT... -o OUTDIR|SURVEY.pdf [options] (see batch --help)\n"
            "\n"
            "Draws the sounding curve chart of FILE (five numbers a row: abscissa,\n"
            "measured R, measured V, modelled R, modelled V), or of the bundled\n"
