@@ -5,9 +5,10 @@
 # the machine's load falls on all alike; prints the median charts a second,
 # the ratios, and each program's peak memory (maximum resident set).
 #   bench/batch.sh [ROUNDS] [N_COMPARED] [N_LARGE]
-# defaults: 5 rounds with N_COMPARED=100 for all three programs, then
-# tarnex alone on N_LARGE=10000 (gnuplot and matplotlib would take many
-# minutes there; set BENCH_ALL_LARGE=1 to run them too, once).
+# defaults: 5 rounds with N_COMPARED=100 for all three programs, then one
+# run of tarnex alone on N_LARGE=10000 (gnuplot and matplotlib would take many
+# minutes there; set BENCH_ALL_LARGE=1 to run them too). BENCH_NO_BUILD=1
+# uses the release build as it is.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 rounds=${1:-5}
@@ -33,13 +34,16 @@ gp_script() {  # DIR OUT
   echo "set terminal pngcairo size $W,$H font \"WenQuanYi Micro Hei,10\""
   echo "set logscale x"; echo "set grid"; echo "set title \"$title\""
   for f in "$1"/*.dat; do
-    n=$(basename "$f" .dat)
+    n=${f##*/}
+    n=${n%.dat}
     echo "set output '$2/$n.png'"
     echo "plot '$f' using 1:2 with linespoints lc rgb 'red' pt 4 title '实测 R', '' using 1:3 with linespoints lc rgb 'black' pt 4 title '实测 V', '' using 1:4 with linespoints lc rgb '#0a9600' pt 4 title '正演 R', '' using 1:5 with linespoints lc rgb 'blue' pt 4 title '正演 V'"
   done
 }
 gp_script "$work/small" "$work/out-gnuplot-small" > "$work/small.gp"
-gp_script "$work/large" "$work/out-gnuplot-large" > "$work/large.gp"
+if [ "${BENCH_ALL_LARGE:-0}" = 1 ]; then
+  gp_script "$work/large" "$work/out-gnuplot-large" > "$work/large.gp"
+fi
 # One Python process, one figure reused (the fastest way to draw many with matplotlib).
 cat > "$work/mpl.py" <<PY
 import glob, os, sys
@@ -110,9 +114,9 @@ def report(size, n, names, r):
     return {k: max(v[1]) for k, v in res.items()}
 
 small = report("small", nsmall, ["tarnex", "tarnex+index", "gnuplot", "matplotlib"], rounds)
-large_names = ["tarnex", "tarnex+index"] + (["gnuplot", "matplotlib"] if all_large else [])
-large = report("large", nlarge, large_names, 1 if all_large else max(1, min(rounds, 3)))
-for k in ("tarnex", "tarnex+index"):
+large_names = ["tarnex"] + (["tarnex+index", "gnuplot", "matplotlib"] if all_large else [])
+large = report("large", nlarge, large_names, 1)
+for k in large_names[:1]:
     print(f"peak memory of {k} at N={nlarge}: {large[k]:.1f} MiB, at N={nsmall}: {small[k]:.1f} MiB, "
           f"{(large[k] / small[k] - 1) * 100:+.1f} %  (aim: within 10 %)")
 PY
