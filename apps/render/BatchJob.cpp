@@ -71,9 +71,9 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
 {
     Item item;
     item.station = fs::path(path).stem().string();
-    item.source = path;
     std::string head, problem;
     if (!sniff(path, head, problem)) {
+        item.source = path;
         item.problem = problem;
     } else if (!SurveyFile::LooksLikeSurvey(head)) {
         item.path = path;  // read when its turn comes: a folder of soundings costs no memory
@@ -81,6 +81,7 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
         SurveyTable t;
         CString err;
         if (!SurveyFile::Read(path.c_str(), t, err)) {
+            item.source = path;
             item.problem = err.str();
         } else {
             if (m_items.size() + t.stations.size() > kMaxItems) {
@@ -91,7 +92,7 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
                 Item st;
                 st.station = s.name.str();
                 st.source = path + ": station " + st.station + " (line " + std::to_string(s.firstLine) + ")";
-                st.table = std::move(s.table);
+                st.table = std::make_unique<SoundingTable>(std::move(s.table));
                 m_items.push_back(std::move(st));
             }
             return true;
@@ -162,9 +163,9 @@ bool BatchJob::loadItem(const Item& item, SoundingTable& scratch, const Sounding
         error = item.problem;
         return false;
     }
-    table = &item.table;
+    table = item.table.get();
     if (item.path.empty())
-        return true;
+        return table != nullptr;
     CString err;
     if (!SoundingFile::Read(item.path.c_str(), 0, scratch, err)) {
         error = err.str();
@@ -230,10 +231,10 @@ int BatchJob::runFolder(const std::atomic<bool>& stop, BatchProgress& progress, 
             bool ok = loadItem(item, scratch, table, err);
             if (ok) {
                 const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);
-                ok = SoundingRender::Check(*table, model, item.source.c_str(), e);
+                ok = SoundingRender::Check(*table, model, item.Source().c_str(), e);
                 if (ok) {
                     if (!note.IsEmpty() && !m_opt.quiet)
-                        progress.Say("tarnex-render: note: " + item.source + ": " + note.str());
+                        progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
                     CDrawRPCurve chart;
                     SoundingRender::Load(chart, *table, model);
                     const auto draw = [&chart](CDC* dc) { DrawSoundingChart(chart, dc); };
@@ -251,8 +252,8 @@ int BatchJob::runFolder(const std::atomic<bool>& stop, BatchProgress& progress, 
             } else {
                 ++m_failed;
                 // Messages carry names from the data: no control byte reaches the terminal.
-                const bool named = err.find(item.source) != std::string::npos;
-                progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.source + ": " + err));
+                const bool named = err.find(item.Source()) != std::string::npos;
+                progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
             }
             progress.Done();
         }
@@ -301,10 +302,10 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
         if (ok) {
             e.Empty();
             const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);
-            ok = SoundingRender::Check(*table, model, item.source.c_str(), e);
+            ok = SoundingRender::Check(*table, model, item.Source().c_str(), e);
             if (ok) {
                 if (!note.IsEmpty() && !m_opt.quiet)
-                    progress.Say("tarnex-render: note: " + item.source + ": " + note.str());
+                    progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
                 CDrawRPCurve chart;
                 SoundingRender::Load(chart, *table, model);
                 const auto draw = [&chart](CDC* dc) { DrawSoundingChart(chart, dc); };
@@ -328,8 +329,8 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
             ++m_drawn;
         } else {
             ++m_failed;
-            const bool named = err.find(item.source) != std::string::npos;
-            progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.source + ": " + err));
+            const bool named = err.find(item.Source()) != std::string::npos;
+            progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
         }
         progress.Done();
     }

@@ -8,6 +8,7 @@
 #include "sounding/SoundingFile.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,12 @@ public:
     struct Item {
         std::string station;  // as the data names it
         std::string file;     // safe, distinct file name without extension
-        std::string source;   // where it comes from, for messages
+        std::string source;   // where it comes from, for messages; empty: path
         std::string path;     // a sounding file read when drawn; empty: table holds the data
-        SoundingTable table;
+        std::unique_ptr<SoundingTable> table;  // a survey table's station; kept small for folders of files
         std::string problem;  // known before drawing: the file cannot be read
+
+        const std::string& Source() const noexcept { return source.empty() ? path : source; }
     };
 
     explicit BatchJob(BatchOptions options) : m_opt(std::move(options)) {}
