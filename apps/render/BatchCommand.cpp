@@ -57,17 +57,19 @@ int RunBatchCommand(const std::vector<std::string>& args, char* argv0)
         return 0;
     }
     const auto start = std::chrono::steady_clock::now();
-    // Each chart allocates and frees images of a few megabytes. Kept by the
-    // allocator instead of handed back to the system and faulted in afresh,
-    // they cost nothing the second time, and the peak stays where one
-    // chart a thread puts it.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
     BatchJob job(opt);
     if (!job.Prepare(error)) {
         std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(error).c_str());
         return BatchJob::kNoneDrawn;
     }
+    // What listing and naming the stations left free goes back to the system.
+    // From here each chart allocates and frees images of a few megabytes:
+    // kept by the allocator instead of handed back and faulted in afresh,
+    // they cost nothing the second time, and the peak stays where one chart
+    // a thread puts it.
+    malloc_trim(0);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!std::getenv("TARNEX_DEBUG"))
         qInstallMessageHandler(quietMessages);

@@ -133,6 +133,7 @@ bool BatchJob::Prepare(std::string& error)
             return false;
         }
         std::sort(files.begin(), files.end());
+        m_items.reserve(std::min(kMaxItems, m_items.size() + files.size()));
         for (const std::string& f : files)
             if (!addFile(f, error))
                 return false;
@@ -144,6 +145,7 @@ bool BatchJob::Prepare(std::string& error)
     const std::vector<std::string> files = StationNames::Assign(stations);
     for (size_t i = 0; i < m_items.size(); ++i)
         m_items[i].file = files[i];
+    m_items.shrink_to_fit();
     return true;
 }
 
