@@ -44,22 +44,11 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         error.Format("resolution %d dpi is out of range", dpi);
         return false;
     }
-    // Measure: draw once on a recording surface at the same resolution.
-    CRecordingDC probe(dpi);
-    probe.SetBoundsOnly(true);
-    draw(&probe);
-    const CRect bounds = probe.DeviceBounds();
-    if (bounds.IsRectEmpty()) {
-        error = "nothing to draw";
+    CSize pixels;
+    CPoint shift;
+    if (!Layout(draw, dpi, pixels, shift, error))
         return false;
-    }
-    const int margin = static_cast<int>(std::lround(kMarginMm * dpi / 25.4));
-    const long long w = static_cast<long long>(bounds.Width()) + 2 * margin;
-    const long long h = static_cast<long long>(bounds.Height()) + 2 * margin;
-    if (w > 32768 || h > 32768) {
-        error.Format("the chart needs %lld x %lld pixels at %d dpi, more than 32768 a side", w, h, dpi);
-        return false;
-    }
+    const long long w = pixels.cx, h = pixels.cy;
     if ((kind == Kind::Png || kind == Kind::Bmp) && !CImageDC::FitsMemory(w, h)) {
         error.Format("the chart needs %lld x %lld pixels at %d dpi, more than the %lld MiB an image may take", w, h,
                      dpi, CImageDC::kMaxImageBytes >> 20);
@@ -70,7 +59,6 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         return false;
 
     const int width = static_cast<int>(w), height = static_cast<int>(h);
-    const CPoint shift(margin - bounds.left, margin - bounds.top);
     std::string bytes;
     if (kind == Kind::Png || kind == Kind::Bmp) {
         CImageDC dc(width, height, dpi);
@@ -80,6 +68,8 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         }
         dc.SetViewportOrg(shift);
         draw(&dc);
+        if (kind == Kind::Png)
+            dc.FewerTextShades();
         if (!dc.Encode(kind == Kind::Png ? "PNG" : "BMP", bytes)) {
             error.Format("cannot encode %s", path);
             return false;
@@ -100,4 +90,31 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         bytes = dc.Document();
     }
     return AtomicFile::WriteBytes(path, bytes, error);
+}
+
+bool ChartExporter::Layout(const DrawFn& draw, int dpi, CSize& pixels, CPoint& shift, CString& error)
+{
+    if (dpi < 1 || dpi > 9600) {
+        error.Format("resolution %d dpi is out of range", dpi);
+        return false;
+    }
+    // Measure: draw once on a recording surface at the same resolution.
+    CRecordingDC probe(dpi);
+    probe.SetBoundsOnly(true);
+    draw(&probe);
+    const CRect bounds = probe.DeviceBounds();
+    if (bounds.IsRectEmpty()) {
+        error = "nothing to draw";
+        return false;
+    }
+    const int margin = static_cast<int>(std::lround(kMarginMm * dpi / 25.4));
+    const long long w = static_cast<long long>(bounds.Width()) + 2 * margin;
+    const long long h = static_cast<long long>(bounds.Height()) + 2 * margin;
+    if (w > 32768 || h > 32768) {
+        error.Format("the chart needs %lld x %lld pixels at %d dpi, more than 32768 a side", w, h, dpi);
+        return false;
+    }
+    pixels = CSize(static_cast<int>(w), static_cast<int>(h));
+    shift = CPoint(margin - bounds.left, margin - bounds.top);
+    return true;
 }

@@ -21,4 +21,8 @@ public:
     static bool Export(const DrawFn& draw, const char* path, int dpi, CString& error);
     // True when the file name ends in a type Export writes.
     static bool IsSupported(const char* path);
+    // The page Export would make at dpi: its size in pixels, and the shift
+    // of the viewport origin that puts the drawing inside the margin. False
+    // with a one-line message when nothing is drawn or the page is too large.
+    static bool Layout(const DrawFn& draw, int dpi, CSize& pixels, CPoint& shift, CString& error);
 };

@@ -26,6 +26,7 @@
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingRender.h"
+#include "sounding/SurveyFile.h"
 // The two charts as the apps draw them: legend, axis titles, labels kept apart.
 #include "model1d/LayeredModelFigure.h"
 #include "sounding/SoundingFigure.h"

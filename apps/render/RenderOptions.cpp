@@ -53,6 +53,7 @@ const char* RenderOptions::Usage()
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
            "       tarnex-render section [FILE] [-o OUT] [--dpi N]\n"
+           "       tarnex-render batch INPUT... -o OUTDIR|SURVEY.pdf [options] (see batch --help)\n"
            "\n"
            "Draws the sounding curve chart of FILE (one row a line, five numbers:\n"
            "abscissa, measured R, measured V, modelled R, modelled V; # starts a\n"

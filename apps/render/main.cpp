@@ -1,5 +1,6 @@
 // tarnex-render: draws a chart of the library from a data file (or the
 // bundled sample) into a PNG, SVG, PDF or BMP file, without a display.
+#include "BatchCommand.h"
 #include "RenderJob.h"
 #include "RenderOptions.h"
 
@@ -24,6 +25,9 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg
 int run(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Many stations at once: a command of its own with its own options.
+    if (!args.empty() && args[0] == "batch")
+        return RunBatchCommand(std::vector<std::string>(args.begin() + 1, args.end()), argv[0]);
     RenderOptions opt;
     std::string error;
     if (!opt.Parse(args, error)) {

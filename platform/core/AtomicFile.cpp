@@ -1,5 +1,6 @@
 #include "platform/core/AtomicFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,8 @@
 #include <unistd.h>
 
 namespace {
+
+std::atomic<bool> g_deferSync{false};
 
 std::string folderOf(const std::string& path)
 {
@@ -178,7 +181,8 @@ bool AtomicFile::Commit(bool allowEmpty)
     }
     if (m_mode != 0 && fchmod(m_fd, m_mode) != 0)
         return fail("", errno);
-    if (fsync(m_fd) != 0)
+    const bool sync = !g_deferSync.load(std::memory_order_relaxed);
+    if (sync && fsync(m_fd) != 0)
         return fail("", errno);
     if (m_temp.IsEmpty()) {
         // Give the unnamed file a name only now, beside the target.
@@ -204,11 +208,26 @@ bool AtomicFile::Commit(bool allowEmpty)
     m_committed = true;
     m_temp.Empty();
     // The rename itself is on disk only once the folder is.
-    const int dir = open(folderOf(m_final.GetString()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = sync ? open(folderOf(m_final.GetString()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
     if (dir >= 0) {
         fsync(dir);
         close(dir);
     }
+    return true;
+}
+
+void AtomicFile::DeferSync(bool defer) noexcept { g_deferSync.store(defer); }
+
+bool AtomicFile::SyncFileSystem(const char* folder, CString& error)
+{
+    const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || syncfs(fd) != 0) {
+        error.Format("cannot sync %s to disk: %s", folder, std::strerror(errno));
+        if (fd >= 0)
+            close(fd);
+        return false;
+    }
+    close(fd);
     return true;
 }
 

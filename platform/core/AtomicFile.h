@@ -48,6 +48,14 @@ public:
     // The same for content already in memory.
     static bool WriteBytes(const char* path, std::string_view bytes, CString& error);
 
+    // A program that writes many files at once (a batch of charts) may defer
+    // the syncing of each file and folder to one SyncFileSystem at its end:
+    // every file still appears whole or not at all to other programs, and
+    // is on disk once SyncFileSystem returns. Off by default.
+    static void DeferSync(bool defer) noexcept;
+    // Syncs the whole file system that holds folder; false with a message.
+    static bool SyncFileSystem(const char* folder, CString& error);
+
     // Longest target name this writer takes: the file system's own limit.
     static constexpr size_t kMaxNameBytes = 255;
 

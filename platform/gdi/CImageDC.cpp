@@ -9,6 +9,16 @@
 #include <QBuffer>
 #include <QImage>
 
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+// The nearest of 0, 4, ..., 252 and 255: black and white stay what they are.
+int roundedShade(int g) { return std::min(255, (g + 2) / 4 * 4); }
+
+}  // namespace
+
 CImageDC::CImageDC(int widthPx, int heightPx, int dpi)
 {
     if (widthPx < 1 || heightPx < 1 || widthPx > 32768 || heightPx > 32768 || dpi < 1 || dpi > 9600 ||
@@ -68,4 +78,54 @@ bool CImageDC::Save(const char* path, const char* format, int quality)
     std::string bytes;
     CString error;
     return Encode(fmt.constData(), bytes, quality) && AtomicFile::WriteBytes(path, bytes, error);
+}
+
+bool CImageDC::FewerTextShades()
+{
+    if (!m_painter)
+        return false;
+    m_painter->flush();
+    QImage& img = *m_image;
+    // One pass: which greys occur, and the other colours up to the most a palette takes.
+    bool grey[256] = {};
+    std::unordered_set<QRgb> others;
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        QRgb last = row[0] + 1;
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = row[x] | 0xff000000u;
+            if (c == last)
+                continue;
+            last = c;
+            const int r = qRed(c);
+            if (r == qGreen(c) && r == qBlue(c))
+                grey[r] = true;
+            else if (others.insert(c).second && others.size() > 256)
+                return false;
+        }
+    }
+    size_t now = others.size(), after = others.size();
+    bool rounded[256] = {};
+    for (int g = 0; g < 256; ++g) {
+        if (!grey[g])
+            continue;
+        ++now;
+        const int r = roundedShade(g);
+        after += !rounded[r];
+        rounded[r] = true;
+    }
+    if (now <= 256 || after > 256)
+        return false;
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = row[x];
+            const int r = qRed(c);
+            if (r == qGreen(c) && r == qBlue(c)) {
+                const int v = roundedShade(r);
+                row[x] = qRgb(v, v, v);
+            }
+        }
+    }
+    return true;
 }

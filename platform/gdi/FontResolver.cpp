@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <tuple>
 
 namespace {
@@ -20,9 +21,11 @@ struct Entry {
 
 using Key = std::tuple<std::string, int, int, int, int, int>;
 
+// One cache a thread: a batch renders charts on several threads at once, and
+// a QFont or its metrics may not be used by two threads together.
 std::map<Key, Entry>& cache()
 {
-    static std::map<Key, Entry> c;
+    thread_local std::map<Key, Entry> c;
     return c;
 }
 
@@ -76,10 +79,12 @@ const char* FontResolver::defaultFace() { return kCjkFace; }
 
 void FontResolver::installSubstitutions()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
+    static std::once_flag once;
+    std::call_once(once, [] { insertSubstitutionsOnce(); });
+}
+
+void FontResolver::insertSubstitutionsOnce()
+{
     const QString cjk = QString::fromUtf8(kCjkFace);
     const QStringList cjkFallbacks{cjk, QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")};
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), cjk});

@@ -18,5 +18,9 @@ public:
     static const QFontMetricsF& metrics(const GdiStyle& style);
     static GdiTextMetrics measure(const CString& text, const GdiStyle& style);
     // Registers the face substitutions; called by the above, safe to call again.
+    // Thread-safe: the first call from any thread installs them.
     static void installSubstitutions();
+
+private:
+    static void insertSubstitutionsOnce();
 };

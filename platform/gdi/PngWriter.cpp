@@ -19,11 +19,19 @@ namespace {
 // The palette of the image when it holds at most 256 colours, and the
 // scanlines as PNG wants them (filter byte 0, then one index a pixel);
 // false when there are more colours.
+// Grows a scratch buffer without clearing what it already holds: every
+// byte of it is written before it is read.
+void ensure(std::vector<unsigned char>& v, size_t n)
+{
+    if (v.size() < n)
+        v.resize(n);
+}
+
 bool palettedRows(const QImage& img, std::vector<QRgb>& palette, std::vector<unsigned char>& rows)
 {
     std::unordered_map<QRgb, unsigned char> index;
     const size_t w = static_cast<size_t>(img.width());
-    rows.resize((w + 1) * static_cast<size_t>(img.height()));
+    ensure(rows, (w + 1) * static_cast<size_t>(img.height()));
     unsigned char* out = rows.data();
     QRgb last = 0;
     unsigned char lastIndex = 0;
@@ -54,7 +62,7 @@ bool palettedRows(const QImage& img, std::vector<QRgb>& palette, std::vector<uns
 void rgbRows(const QImage& img, std::vector<unsigned char>& rows)
 {
     const size_t w = static_cast<size_t>(img.width());
-    rows.resize((3 * w + 1) * static_cast<size_t>(img.height()));
+    ensure(rows, (3 * w + 1) * static_cast<size_t>(img.height()));
     unsigned char* out = rows.data();
     for (int y = 0; y < img.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -106,17 +114,21 @@ bool PngWriter::Encode(const QImage& source, std::string& result)
     const QImage img = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                            ? source
                            : source.convertToFormat(QImage::Format_RGB32);
+    // Scratch buffers kept by each thread from one image to the next: a
+    // batch encodes thousands of images of one size, and clearing and
+    // faulting in fresh megabytes for each cost more than compressing them.
+    thread_local std::vector<unsigned char> rows, packed;
+    thread_local std::unique_ptr<libdeflate_compressor, CompressorDeleter> comp(libdeflate_alloc_compressor(1));
+    if (!comp)
+        return false;
     std::vector<QRgb> palette;
-    std::vector<unsigned char> rows;
     const bool paletted = palettedRows(img, palette, rows);
     if (!paletted)
         rgbRows(img, rows);
-
-    std::unique_ptr<libdeflate_compressor, CompressorDeleter> comp(libdeflate_alloc_compressor(1));
-    if (!comp)
-        return false;
-    std::vector<unsigned char> packed(libdeflate_zlib_compress_bound(comp.get(), rows.size()));
-    const size_t packedSize = libdeflate_zlib_compress(comp.get(), rows.data(), rows.size(), packed.data(),
+    const size_t w = static_cast<size_t>(img.width()), h = static_cast<size_t>(img.height());
+    const size_t rowBytes = (paletted ? (w + 1) : (3 * w + 1)) * h;
+    ensure(packed, libdeflate_zlib_compress_bound(comp.get(), rowBytes));
+    const size_t packedSize = libdeflate_zlib_compress(comp.get(), rows.data(), rowBytes, packed.data(),
                                                        packed.size());
     if (packedSize == 0)
         return false;

@@ -1,0 +1,64 @@
+// "tarnex-render batch": the charts of many stations, from sounding files,
+// folders of them and survey tables, drawn on several threads into a folder
+// (with a contact sheet) or into one PDF with a bookmark a station.
+#pragma once
+
+#include "BatchOptions.h"
+
+#include "sounding/SoundingFile.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+class BatchProgress;
+
+class BatchJob {
+public:
+    // Exit statuses of the batch.
+    enum Status { kAllDrawn = 0, kSomeFailed = 1, kBadCommand = 2, kNoneDrawn = 3, kInterrupted = 130 };
+
+    // One station to draw: its data in memory (a survey table's station) or
+    // the sounding file it is read from when its turn comes.
+    struct Item {
+        std::string station;  // as the data names it
+        std::string file;     // safe, distinct file name without extension
+        std::string source;   // where it comes from, for messages; empty: path
+        std::string path;     // a sounding file read when drawn; empty: table holds the data
+        std::unique_ptr<SoundingTable> table;  // a survey table's station; kept small for folders of files
+        std::string problem;  // known before drawing: the file cannot be read
+
+        const std::string& Source() const noexcept { return source.empty() ? path : source; }
+    };
+
+    explicit BatchJob(BatchOptions options) : m_opt(std::move(options)) {}
+
+    // Lists the stations of every input in order (a folder's files sorted by
+    // name), reads the survey tables, and gives each station its file name.
+    // Needs no display. False with a message when an input does not exist.
+    bool Prepare(std::string& error);
+    const std::vector<Item>& Items() const noexcept { return m_items; }
+    // The indices of Items() this shard draws: every shards-th from shard-1.
+    std::vector<size_t> ShardItems() const;
+
+    // Draws this shard's stations; needs a QGuiApplication. Stops taking new
+    // stations once stop is set (the ones being drawn are finished). Returns
+    // the exit status.
+    int Run(const std::atomic<bool>& stop, BatchProgress& progress);
+
+    size_t Drawn() const noexcept { return m_drawn; }
+    size_t Failed() const noexcept { return m_failed; }
+
+private:
+    bool addFile(const std::string& path, std::string& error);
+    // The data of an item, read now when it lives in a file; false with a message.
+    bool loadItem(const Item& item, SoundingTable& scratch, const SoundingTable*& table, std::string& error) const;
+    int runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
+    int runBook(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
+    bool writeIndex(std::string& error) const;
+
+    BatchOptions m_opt;
+    std::vector<Item> m_items;
+    std::atomic<size_t> m_drawn{0}, m_failed{0};
+};

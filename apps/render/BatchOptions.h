@@ -1,0 +1,28 @@
+// The command line of "tarnex-render batch": which inputs, where to, in which
+// form, on how many threads, and which part of the work this process does.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class BatchOptions {
+public:
+    std::vector<std::string> inputs;  // sounding files, folders of them, survey tables
+    std::string output;               // a folder, or one .pdf file (a book, a page a station)
+    std::string format = "png";       // of the charts in a folder: png, svg, pdf or bmp
+    int model = 1;
+    int dpi = 150;
+    int jobs = 0;                     // 0: one a processor
+    int shard = 1, shards = 1;        // draw the shard-th of shards parts
+    bool quiet = false;
+    bool index = true;                // write index.html with thumbnails
+    bool help = false;
+
+    static constexpr int kMaxJobs = 256;
+    static constexpr int kMaxShards = 100000;
+
+    bool Book() const;  // the output is one PDF
+    // args after "batch"; false with a one-line message.
+    bool Parse(const std::vector<std::string>& args, std::string& error);
+    static const char* Usage();
+};
