@@ -11,6 +11,7 @@
 #include "platform/gdi/PdfOutline.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/DrawSoundingChart.h"
+#include "sounding/SoundingFigure.h"
 #include "sounding/SoundingRender.h"
 #include "sounding/SurveyFile.h"
 
@@ -25,6 +26,21 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Each chart with its legend and axis titles, as the single-chart render
+// draws it, unless the chart alone was asked for.
+SoundingFigure figureFor(const SoundingTable& table, const BatchOptions& opt)
+{
+    SoundingFigure figure;
+    figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
+    if (opt.plain) {
+        figure.keepLabelsApart = false;
+        figure.legend = false;
+        figure.abscissaTitle.Empty();
+        figure.valueTitle.Empty();
+    }
+    return figure;
+}
 
 // Thumbnails of the contact sheet: small enough that a page of hundreds
 // loads at once, large enough to tell one curve's shape from another.
@@ -239,7 +255,8 @@ int BatchJob::runFolder(const std::atomic<bool>& stop, BatchProgress& progress, 
                         progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
                     CDrawRPCurve chart;
                     SoundingRender::Load(chart, *table, model);
-                    const auto draw = [&chart](CDC* dc) { DrawSoundingChart(chart, dc); };
+                    const SoundingFigure figure = figureFor(*table, m_opt);
+                const auto draw = [&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); };
                     const fs::path base = fs::path(m_opt.output) / item.file;
                     ok = ChartExporter::Export(draw, (base.string() + extensionOf(m_opt)).c_str(), m_opt.dpi, e);
                     if (ok && m_opt.index) {
@@ -310,7 +327,8 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
                     progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
                 CDrawRPCurve chart;
                 SoundingRender::Load(chart, *table, model);
-                const auto draw = [&chart](CDC* dc) { DrawSoundingChart(chart, dc); };
+                const SoundingFigure figure = figureFor(*table, m_opt);
+                const auto draw = [&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); };
                 CSize px;
                 CPoint shift;
                 ok = ChartExporter::Layout(draw, m_opt.dpi, px, shift, e);

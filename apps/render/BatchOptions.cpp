@@ -25,6 +25,7 @@ const char* BatchOptions::Usage()
 {
     return "usage: tarnex-render batch INPUT... -o OUTDIR [--format png|svg|pdf|bmp] [--model 1|2]\n"
            "                          [--dpi N] [--jobs N] [--shard K/N] [--quiet] [--no-index]\n"
+           "                          [--plain]\n"
            "       tarnex-render batch INPUT... -o SURVEY.pdf [--model 1|2] [--dpi N] [--quiet]\n"
            "\n"
            "Draws one sounding chart a station. INPUT is a sounding file (five numbers a\n"
@@ -42,6 +43,8 @@ const char* BatchOptions::Usage()
            "  --shard K/N       draw only the K-th of N parts (for job arrays)\n"
            "  --quiet           no progress and no summary; errors still\n"
            "  --no-index        no index.html and no thumbnails\n"
+           "  --plain           the chart alone, as the library lays it out: no legend,\n"
+           "                    no axis titles, labels where the chart puts them\n"
            "\n"
            "Exit status: 0 every station drawn, 1 some stations or files failed (each\n"
            "named on stderr), 2 bad command line, 3 nothing could be drawn,\n"
@@ -117,6 +120,8 @@ bool BatchOptions::Parse(const std::vector<std::string>& args, std::string& erro
             quiet = true;
         } else if (a == "--no-index") {
             index = false;
+        } else if (a == "--plain") {
+            plain = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + TextNumber::Escape(a) + " (see batch --help)";
             return false;

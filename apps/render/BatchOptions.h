@@ -16,6 +16,7 @@ public:
     int shard = 1, shards = 1;        // draw the shard-th of shards parts
     bool quiet = false;
     bool index = true;                // write index.html with thumbnails
+    bool plain = false;               // the chart alone: no legend, no axis titles
     bool help = false;
 
     static constexpr int kMaxJobs = 256;
