@@ -26,6 +26,7 @@
 #include "sounding/DrawSoundingChart.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingRender.h"
+#include "sounding/SurveyFile.h"
 
 #include "platform/wnd/CColorDialog.h"
 #include "platform/wnd/CListBox.h"
