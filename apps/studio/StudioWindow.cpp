@@ -149,6 +149,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
     buildMenus();
     menuBar()->addMenu(profiles->CreateMenu(this));
+    buildSurvey();
     // The first window fits the screen's available area.
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
     resize(std::min(1280, avail.width() * 9 / 10), std::min(960, avail.height() * 9 / 10));
@@ -303,7 +304,7 @@ void StudioWindow::updateTitle()
         return modified ? s + QLatin1Char('*') : s;
     };
     setWindowTitle(QCoreApplication::translate("Studio", "tarnex studio - %1 | %2")
-                       .arg(part(m_soundingDoc.path, m_soundingDoc.modified),
+                       .arg(part(m_soundingDoc.path, m_soundingDoc.modified) + stationTitle(),
                             part(m_modelDoc.path, m_modelDoc.modified)));
 }
 
@@ -327,6 +328,7 @@ bool StudioWindow::OpenSounding(const char* path)
     const bool logLog = m_sounding->Chart().m_nDisModel == 2;
     m_model2->setChecked(logLog);
     m_model1->setChecked(!logLog);
+    closeSurvey();
     opened(m_soundingDoc, path);
     return true;
 }
@@ -501,7 +503,7 @@ bool StudioWindow::OpenRecent(int index)
     case RecentFiles::Kind::Model:
         return keepOrDrop(m_modelDoc) && OpenModel(path.constData());
     case RecentFiles::Kind::Survey:
-        break;
+        return keepOrDrop(m_soundingDoc) && OpenSurvey(path.constData());
     }
     return false;
 }

@@ -66,7 +66,11 @@ int run(int argc, char** argv)
         QStringLiteral("lang"),
         QCoreApplication::translate("Studio", "language of menus and messages: zh_CN or en (default: the locale's)"),
         QStringLiteral("LANG"));
-    cli.addOptions({model, display, screenshot, lang});
+    const QCommandLineOption survey(
+        QStringLiteral("survey"),
+        QCoreApplication::translate("Studio", "survey table or folder of sounding files, browsed station by station"),
+        QStringLiteral("PATH"));
+    cli.addOptions({model, display, screenshot, lang, survey});
     cli.process(app);
 
     StudioWindow w;
@@ -79,6 +83,8 @@ int run(int argc, char** argv)
                                                : StudioWindow::BundledData("layered-model.txt");
     if (!modelFile.IsEmpty())
         w.OpenModel(modelFile);
+    if (cli.isSet(survey))
+        w.OpenSurvey(cli.value(survey).toUtf8().constData());
     if (cli.value(display) == QLatin1String("2"))
         w.SetDisplayModel(2);
     w.show();
