@@ -150,6 +150,14 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     menuBar()->addMenu(profiles->CreateMenu(this));
     buildSurvey();
+    // Help stays the last menu, whatever the pages added.
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu() && a->menu()->objectName() == QLatin1String("help")) {
+            menuBar()->removeAction(a);
+            menuBar()->addAction(a);
+            break;
+        }
+    }
     // The first window fits the screen's available area.
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
     resize(std::min(1280, avail.width() * 9 / 10), std::min(960, avail.height() * 9 / 10));
@@ -288,6 +296,7 @@ void StudioWindow::buildMenus()
     m_model1->setChecked(true);
 
     QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Studio", "&Help"));
+    help->setObjectName(QStringLiteral("help"));
     help->addAction(QCoreApplication::translate("Studio", "&About tarnex studio..."),
                     [this] { CreateAboutDialog()->open(); });
 }

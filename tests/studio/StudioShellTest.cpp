@@ -136,6 +136,7 @@ TEST(StudioLanguage, MenusMessagesAndQtsOwnButtonsSpeakTheInstalledLanguage)
         ASSERT_GE(menus.size(), 3);
         EXPECT_EQ(menus[0]->text(), QString::fromUtf8("文件(&F)"));
         EXPECT_TRUE(menuTexts(menus[0]->menu()).contains(QString::fromUtf8("全部保存(&L)")));
+        EXPECT_EQ(menus.back()->text(), QString::fromUtf8("帮助(&H)"));  // Help stays last
         EXPECT_EQ(w.windowTitle(), QString::fromUtf8("tarnex studio - （无） | （无）"));
         char label[64] = {};
         TCITEM tab;
