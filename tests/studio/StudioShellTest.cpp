@@ -1,6 +1,7 @@
 // The studio's shell as a user meets it: its language chosen by the locale,
 // the recent files kept between sessions, and one question for all edited
 // documents when the window closes.
+#include "StudioDriver.h"
 #include "TestSupport.h"
 
 #include "ModelView.h"
@@ -9,13 +10,11 @@
 #include "StudioWindow.h"
 
 #include "model1d/LayeredModelFile.h"
-#include "platform/core/CappedFile.h"
 #include "platform/wnd/CFileDialog.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -43,24 +42,8 @@ struct Language {
     bool ok;
 };
 
-void drag(QWidget* w, QPoint from, QPoint to)
-{
-    const auto send = [w](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
-
-std::string slurp(const std::string& path)
-{
-    std::string bytes;
-    CString err;
-    EXPECT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 20, bytes, err)) << err.GetString();
-    return bytes;
-}
+using studiodriver::drag;
+using studiodriver::slurp;
 
 struct Studio {
     StudioWindow w;

@@ -1,37 +1,28 @@
 // Browsing a survey in the studio as a user does: stations one after another
 // with Page Down and Page Up, edits kept per station and marked in the list,
 // and saving that rewrites only what was edited.
+#include "StudioDriver.h"
 #include "TestSupport.h"
 
 #include "SoundingView.h"
 #include "StudioWindow.h"
 #include "SurveyBrowser.h"
 
-#include "platform/core/CappedFile.h"
 #include "platform/wnd/CFileDialog.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SurveyFile.h"
 
-#include <QApplication>
 #include <QDockWidget>
-#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <tuple>
 
 namespace {
 
-std::string slurp(const std::string& path)
-{
-    std::string bytes;
-    CString err;
-    EXPECT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 20, bytes, err)) << err.GetString();
-    return bytes;
-}
+using studiodriver::slurp;
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -47,14 +38,7 @@ float editShownStation(StudioWindow& w)
 {
     SoundingView* view = w.Sounding();
     const QPoint from = view->ToWidget(view->Chart().m_VPoints[2]);
-    const QPoint to = from + QPoint(0, -40);
-    for (auto [type, at, button, held] :
-         {std::tuple{QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::MouseButtons(Qt::LeftButton)},
-          std::tuple{QEvent::MouseMove, to, Qt::NoButton, Qt::MouseButtons(Qt::LeftButton)},
-          std::tuple{QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::MouseButtons(Qt::NoButton)}}) {
-        QMouseEvent e(type, QPointF(at), QPointF(view->mapToGlobal(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(view, &e);
-    }
+    studiodriver::drag(view, from, from + QPoint(0, -40));
     return view->Chart().m_fV[2];
 }
 
