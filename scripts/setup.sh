@@ -9,6 +9,8 @@ PKGS=(
   fonts-liberation2 fonts-wqy-microhei fontconfig
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   locales clang libclang-rt-14-dev
+  # The studio's translations: lupdate/lrelease, CMake's LinguistTools, Qt's own catalogues.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # Only for the comparison benchmark (bench/compare.sh).
 if [ "${TARNEX_BENCH_TOOLS:-0}" = 1 ]; then

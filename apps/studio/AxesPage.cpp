@@ -3,14 +3,15 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CRecordingDC.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 AxesPage::AxesPage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("坐标轴"));
-    setToolTip(QStringLiteral("双击坐标轴或网格坐标，修改其参数"));
+    setWindowTitle(QCoreApplication::translate("Studio", "Axes"));
+    setToolTip(QCoreApplication::translate("Studio", "Double-click an axis or the grid to change it"));
 }
 
 QSize AxesPage::sizeHint() const

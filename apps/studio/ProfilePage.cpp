@@ -1,5 +1,6 @@
 #include "ProfilePage.h"
 
+#include "StudioFileDialog.h"
 #include "StudioWindow.h"
 
 #include "chart/ChartExporter.h"
@@ -9,6 +10,7 @@
 #include "platform/wnd/CFileDialog.h"
 #include "profile/ProfilePanel.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,9 +19,6 @@
 
 namespace {
 
-const char* const kProfileFilter = "Profile Files (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||";
-const char* const kExportFilter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"
-                                  "BMP Image (*.bmp)|*.bmp||";
 constexpr int kExportDpi = 150;
 // Room around the panel on the page, in millimetres: labels below and left,
 // the legend on the right.
@@ -35,8 +34,9 @@ constexpr int kAxisHitMm = 4;
 ProfilePage::ProfilePage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QString::fromUtf8("剖面"));
-    setToolTip(QString::fromUtf8("双击坐标轴修改其参数，双击剖面区修改线型"));
+    setWindowTitle(QCoreApplication::translate("Studio", "Profiles"));
+    setToolTip(QCoreApplication::translate(
+        "Studio", "Double-click an axis to change it, the profiles to change their line styles"));
     Open(StudioWindow::BundledData("profiles.txt"));
 }
 
@@ -71,7 +71,10 @@ bool ProfilePage::Open(const char* path)
 
 void ProfilePage::OpenWithDialog()
 {
-    CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter);
+    StudioFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                         QCoreApplication::translate("Studio", "Profile Files (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|"
+                                                               "All Files (*.*)|*.*||"),
+                         QCoreApplication::translate("Studio", "Open Profiles"));
     if (dlg.DoModal() == IDOK)
         Open(dlg.GetPathName());
 }
@@ -89,7 +92,9 @@ bool ProfilePage::Export(const char* path)
 
 void ProfilePage::ExportWithDialog()
 {
-    CFileDialog dlg(FALSE, "png", "profile.png", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+    StudioFileDialog dlg(FALSE, "png", "profile.png", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         StudioFileDialog::ExportFilter(),
+                         QCoreApplication::translate("Studio", "Export Profile Panel"));
     if (dlg.DoModal() == IDOK)
         Export(dlg.GetPathName());
 }
@@ -149,19 +154,19 @@ bool ProfilePage::EditAt(const QPoint& pixel)
 
 QMenu* ProfilePage::CreateMenu(QWidget* parent)
 {
-    auto* menu = new QMenu(QStringLiteral("&Profiles"), parent);
-    menu->addAction(QStringLiteral("Open &Profiles..."), [this] { OpenWithDialog(); });
-    menu->addAction(QStringLiteral("&Line Styles..."), [this] { EditLineStyles(); });
-    menu->addAction(QStringLiteral("Abscissa &Axis..."), [this] {
+    auto* menu = new QMenu(QCoreApplication::translate("Studio", "&Profiles"), parent);
+    menu->addAction(QCoreApplication::translate("Studio", "Open &Profiles..."), [this] { OpenWithDialog(); });
+    menu->addAction(QCoreApplication::translate("Studio", "&Line Styles..."), [this] { EditLineStyles(); });
+    menu->addAction(QCoreApplication::translate("Studio", "Abscissa &Axis..."), [this] {
         m_panel.SetXaxs();
         update();
     });
-    menu->addAction(QStringLiteral("&Ordinate Axis..."), [this] {
+    menu->addAction(QCoreApplication::translate("Studio", "&Ordinate Axis..."), [this] {
         m_panel.SetYaxs();
         update();
     });
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&Export Profile Panel..."), [this] { ExportWithDialog(); });
+    menu->addAction(QCoreApplication::translate("Studio", "&Export Profile Panel..."), [this] { ExportWithDialog(); });
     return menu;
 }
 

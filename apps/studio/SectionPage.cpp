@@ -1,6 +1,7 @@
 #include "SectionPage.h"
 #include "StudioMessage.h"
 
+#include "StudioFileDialog.h"
 #include "StudioWindow.h"
 
 #include "chart/ChartExporter.h"
@@ -9,6 +10,7 @@
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/wnd/CFileDialog.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -19,9 +21,6 @@
 
 namespace {
 
-const char* const kFilter = "Polygon Models (*.txt)|*.txt|All Files (*.*)|*.*||";
-const char* const kExportFilter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"
-                                  "BMP Image (*.bmp)|*.bmp||";
 constexpr int kButtonsPx = 36;  // strip above the drawing
 constexpr int kMarginPx = 16;
 constexpr int kExportDpi = 300;
@@ -31,10 +30,10 @@ constexpr int kExportDpi = 300;
 SectionPage::SectionPage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("剖面"));
-    setToolTip(QStringLiteral("双击坐标轴，修改其参数"));
-    m_open = new QPushButton(QStringLiteral("打开模型…"), this);
-    m_export = new QPushButton(QStringLiteral("导出…"), this);
+    setWindowTitle(QCoreApplication::translate("Studio", "Section"));
+    setToolTip(QCoreApplication::translate("Studio", "Double-click an axis to change it"));
+    m_open = new QPushButton(QCoreApplication::translate("Studio", "Open Model…"), this);
+    m_export = new QPushButton(QCoreApplication::translate("Studio", "Export…"), this);
     m_open->move(6, 6);
     m_export->move(12 + m_open->sizeHint().width(), 6);
     connect(m_open, &QPushButton::clicked, this, [this] { OpenWithDialog(); });
@@ -61,8 +60,10 @@ bool SectionPage::Open(const char* path)
     }
     SectionSheet sheet;
     if (!sheet.Load(model)) {
-        error.Format("%s: the model has no extent to draw", path);
-        reportError(error);
+        reportError(QCoreApplication::translate("Studio", "%1: the model has no extent to draw")
+                        .arg(QString::fromUtf8(path))
+                        .toUtf8()
+                        .constData());
         return false;
     }
     m_sheet.Load(model);
@@ -74,13 +75,16 @@ bool SectionPage::Open(const char* path)
 
 bool SectionPage::OpenWithDialog()
 {
-    CFileDialog dlg(TRUE, nullptr, "*.txt", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter);
+    StudioFileDialog dlg(TRUE, nullptr, "*.txt", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                         QCoreApplication::translate("Studio", "Polygon Models (*.txt)|*.txt|All Files (*.*)|*.*||"),
+                         QCoreApplication::translate("Studio", "Open Polygon Model"));
     return dlg.DoModal() == IDOK && Open(dlg.GetPathName());
 }
 
 bool SectionPage::ExportWithDialog()
 {
-    CFileDialog dlg(FALSE, "png", "section.png", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+    StudioFileDialog dlg(FALSE, "png", "section.png", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         StudioFileDialog::ExportFilter(), QCoreApplication::translate("Studio", "Export Section"));
     return dlg.DoModal() == IDOK && Export(dlg.GetPathName());
 }
 

@@ -1,5 +1,6 @@
 #include "StudioMessage.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -15,5 +16,6 @@ void ShowStudioError(QWidget* parent, const std::function<void(const CString&)>&
         std::fprintf(stderr, "tarnex-studio: %s\n", message.GetString());
         return;
     }
-    QMessageBox::warning(parent, QStringLiteral("tarnex studio"), QString::fromUtf8(message.GetString()));
+    QMessageBox::warning(parent, QCoreApplication::translate("Studio", "tarnex studio"),
+                         QString::fromUtf8(message.GetString()));
 }

@@ -1,4 +1,5 @@
 #include "StudioWindow.h"
+#include "StudioFileDialog.h"
 #include "StudioMessage.h"
 
 #include "AxesPage.h"
@@ -33,7 +34,9 @@
 #include <QMenuBar>
 #include "platform/core/AtomicFile.h"
 
+#include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QUrl>
@@ -44,8 +47,6 @@ namespace {
 
 const char* const kSoundingFilter = CDrawRPCurve::kFileFilter;
 const char* const kModelFilter = LayeredModelFile::kFileFilter;
-const char* const kExportFilter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"
-                                  "BMP Image (*.bmp)|*.bmp||";
 constexpr int kExportDpi = 150;
 
 QScrollArea* scrolled(QWidget* w)
@@ -60,6 +61,7 @@ QScrollArea* scrolled(QWidget* w)
 constexpr UINT kTabsId = 1;
 
 QString fileName(const CString& path) { return QFileInfo(QString::fromUtf8(path.GetString())).fileName(); }
+CString bytes(const QString& text) { return CString(text.toUtf8().constData()); }
 
 bool isBundled(const CString& path)
 {
@@ -102,7 +104,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     m_model = new ModelView;
     m_soundingDoc = {CString(), false, "dat", kSoundingFilter, m_sounding, [this](const char* path, CString& error) {
                          if (!m_sounding->HasSounding()) {
-                             error = "no sounding to save";
+                             error = bytes(QCoreApplication::translate("Studio", "There is no sounding to save."));
                              return false;
                          }
                          return SoundingFile::Write(path, m_sounding->Sounding(), error);
@@ -110,6 +112,11 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     m_modelDoc = {CString(), false, "txt", kModelFilter, m_model, [this](const char* path, CString& error) {
                       return LayeredModelFile::Write(path, m_model->Model(), error);
                   }};
+    m_soundingDoc.what = QCoreApplication::translate("Studio", "sounding");
+    m_soundingDoc.kind = RecentFiles::Kind::Sounding;
+    m_modelDoc.what = QCoreApplication::translate("Studio", "layered model");
+    m_modelDoc.kind = RecentFiles::Kind::Model;
+    m_recent.Load();
     for (Document* doc : {&m_soundingDoc, &m_modelDoc}) {
         doc->view->onEdited = [this] { editsChanged(); };
     }
@@ -119,7 +126,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(host);
     m_frame.Attach(host);
     m_tabs.Create(WS_CHILD | WS_VISIBLE | TCS_BOTTOM, CRect(0, 0, 100, 100), &m_frame, kTabsId);
-    PageView* charts = AddPage(nullptr, "测深曲线与模型");
+    PageView* charts = AddPage(nullptr, bytes(QCoreApplication::translate("Studio", "Sounding and Model")));
     m_split.CreateStatic(charts, 1, 2);
     m_split.CreateView(0, 0, RUNTIME_CLASS(PageView), SIZE{500, 0}, nullptr);
     m_split.CreateView(0, 1, RUNTIME_CLASS(PageView), SIZE{500, 0}, nullptr);
@@ -130,16 +137,25 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     axes->setMinimumSize(axes->sizeHint());  // smaller pages scroll
     auto* axesArea = scrolled(axes);
     axesArea->setWidgetResizable(true);
-    AddPage(axesArea, "坐标轴");
+    AddPage(axesArea, bytes(QCoreApplication::translate("Studio", "Axes")));
     auto* profiles = new ProfilePage;
-    AddPage(profiles, "剖面曲线");
-    AddPage(new SectionPage, "二维断面");
+    AddPage(profiles, bytes(QCoreApplication::translate("Studio", "Profiles")));
+    AddPage(new SectionPage, bytes(QCoreApplication::translate("Studio", "Section")));
     m_tabs.SetCurSel(0);
     m_tabs.ShowSelTabView();
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
     buildMenus();
     buildEditing();
     menuBar()->addMenu(profiles->CreateMenu(this));
+    buildSurvey();
+    // Help stays the last menu, whatever the pages added.
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu() && a->menu()->objectName() == QLatin1String("help")) {
+            menuBar()->removeAction(a);
+            menuBar()->addAction(a);
+            break;
+        }
+    }
     // The first window fits the screen's available area.
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
     resize(std::min(1280, avail.width() * 9 / 10), std::min(960, avail.height() * 9 / 10));
@@ -164,7 +180,7 @@ bool StudioWindow::CaptureActivePane(const char* path)
 {
     CWnd* pane = m_split.GetActivePane();
     if (!pane || !pane->m_hWnd) {
-        reportError("no view is active: click into a chart first");
+        reportError(bytes(QCoreApplication::translate("Studio", "No view is active: click into a chart first.")));
         return false;
     }
     // What the pane shows, on a surface of the screen's depth.
@@ -176,9 +192,8 @@ bool StudioWindow::CaptureActivePane(const char* path)
     CClientCapture capture;
     capture.Capture(&dc, CRect(0, 0, shot.width(), shot.height()));
     if (!capture.WriteDIB(path)) {
-        CString error;
-        error.Format("could not write the view to %s", path);
-        reportError(error);
+        const QString where = QString::fromUtf8(path);
+        reportError(bytes(QCoreApplication::translate("Studio", "Could not write the view to %1.").arg(where)));
         return false;
     }
     return true;
@@ -186,8 +201,9 @@ bool StudioWindow::CaptureActivePane(const char* path)
 
 bool StudioWindow::CaptureView()
 {
-    CFileDialog dlg(FALSE, "bmp", "view.bmp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "BMP Image (*.bmp)|*.bmp||",
-                    &m_frame);
+    StudioFileDialog dlg(FALSE, "bmp", "view.bmp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         QCoreApplication::translate("Studio", "BMP Image (*.bmp)|*.bmp||"),
+                         QCoreApplication::translate("Studio", "Capture View"), &m_frame);
     return dlg.DoModal() == IDOK && CaptureActivePane(dlg.GetPathName());
 }
 
@@ -203,14 +219,16 @@ QDialog* StudioWindow::CreateAboutDialog()
 {
     auto* dlg = new QDialog(this);
     dlg->setAttribute(Qt::WA_DeleteOnClose);
-    dlg->setWindowTitle(QStringLiteral("About tarnex studio"));
+    dlg->setWindowTitle(QCoreApplication::translate("Studio", "About tarnex studio"));
     auto* layout = new QVBoxLayout(dlg);
-    layout->addWidget(new QLabel(QStringLiteral("<b>tarnex studio</b> %1").arg(QStringLiteral(TARNEX_VERSION))));
-    layout->addWidget(new QLabel(QStringLiteral("Sounding curves, layered models and axes of EM sounding work.")));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("Studio", "<b>tarnex studio</b> %1").arg(QStringLiteral(TARNEX_VERSION))));
+    layout->addWidget(new QLabel(QCoreApplication::translate(
+        "Studio", "Sounding curves, layered models, profiles, sections and axes of EM sounding work.")));
     // The link sizes itself to its text, so it sits in a box of its own.
     auto* box = new QWidget;
     box->setMinimumSize(560, 24);
-    auto* label = new QLabel(QStringLiteral("Documentation"), box);
+    auto* label = new QLabel(QCoreApplication::translate("Studio", "Documentation"), box);
     label->setGeometry(0, 2, 560, 20);
     auto* link = new CHyperLink;
     link->SetURL(DocumentationUrl());
@@ -227,40 +245,55 @@ StudioWindow::~StudioWindow() = default;
 
 void StudioWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Open &Sounding..."), QKeySequence::Open, [this] {
-        CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSoundingFilter);
-        if (keepOrDrop(m_soundingDoc, "sounding") && dlg.DoModal() == IDOK)
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("Studio", "&File"));
+    file->addAction(QCoreApplication::translate("Studio", "Open &Sounding..."), QKeySequence::Open, [this] {
+        StudioFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                             QString::fromUtf8(kSoundingFilter),
+                             QCoreApplication::translate("Studio", "Open Sounding"));
+        if (keepOrDrop(m_soundingDoc) && dlg.DoModal() == IDOK)
             OpenSounding(dlg.GetPathName());
     });
     file->addAction(QCoreApplication::translate("Studio", "Open Sounding as S&tream..."), [this] {
-        CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kSoundingFilter);
-        if (keepOrDrop(m_soundingDoc, "sounding") && dlg.DoModal() == IDOK)
+        StudioFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                             QString::fromUtf8(kSoundingFilter),
+                             QCoreApplication::translate("Studio", "Open Sounding as Stream"));
+        if (keepOrDrop(m_soundingDoc) && dlg.DoModal() == IDOK)
             OpenSounding(dlg.GetPathName(), true);
     });
-    file->addAction(QStringLiteral("Open &Model..."), [this] {
-        CFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kModelFilter);
-        if (keepOrDrop(m_modelDoc, "layered model") && dlg.DoModal() == IDOK)
+    file->addAction(QCoreApplication::translate("Studio", "Open &Model..."), [this] {
+        StudioFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                             QString::fromUtf8(kModelFilter),
+                             QCoreApplication::translate("Studio", "Open Layered Model"));
+        if (keepOrDrop(m_modelDoc) && dlg.DoModal() == IDOK)
             OpenModel(dlg.GetPathName());
     });
+    // The recent files, filled each time the menu opens.
+    m_recentMenu = file->addMenu(QCoreApplication::translate("Studio", "Open &Recent"));
+    QObject::connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+    fillRecentMenu();
     file->addSeparator();
-    file->addAction(QStringLiteral("Save Sounding"), QKeySequence::Save, [this] { SaveSounding(); });
-    file->addAction(QStringLiteral("Save Sounding As..."), [this] { SaveSoundingAs(); });
-    file->addAction(QStringLiteral("Save Model"), [this] { SaveModel(); });
-    file->addAction(QStringLiteral("Save Model As..."), [this] { SaveModelAs(); });
+    file->addAction(QCoreApplication::translate("Studio", "Save Sounding"), QKeySequence::Save,
+                    [this] { SaveSounding(); });
+    file->addAction(QCoreApplication::translate("Studio", "Save Sounding As..."), [this] { SaveSoundingAs(); });
+    file->addAction(QCoreApplication::translate("Studio", "Save Model"), [this] { SaveModel(); });
+    file->addAction(QCoreApplication::translate("Studio", "Save Model As..."), [this] { SaveModelAs(); });
+    file->addAction(QCoreApplication::translate("Studio", "Save A&ll"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                    [this] { SaveAll(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("Export Sounding Chart..."), [this] { ExportSoundingChart(); });
-    file->addAction(QStringLiteral("Export Model Chart..."), [this] { ExportModelChart(); });
+    file->addAction(QCoreApplication::translate("Studio", "Export Sounding Chart..."),
+                    [this] { ExportSoundingChart(); });
+    file->addAction(QCoreApplication::translate("Studio", "Export Model Chart..."), [this] { ExportModelChart(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Capture View..."), [this] { CaptureView(); });
+    file->addAction(QCoreApplication::translate("Studio", "&Capture View..."), [this] { CaptureView(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
+    file->addAction(QCoreApplication::translate("Studio", "&Quit"), QKeySequence::Quit, [this] { close(); });
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("Studio", "&View"));
     auto* group = new QActionGroup(this);
-    m_model1 = view->addAction(QStringLiteral("Display Model &1 (log abscissa, linear values)"),
+    m_model1 = view->addAction(QCoreApplication::translate("Studio", "Display Model &1 (log abscissa, linear values)"),
                                [this] { SetDisplayModel(1); });
-    m_model2 = view->addAction(QStringLiteral("Display Model &2 (log-log)"), [this] { SetDisplayModel(2); });
+    m_model2 = view->addAction(QCoreApplication::translate("Studio", "Display Model &2 (log-log)"),
+                               [this] { SetDisplayModel(2); });
     for (QAction* a : {m_model1, m_model2}) {
         a->setCheckable(true);
         group->addAction(a);
@@ -274,8 +307,10 @@ void StudioWindow::buildMenus()
                         m_model->FitToWindow();
                     });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About tarnex studio..."), [this] { CreateAboutDialog()->open(); });
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Studio", "&Help"));
+    help->setObjectName(QStringLiteral("help"));
+    help->addAction(QCoreApplication::translate("Studio", "&About tarnex studio..."),
+                    [this] { CreateAboutDialog()->open(); });
 }
 
 void StudioWindow::reportError(const CString& message)
@@ -286,11 +321,12 @@ void StudioWindow::reportError(const CString& message)
 void StudioWindow::updateTitle()
 {
     const auto part = [](const CString& path, bool modified) {
-        QString s = path.IsEmpty() ? QStringLiteral("(none)") : fileName(path);
+        QString s = path.IsEmpty() ? QCoreApplication::translate("Studio", "(none)") : fileName(path);
         return modified ? s + QLatin1Char('*') : s;
     };
-    setWindowTitle(QStringLiteral("tarnex studio - %1 | %2")
-                       .arg(part(m_soundingDoc.path, m_soundingDoc.modified), part(m_modelDoc.path, m_modelDoc.modified)));
+    setWindowTitle(QCoreApplication::translate("Studio", "tarnex studio - %1 | %2")
+                       .arg(part(m_soundingDoc.path, m_soundingDoc.modified) + stationTitle(),
+                            part(m_modelDoc.path, m_modelDoc.modified)));
 }
 
 bool StudioWindow::OpenSounding(const char* path, bool stream)
@@ -313,6 +349,7 @@ bool StudioWindow::OpenSounding(const char* path, bool stream)
     const bool logLog = m_sounding->Chart().m_nDisModel == 2;
     m_model2->setChecked(logLog);
     m_model1->setChecked(!logLog);
+    closeSurvey();
     opened(m_soundingDoc, path);
     return true;
 }
@@ -338,9 +375,10 @@ bool StudioWindow::save(Document& doc)
     CString error;
     if (!AtomicFile::CheckWritable(doc.path, error) && error.str().find("read-only") != std::string::npos) {
         // A file its owner made read-only is kept; the user may save a copy.
-        CString text;
-        text.Format("%s is read-only. Save the edits under another name?", fileName(doc.path).toUtf8().constData());
-        return ask(text, false) == IDYES && saveAs(doc);
+        const QString text =
+            QCoreApplication::translate("Studio", "%1 is read-only. Save the edits under another name?")
+                .arg(fileName(doc.path));
+        return ask(bytes(text), false) == IDYES && saveAs(doc);
     }
     if (!doc.write(doc.path, error)) {
         reportError(error);
@@ -355,8 +393,9 @@ bool StudioWindow::save(Document& doc)
 bool StudioWindow::saveAs(Document& doc)
 {
     // The dialog asks before a file is replaced.
-    CFileDialog dlg(FALSE, doc.defaultExt, fileName(doc.path).toUtf8().constData(),
-                    OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, doc.filter, doc.view->Wnd());
+    StudioFileDialog dlg(FALSE, doc.defaultExt, fileName(doc.path).toUtf8().constData(),
+                         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, QString::fromUtf8(doc.filter),
+                         QCoreApplication::translate("Studio", "Save the %1 As").arg(doc.what), doc.view->Wnd());
     if (dlg.DoModal() != IDOK)
         return false;
     CString error;
@@ -379,27 +418,80 @@ int StudioWindow::ask(const CString& text, bool withCancel)
         return IDCANCEL;
     const auto buttons = withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                     : QMessageBox::Yes | QMessageBox::No;
-    const auto b = QMessageBox::question(this, QStringLiteral("tarnex studio"), QString::fromUtf8(text.GetString()),
-                                         buttons);
+    const auto b = QMessageBox::question(this, QCoreApplication::translate("Studio", "tarnex studio"),
+                                         QString::fromUtf8(text.GetString()), buttons);
     return b == QMessageBox::Yes ? IDYES : b == QMessageBox::No ? IDNO : IDCANCEL;
 }
 
-bool StudioWindow::keepOrDrop(Document& doc, const char* what)
+bool StudioWindow::keepOrDrop(Document& doc)
 {
     if (!doc.modified)
         return true;
-    CString text;
-    text.Format("The %s %s has unsaved edits. Save them?", what,
-                doc.path.IsEmpty() ? "" : fileName(doc.path).toUtf8().constData());
-    const int answer = ask(text, true);
+    const QString text =
+        doc.path.IsEmpty()
+            ? QCoreApplication::translate("Studio", "The %1 has unsaved edits. Save them?").arg(doc.what)
+            : QCoreApplication::translate("Studio", "The %1 %2 has unsaved edits. Save them?")
+                  .arg(doc.what, fileName(doc.path));
+    const int answer = ask(bytes(text), true);
     if (answer == IDYES)
         return save(doc);
     return answer == IDNO;
 }
 
+std::vector<StudioWindow::Document*> StudioWindow::modifiedDocuments()
+{
+    std::vector<Document*> docs;
+    for (Document* doc : {&m_soundingDoc, &m_modelDoc})
+        if (doc->modified)
+            docs.push_back(doc);
+    return docs;
+}
+
+bool StudioWindow::SaveAll()
+{
+    for (Document* doc : modifiedDocuments())
+        if (!save(*doc))
+            return false;
+    return true;
+}
+
+bool StudioWindow::keepOrDropAll()
+{
+    const std::vector<Document*> docs = modifiedDocuments();
+    if (docs.size() < 2)
+        return docs.empty() || keepOrDrop(*docs.front());
+    // Several documents: one question for all of them rather than one each.
+    QString list;
+    for (const Document* doc : docs)
+        list += QStringLiteral("\n    %1 %2").arg(doc->what, doc->path.IsEmpty() ? QString() : fileName(doc->path));
+    const QString text =
+        QCoreApplication::translate("Studio", "These documents have unsaved edits:\n%1\n\nSave all of them?").arg(list);
+    const int answer = askSaveAll(text);
+    if (answer == IDYES)
+        return SaveAll();
+    return answer == IDNO;
+}
+
+int StudioWindow::askSaveAll(const QString& text)
+{
+    if (onQuestion)
+        return onQuestion(bytes(text));
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return IDCANCEL;
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Studio", "tarnex studio"), text,
+                    QMessageBox::NoButton, this);
+    QPushButton* saveAll = box.addButton(QCoreApplication::translate("Studio", "Save All"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QCoreApplication::translate("Studio", "Discard All"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAll);
+    box.exec();
+    return box.clickedButton() == saveAll ? IDYES : box.clickedButton() == discard ? IDNO : IDCANCEL;
+}
+
 void StudioWindow::closeEvent(QCloseEvent* e)
 {
-    if (keepOrDrop(m_soundingDoc, "sounding") && keepOrDrop(m_modelDoc, "layered model"))
+    if (keepOrDropAll())
         e->accept();
     else
         e->ignore();
@@ -412,6 +504,52 @@ void StudioWindow::opened(Document& doc, const char* path)
     doc.modified = false;
     doc.view->FitToWindow();  // a document just opened shows whole
     editsChanged();
+    // The bundled samples come back by themselves; the user's files are remembered.
+    if (!isBundled(doc.path))
+        m_recent.Add(doc.kind, QString::fromUtf8(path));
+}
+
+bool StudioWindow::OpenRecent(int index)
+{
+    if (index < 0 || index >= m_recent.Entries().size())
+        return false;
+    const RecentFiles::Entry entry = m_recent.Entries()[index];
+    if (!QFileInfo::exists(entry.path)) {
+        m_recent.Remove(entry.path);
+        reportError(bytes(
+            QCoreApplication::translate("Studio", "%1 no longer exists; it was removed from the recent files.")
+                .arg(entry.path)));
+        return false;
+    }
+    const QByteArray path = entry.path.toUtf8();
+    switch (entry.kind) {
+    case RecentFiles::Kind::Sounding:
+        return keepOrDrop(m_soundingDoc) && OpenSounding(path.constData());
+    case RecentFiles::Kind::Model:
+        return keepOrDrop(m_modelDoc) && OpenModel(path.constData());
+    case RecentFiles::Kind::Survey:
+        return keepOrDrop(m_soundingDoc) && OpenSurvey(path.constData());
+    }
+    return false;
+}
+
+void StudioWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QList<RecentFiles::Entry>& entries = m_recent.Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        // Numbered for the keyboard; the path in full, as two files may share a name.
+        const QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(entries[i].path));
+        QAction* a = m_recentMenu->addAction(label, [this, i] { OpenRecent(i); });
+        a->setData(entries[i].path);
+    }
+    if (!entries.isEmpty())
+        m_recentMenu->addSeparator();
+    QAction* clear = m_recentMenu->addAction(QCoreApplication::translate("Studio", "&Clear Recent Files"), [this] {
+        m_recent.Clear();
+        fillRecentMenu();
+    });
+    clear->setEnabled(!entries.isEmpty());
 }
 
 bool StudioWindow::SaveSounding() { return save(m_soundingDoc); }
@@ -421,7 +559,9 @@ bool StudioWindow::SaveModelAs() { return saveAs(m_modelDoc); }
 
 bool StudioWindow::exportChart(ChartView* view, const char* suggestedName)
 {
-    CFileDialog dlg(FALSE, "png", suggestedName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter, view->Wnd());
+    StudioFileDialog dlg(FALSE, "png", suggestedName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         StudioFileDialog::ExportFilter(), QCoreApplication::translate("Studio", "Export Chart"),
+                         view->Wnd());
     if (dlg.DoModal() != IDOK)
         return false;
     CString error;
@@ -435,7 +575,7 @@ bool StudioWindow::exportChart(ChartView* view, const char* suggestedName)
 bool StudioWindow::ExportSoundingChart()
 {
     if (!m_sounding->HasSounding()) {
-        reportError("no sounding to export");
+        reportError(bytes(QCoreApplication::translate("Studio", "There is no sounding to export.")));
         return false;
     }
     return exportChart(m_sounding, "sounding.png");
@@ -447,7 +587,8 @@ bool StudioWindow::SetDisplayModel(int model)
 {
     const bool ok = m_sounding->SetDisplayModel(model);
     if (!ok)
-        reportError("the log-log display needs positive abscissas and values: showing display model 1");
+        reportError(bytes(QCoreApplication::translate(
+            "Studio", "The log-log display needs positive abscissas and values: showing display model 1.")));
     const bool logLog = m_sounding->Chart().m_nDisModel == 2;
     m_model2->setChecked(logLog);
     m_model1->setChecked(!logLog);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "EditHistory.h"
+#include "RecentFiles.h"
 
 #include "platform/core/CString.h"
 #include "platform/wnd/CFrameWnd.h"
@@ -13,15 +14,19 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <vector>
 
 class ChartView;
 class ModelView;
 class PageView;
 class QDialog;
 class SoundingView;
+class SurveyBrowser;
+class QDockWidget;
 class QAction;
 class QLabel;
 class LayerTable;
+class QMenu;
 
 class StudioWindow : public QMainWindow {
 public:
@@ -39,6 +44,9 @@ public:
     bool SaveSoundingAs();
     bool SaveModel();
     bool SaveModelAs();
+    // Saves every document with unsaved edits; stops at the first that
+    // fails or whose Save As the user cancels.
+    bool SaveAll();
     // Asks for a file and writes the chart there (.png, .svg, .pdf, .bmp).
     bool ExportSoundingChart();
     bool ExportModelChart();
@@ -77,12 +85,31 @@ public:
     EditHistory& History() { return m_history; }
     LayerTable* Layers() { return m_layers; }
     QLabel* Readout() { return m_readout; }
+    // A survey table, or a folder whose sounding files are its stations: the
+    // station list beside the charts and the first station in the sounding
+    // chart. While it is open the sounding document is the survey: saving
+    // writes the table back whole (a folder: each edited station's file).
+    bool OpenSurvey(const char* path);
+    // Shows station index of the open survey; the edits of the station shown
+    // before stay with it until the survey is saved or dropped.
+    bool ShowStation(int index);
+    bool NextStation();      // Page Down
+    bool PreviousStation();  // Page Up
+    SurveyBrowser* Survey() { return m_survey; }
+
+    // Opens entry index of the recent files as what it was opened as; an
+    // entry whose file is gone is dropped from the list and the user told.
+    bool OpenRecent(int index);
+    RecentFiles& Recent() { return m_recent; }
+    QMenu* RecentMenu() { return m_recentMenu; }
 
     // Where errors go; a message box by default, standard error offscreen.
     std::function<void(const CString&)> onError;
     // Asks whether to save unsaved edits before they would be lost: IDYES,
     // IDNO or IDCANCEL. A message box by default; offscreen, where nobody
-    // can answer, the edits are kept by cancelling.
+    // can answer, the edits are kept by cancelling. Closing with several
+    // documents edited asks once for all: IDYES saves all, IDNO discards
+    // all, IDCANCEL keeps the window open.
     std::function<int(const CString&)> onQuestion;
     // Path of a bundled data file: beside an installed binary
     // (../share/tarnex/NAME), else in the source tree's data folder.
@@ -98,12 +125,28 @@ private:
         const char* filter;
         ChartView* view = nullptr;
         std::function<bool(const char* path, CString& error)> write;
+        QString what = QString();  // how the user's questions name it ("sounding")
+        RecentFiles::Kind kind = RecentFiles::Kind::Sounding;
     };
 
     bool save(Document& doc);
     // True when the document may be replaced: no unsaved edits, or the user
     // saved or dropped them.
-    bool keepOrDrop(Document& doc, const char* what);
+    bool keepOrDrop(Document& doc);
+    // The same for all documents at once, as the window closes.
+    bool keepOrDropAll();
+    std::vector<Document*> modifiedDocuments();
+    // Save all (IDYES), discard all (IDNO) or cancel, through onQuestion or a message box.
+    int askSaveAll(const QString& text);
+    void fillRecentMenu();
+    // The survey's list, menu and the sounding chart's edits going to the station shown.
+    void buildSurvey();
+    // Leaves survey browsing: the sounding document is a single file again.
+    void closeSurvey();
+    // The chart's edits into the station they were made on.
+    void flushStation();
+    // " [station 3/60]" while a survey is open.
+    QString stationTitle() const;
     void closeEvent(QCloseEvent* e) override;
     bool saveAs(Document& doc);
     void opened(Document& doc, const char* path);
@@ -138,4 +181,11 @@ private:
     QLabel* m_readout = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
+    RecentFiles m_recent;
+    QMenu* m_recentMenu = nullptr;
+    SurveyBrowser* m_survey = nullptr;
+    QDockWidget* m_surveyDock = nullptr;
+    QAction* m_nextStation = nullptr;
+    QAction* m_previousStation = nullptr;
+    Document m_plainSounding;  // the sounding document as it is outside a survey
 };

@@ -1,9 +1,11 @@
 // tarnex-studio: the sounding and its layered model side by side, edited
 // with the mouse and saved back to their files.
+#include "StudioLanguage.h"
 #include "StudioWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <clocale>
 #include <csignal>
@@ -35,21 +37,40 @@ int run(int argc, char** argv)
     // and dialogs stay in the "C" form whatever the desktop's language.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("tarnex-studio"));
+    QApplication::setOrganizationName(QStringLiteral("tarnex"));
+    // The user's language, or the one --lang names, before any text is shown.
+    QString language = StudioLanguage::FromArguments(QApplication::arguments());
+    if (language.isEmpty())
+        language = StudioLanguage::Choose(QLocale::system().uiLanguages());
+    if (!StudioLanguage::Install(language))
+        std::fputs("tarnex-studio: the Chinese translation is missing from this build: English it is\n", stderr);
     QCommandLineParser cli;
-    cli.setApplicationDescription(QStringLiteral("Edit a sounding and its layered model with the mouse."));
+    cli.setApplicationDescription(
+        QCoreApplication::translate("Studio", "Edit a sounding and its layered model with the mouse."));
     cli.addHelpOption();
-    cli.addPositionalArgument(QStringLiteral("SOUNDING"),
-                              QStringLiteral("sounding data file (five numbers a row); the bundled sample if none"));
-    const QCommandLineOption model(QStringList{QStringLiteral("m"), QStringLiteral("model")},
-                                   QStringLiteral("layered model file; the bundled sample if none"),
-                                   QStringLiteral("FILE"));
+    cli.addPositionalArgument(
+        QStringLiteral("SOUNDING"),
+        QCoreApplication::translate("Studio", "sounding data file (five numbers a row); the bundled sample if none"));
+    const QCommandLineOption model(
+        QStringList{QStringLiteral("m"), QStringLiteral("model")},
+        QCoreApplication::translate("Studio", "layered model file; the bundled sample if none"),
+        QStringLiteral("FILE"));
     const QCommandLineOption display(QStringList{QStringLiteral("d"), QStringLiteral("display")},
-                                     QStringLiteral("display model of the sounding: 1 or 2"), QStringLiteral("N"),
-                                     QStringLiteral("1"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("write the window as it first shows to a PNG file and quit"),
-                                        QStringLiteral("PNG"));
-    cli.addOptions({model, display, screenshot});
+                                     QCoreApplication::translate("Studio", "display model of the sounding: 1 or 2"),
+                                     QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QCoreApplication::translate("Studio", "write the window as it first shows to a PNG file and quit"),
+        QStringLiteral("PNG"));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("Studio", "language of menus and messages: zh_CN or en (default: the locale's)"),
+        QStringLiteral("LANG"));
+    const QCommandLineOption survey(
+        QStringLiteral("survey"),
+        QCoreApplication::translate("Studio", "survey table or folder of sounding files, browsed station by station"),
+        QStringLiteral("PATH"));
+    cli.addOptions({model, display, screenshot, lang, survey});
     cli.process(app);
 
     StudioWindow w;
@@ -62,6 +83,8 @@ int run(int argc, char** argv)
                                                : StudioWindow::BundledData("layered-model.txt");
     if (!modelFile.IsEmpty())
         w.OpenModel(modelFile);
+    if (cli.isSet(survey))
+        w.OpenSurvey(cli.value(survey).toUtf8().constData());
     if (cli.value(display) == QLatin1String("2"))
         w.SetDisplayModel(2);
     w.show();

@@ -1,8 +1,390 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="zh_CN">
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name>Studio</name>
+    <message>
+        <source>Axes</source>
+        <translation>坐标轴</translation>
+    </message>
+    <message>
+        <source>Double-click an axis or the grid to change it</source>
+        <translation>双击坐标轴或网格坐标，修改其参数</translation>
+    </message>
+    <message>
+        <source>Edit a sounding and its layered model with the mouse.</source>
+        <translation>用鼠标编辑测深曲线及其层状模型。</translation>
+    </message>
+    <message>
+        <source>sounding data file (five numbers a row); the bundled sample if none</source>
+        <translation>测深数据文件（每行五个数）；缺省为自带样例</translation>
+    </message>
+    <message>
+        <source>layered model file; the bundled sample if none</source>
+        <translation>层状模型文件；缺省为自带样例</translation>
+    </message>
+    <message>
+        <source>display model of the sounding: 1 or 2</source>
+        <translation>测深曲线的显示模式：1 或 2</translation>
+    </message>
+    <message>
+        <source>write the window as it first shows to a PNG file and quit</source>
+        <translation>将窗口初次显示的画面写入 PNG 文件后退出</translation>
+    </message>
+    <message>
+        <source>language of menus and messages: zh_CN or en (default: the locale&apos;s)</source>
+        <translation>菜单与消息的语言：zh_CN 或 en（缺省随区域设置）</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>剖面曲线</translation>
+    </message>
+    <message>
+        <source>Double-click an axis to change it, the profiles to change their line styles</source>
+        <translation>双击坐标轴修改其参数，双击剖面区修改线型</translation>
+    </message>
+    <message>
+        <source>Profile Files (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||</source>
+        <translation>剖面文件 (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|所有文件 (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Open Profiles</source>
+        <translation>打开剖面</translation>
+    </message>
+    <message>
+        <source>Export Profile Panel</source>
+        <translation>导出剖面图</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation>剖面(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Profiles...</source>
+        <translation>打开剖面(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Line Styles...</source>
+        <translation>线型(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Abscissa &amp;Axis...</source>
+        <translation>横坐标轴(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Ordinate Axis...</source>
+        <translation>纵坐标轴(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Profile Panel...</source>
+        <translation>导出剖面图(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>二维断面</translation>
+    </message>
+    <message>
+        <source>Double-click an axis to change it</source>
+        <translation>双击坐标轴，修改其参数</translation>
+    </message>
+    <message>
+        <source>Open Model…</source>
+        <translation>打开模型…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>导出…</translation>
+    </message>
+    <message>
+        <source>%1: the model has no extent to draw</source>
+        <translation>%1：模型没有可绘制的范围</translation>
+    </message>
+    <message>
+        <source>Polygon Models (*.txt)|*.txt|All Files (*.*)|*.*||</source>
+        <translation>多边形模型 (*.txt)|*.txt|所有文件 (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Open Polygon Model</source>
+        <translation>打开多边形模型</translation>
+    </message>
+    <message>
+        <source>Export Section</source>
+        <translation>导出断面</translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|BMP Image (*.bmp)|*.bmp||</source>
+        <translation>PNG 图像 (*.png)|*.png|SVG 矢量图 (*.svg)|*.svg|PDF 文档 (*.pdf)|*.pdf|BMP 图像 (*.bmp)|*.bmp||</translation>
+    </message>
+    <message>
+        <source>tarnex studio</source>
+        <translation>tarnex studio</translation>
+    </message>
+    <message>
+        <source>There is no sounding to save.</source>
+        <translation>没有可保存的测深曲线。</translation>
+    </message>
+    <message>
+        <source>sounding</source>
+        <translation>测深曲线</translation>
+    </message>
+    <message>
+        <source>layered model</source>
+        <translation>层状模型</translation>
+    </message>
+    <message>
+        <source>Sounding and Model</source>
+        <translation>测深曲线与模型</translation>
+    </message>
+    <message>
+        <source>No view is active: click into a chart first.</source>
+        <translation>没有活动视图：请先单击一个图件。</translation>
+    </message>
+    <message>
+        <source>Could not write the view to %1.</source>
+        <translation>无法将视图写入 %1。</translation>
+    </message>
+    <message>
+        <source>BMP Image (*.bmp)|*.bmp||</source>
+        <translation>BMP 图像 (*.bmp)|*.bmp||</translation>
+    </message>
+    <message>
+        <source>Capture View</source>
+        <translation>截取视图</translation>
+    </message>
+    <message>
+        <source>About tarnex studio</source>
+        <translation>关于 tarnex studio</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;tarnex studio&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;tarnex studio&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>Sounding curves, layered models, profiles, sections and axes of EM sounding work.</source>
+        <translation>电磁测深工作的测深曲线、层状模型、剖面、断面与坐标轴。</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Sounding...</source>
+        <translation>打开测深曲线(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Open Sounding</source>
+        <translation>打开测深曲线</translation>
+    </message>
+    <message>
+        <source>Open &amp;Model...</source>
+        <translation>打开模型(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Open Layered Model</source>
+        <translation>打开层状模型</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开的文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save Sounding</source>
+        <translation>保存测深曲线</translation>
+    </message>
+    <message>
+        <source>Save Sounding As...</source>
+        <translation>测深曲线另存为...</translation>
+    </message>
+    <message>
+        <source>Save Model</source>
+        <translation>保存模型</translation>
+    </message>
+    <message>
+        <source>Save Model As...</source>
+        <translation>模型另存为...</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>全部保存(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Export Sounding Chart...</source>
+        <translation>导出测深曲线图...</translation>
+    </message>
+    <message>
+        <source>Export Model Chart...</source>
+        <translation>导出模型图...</translation>
+    </message>
+    <message>
+        <source>&amp;Capture View...</source>
+        <translation>截取视图(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Display Model &amp;1 (log abscissa, linear values)</source>
+        <translation>显示模式 1（对数横坐标，线性值）(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Display Model &amp;2 (log-log)</source>
+        <translation>显示模式 2（双对数）(&amp;2)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About tarnex studio...</source>
+        <translation>关于 tarnex studio(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>tarnex studio - %1 | %2</source>
+        <translation>tarnex studio - %1 | %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only. Save the edits under another name?</source>
+        <translation>%1 是只读文件。将修改另存为其他文件吗？</translation>
+    </message>
+    <message>
+        <source>Save the %1 As</source>
+        <translation>%1另存为</translation>
+    </message>
+    <message>
+        <source>The %1 has unsaved edits. Save them?</source>
+        <translation>%1有未保存的修改。是否保存？</translation>
+    </message>
+    <message>
+        <source>The %1 %2 has unsaved edits. Save them?</source>
+        <translation>%1 %2 有未保存的修改。是否保存？</translation>
+    </message>
+    <message>
+        <source>These documents have unsaved edits:
+%1
+
+Save all of them?</source>
+        <translation>以下文档有未保存的修改：
+%1
+
+全部保存吗？</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>全部保存</translation>
+    </message>
+    <message>
+        <source>Discard All</source>
+        <translation>全部放弃</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; it was removed from the recent files.</source>
+        <translation>%1 已不存在，已从最近打开的文件中移除。</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Files</source>
+        <translation>清除最近打开的文件(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>导出图件</translation>
+    </message>
+    <message>
+        <source>There is no sounding to export.</source>
+        <translation>没有可导出的测深曲线。</translation>
+    </message>
+    <message>
+        <source>The log-log display needs positive abscissas and values: showing display model 1.</source>
+        <translation>双对数显示需要正的横坐标和数值：改为显示模式 1。</translation>
+    </message>
+    <message>
+        <source>survey table or folder of sounding files, browsed station by station</source>
+        <translation>测线表文件或测深文件夹，逐个测点浏览</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>测点</translation>
+    </message>
+    <message>
+        <source>&amp;Survey</source>
+        <translation>测线(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Open Survey &amp;Table...</source>
+        <translation>打开测线表(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Survey Tables (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||</source>
+        <translation>测线表 (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|所有文件 (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Open Survey Table</source>
+        <translation>打开测线表</translation>
+    </message>
+    <message>
+        <source>Open Survey &amp;Folder...</source>
+        <translation>打开测深文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Survey Folder</source>
+        <translation>打开测深文件夹</translation>
+    </message>
+    <message>
+        <source>&amp;Next Station</source>
+        <translation>下一测点(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Station</source>
+        <translation>上一测点(&amp;P)</translation>
+    </message>
+    <message>
+        <source>survey folder</source>
+        <translation>测深文件夹</translation>
+    </message>
+    <message>
+        <source>survey table</source>
+        <translation>测线表</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 sounding files, more than the %3 a survey folder may hold</source>
+        <translation>%1 含 %2 个测深文件，超过测深文件夹的上限 %3 个</translation>
+    </message>
+    <message>
+        <source>the sounding files of %1 hold %2 MiB, more than the %3 MiB a survey may hold</source>
+        <translation>%1 中的测深文件共 %2 MiB，超过一条测线的上限 %3 MiB</translation>
+    </message>
+    <message>
+        <source>%1 of the files were left out:</source>
+        <translation>有 %1 个文件未能读入：</translation>
+    </message>
+    <message>
+        <source>%1 holds no sounding file that could be read</source>
+        <translation>%1 中没有可读入的测深文件</translation>
+    </message>
+    <message>
+        <source>%1 holds no station</source>
+        <translation>%1 中没有测点</translation>
+    </message>
+    <message>
+        <source>A survey folder is saved in place, each edited station to its own file.</source>
+        <translation>测深文件夹只能原地保存：每个修改过的测点写回其自己的文件。</translation>
+    </message>
+    <message>
+        <source>%1 does not read back as written</source>
+        <translation>%1 读回的内容与写入的不符</translation>
+    </message>
     <message>
         <source>Open Sounding as S&amp;tream...</source>
         <translation>按数据流打开测深文件(&amp;T)...</translation>
@@ -134,6 +516,10 @@
     <message>
         <source>Redone: %1 set to %2</source>
         <translation>已重做：%1 设为 %2</translation>
+    </message>
+    <message>
+        <source>Open Sounding as Stream</source>
+        <translation>按数据流打开测深文件</translation>
     </message>
 </context>
 </TS>

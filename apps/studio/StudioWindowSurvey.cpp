@@ -1,0 +1,161 @@
+// The studio's survey browsing: a survey table or a folder of soundings, one
+// station at a time in the sounding chart, the station list docked beside.
+#include "StudioWindow.h"
+
+#include "SoundingView.h"
+#include "StudioFileDialog.h"
+#include "SurveyBrowser.h"
+
+#include "sounding/SoundingRender.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace {
+
+const char* const kSurveyExt = "txt";
+
+}  // namespace
+
+void StudioWindow::buildSurvey()
+{
+    m_survey = new SurveyBrowser;
+    m_survey->onChosen = [this](int i) { ShowStation(i); };
+    m_surveyDock = new QDockWidget(QCoreApplication::translate("Studio", "Stations"), this);
+    m_surveyDock->setObjectName(QStringLiteral("stations"));
+    m_surveyDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    m_surveyDock->setWidget(m_survey);
+    addDockWidget(Qt::LeftDockWidgetArea, m_surveyDock);
+    m_surveyDock->hide();
+    // An edit of the chart is an edit of the station it shows.
+    const std::function<void()> edited = m_sounding->onEdited;
+    m_sounding->onEdited = [this, edited] {
+        if (m_survey->IsOpen())
+            m_survey->MarkEdited(m_survey->Current());
+        if (edited)
+            edited();
+    };
+
+    QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Studio", "&Survey"));
+    menu->addAction(QCoreApplication::translate("Studio", "Open Survey &Table..."), [this] {
+        const QString filter = QCoreApplication::translate(
+            "Studio", "Survey Tables (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||");
+        StudioFileDialog dlg(TRUE, nullptr, "*.*", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter,
+                             QCoreApplication::translate("Studio", "Open Survey Table"));
+        if (keepOrDrop(m_soundingDoc) && dlg.DoModal() == IDOK)
+            OpenSurvey(dlg.GetPathName());
+    });
+    menu->addAction(QCoreApplication::translate("Studio", "Open Survey &Folder..."), [this] {
+        // Nobody can answer a dialog on the offscreen display.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen") || !keepOrDrop(m_soundingDoc))
+            return;
+        const QString dir = QFileDialog::getExistingDirectory(
+            this, QCoreApplication::translate("Studio", "Open Survey Folder"));
+        if (!dir.isEmpty())
+            OpenSurvey(dir.toUtf8().constData());
+    });
+    menu->addSeparator();
+    m_nextStation = menu->addAction(QCoreApplication::translate("Studio", "&Next Station"),
+                                    QKeySequence::MoveToNextPage, [this] { NextStation(); });
+    m_previousStation = menu->addAction(QCoreApplication::translate("Studio", "&Previous Station"),
+                                        QKeySequence::MoveToPreviousPage, [this] { PreviousStation(); });
+    // Page Up and Down scroll the pages as usual while no survey is open.
+    m_nextStation->setEnabled(false);
+    m_previousStation->setEnabled(false);
+}
+
+bool StudioWindow::OpenSurvey(const char* path)
+{
+    const bool browsing = m_survey->IsOpen();
+    CString error, note;
+    if (!m_survey->Open(QString::fromUtf8(path), error, note)) {
+        reportError(error);
+        return false;
+    }
+    if (!browsing)
+        m_plainSounding = m_soundingDoc;
+    // From now on the sounding document is the survey.
+    m_soundingDoc.defaultExt = kSurveyExt;
+    m_soundingDoc.filter = "Survey Tables (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||";
+    m_soundingDoc.kind = RecentFiles::Kind::Survey;
+    m_soundingDoc.what = m_survey->IsFolder() ? QCoreApplication::translate("Studio", "survey folder")
+                                              : QCoreApplication::translate("Studio", "survey table");
+    m_soundingDoc.write = [this](const char* to, CString& why) {
+        flushStation();
+        return m_survey->Save(QString::fromUtf8(to), why);
+    };
+    m_surveyDock->show();
+    m_nextStation->setEnabled(true);
+    m_previousStation->setEnabled(true);
+    ShowStation(0);
+    opened(m_soundingDoc, m_survey->Path().toUtf8().constData());
+    if (!note.IsEmpty())
+        reportError(note);
+    return true;
+}
+
+void StudioWindow::closeSurvey()
+{
+    if (!m_survey->IsOpen())
+        return;
+    m_survey->Close();
+    m_surveyDock->hide();
+    m_nextStation->setEnabled(false);
+    m_previousStation->setEnabled(false);
+    m_soundingDoc = m_plainSounding;
+    statusBar()->clearMessage();
+}
+
+void StudioWindow::flushStation()
+{
+    if (!m_survey->IsOpen() || m_survey->Current() < 0)
+        return;
+    SurveyStation& station = m_survey->Station(m_survey->Current());
+    if (station.edited && m_sounding->HasSounding())
+        station.table = m_sounding->Sounding();
+}
+
+bool StudioWindow::ShowStation(int index)
+{
+    if (!m_survey->IsOpen() || index < 0 || index >= m_survey->Count())
+        return false;
+    flushStation();
+    const SurveyStation& station = m_survey->Station(index);
+    // Values too small for the linear view are shown in the log-log view; a
+    // note in the status bar rather than a message box at every Page Down.
+    CString note;
+    m_sounding->Chart().m_nDisModel =
+        SoundingRender::ReadableModel(station.table, m_sounding->Chart().m_nDisModel, note);
+    m_sounding->SetSounding(station.table);
+    const bool logLog = m_sounding->Chart().m_nDisModel == 2;
+    m_model2->setChecked(logLog);
+    m_model1->setChecked(!logLog);
+    if (note.IsEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromUtf8(note.GetString()));
+    m_survey->SetCurrent(index);
+    updateTitle();
+    return true;
+}
+
+bool StudioWindow::NextStation() { return ShowStation(m_survey->Current() + 1); }
+
+bool StudioWindow::PreviousStation() { return ShowStation(m_survey->Current() - 1); }
+
+QString StudioWindow::stationTitle() const
+{
+    if (!m_survey || !m_survey->IsOpen() || m_survey->Current() < 0)
+        return QString();
+    const int i = m_survey->Current();
+    return QStringLiteral(" [%1 %2/%3]")
+        .arg(QString::fromUtf8(m_survey->Station(i).name.GetString()))
+        .arg(i + 1)
+        .arg(m_survey->Count());
+}
