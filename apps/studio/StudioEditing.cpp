@@ -6,6 +6,7 @@
 #include "ModelView.h"
 #include "SoundingView.h"
 #include "StatusReadout.h"
+#include "SurveyBrowser.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -62,7 +63,10 @@ void StudioWindow::buildEditing()
 
 void StudioWindow::editsChanged()
 {
-    m_soundingDoc.modified = m_history.IsModified(documentIndex(m_soundingDoc));
+    // A survey is modified while any of its stations holds edits not saved,
+    // whichever station is shown and whatever its history says.
+    m_soundingDoc.modified = m_history.IsModified(documentIndex(m_soundingDoc)) ||
+                             (m_survey && m_survey->IsOpen() && m_survey->AnyEdited());
     m_modelDoc.modified = m_history.IsModified(documentIndex(m_modelDoc));
     updateTitle();
     if (m_undo)

@@ -126,6 +126,11 @@ bool StudioWindow::ShowStation(int index)
     if (!m_survey->IsOpen() || index < 0 || index >= m_survey->Count())
         return false;
     flushStation();
+    // The undo history speaks of one station's samples by their index; it
+    // does not carry over to another station. The station keeps its edits
+    // and its mark.
+    if (index != m_survey->Current())
+        m_history.Forget(documentIndex(m_soundingDoc));
     const SurveyStation& station = m_survey->Station(index);
     // Values too small for the linear view are shown in the log-log view; a
     // note in the status bar rather than a message box at every Page Down.
@@ -141,7 +146,7 @@ bool StudioWindow::ShowStation(int index)
     else
         statusBar()->showMessage(QString::fromUtf8(note.GetString()));
     m_survey->SetCurrent(index);
-    updateTitle();
+    editsChanged();
     return true;
 }
 

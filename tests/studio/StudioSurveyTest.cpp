@@ -82,7 +82,7 @@ TEST(StudioSurvey, PagingKeepsEachStationsEditsAndSavingRewritesOnlyThose)
     const std::string path = s.dir + "/line7.csv";
     std::ofstream(path) << kTable;
     ASSERT_TRUE(s.w.OpenSurvey(path.c_str()));
-    EXPECT_TRUE(s.w.findChild<QDockWidget*>()->isVisible());
+    EXPECT_TRUE(s.w.findChild<QDockWidget*>("stations")->isVisible());
     EXPECT_EQ(s.stationLabels(), (QStringList{"A1", "A2", "A3"}));
     EXPECT_EQ(s.w.Sounding()->Chart().m_fR[0], 50.0f);
 
@@ -95,6 +95,11 @@ TEST(StudioSurvey, PagingKeepsEachStationsEditsAndSavingRewritesOnlyThose)
     EXPECT_EQ(s.w.Sounding()->Chart().m_fR[0], 60.0f);
     EXPECT_EQ(s.w.Sounding()->Chart().m_nCount, 3);
     EXPECT_TRUE(s.w.windowTitle().contains("line7.csv* [A2 2/3]")) << s.w.windowTitle().toStdString();
+    // A1's edit is not A2's to take back: undo stays with the station.
+    const float a2v = s.w.Sounding()->Chart().m_fV[2];
+    EXPECT_FALSE(s.w.Undo());
+    EXPECT_EQ(s.w.Sounding()->Chart().m_fV[2], a2v);
+    EXPECT_TRUE(s.w.SoundingModified());
     QTest::keyClick(&s.w, Qt::Key_PageDown);
     QTest::keyClick(&s.w, Qt::Key_PageDown);  // past the last: stays
     EXPECT_EQ(s.w.Survey()->Current(), 2);
@@ -140,7 +145,7 @@ TEST(StudioSurvey, PagingKeepsEachStationsEditsAndSavingRewritesOnlyThose)
     std::ofstream(single) << "1 50 40 55 45\n10 250 200 240 210\n100 400 300 380 320\n";
     ASSERT_TRUE(s.w.OpenSounding(single.c_str()));
     EXPECT_FALSE(s.w.Survey()->IsOpen());
-    EXPECT_FALSE(s.w.findChild<QDockWidget*>()->isVisible());
+    EXPECT_FALSE(s.w.findChild<QDockWidget*>("stations")->isVisible());
     editShownStation(s.w);
     ASSERT_TRUE(s.w.SaveSounding());
     SoundingTable t;
