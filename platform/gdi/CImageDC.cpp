@@ -87,12 +87,17 @@ bool CImageDC::FewerTextShades()
     m_painter->flush();
     QImage& img = *m_image;
     // One pass: which greys occur, and the other colours up to the most a palette takes.
+    // The size is read once: QImage's accessors are calls into Qt, and in the
+    // inner loops they cost as much as the work.
+    const int w = img.width(), h = img.height();
+    if (w <= 0 || h <= 0)
+        return false;
     bool grey[256] = {};
     std::unordered_set<QRgb> others;
-    for (int y = 0; y < img.height(); ++y) {
+    for (int y = 0; y < h; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         QRgb last = row[0] + 1;
-        for (int x = 0; x < img.width(); ++x) {
+        for (int x = 0; x < w; ++x) {
             const QRgb c = row[x] | 0xff000000u;
             if (c == last)
                 continue;
@@ -116,10 +121,12 @@ bool CImageDC::FewerTextShades()
     }
     if (now <= 256 || after > 256)
         return false;
-    for (int y = 0; y < img.height(); ++y) {
+    for (int y = 0; y < h; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
+        for (int x = 0; x < w; ++x) {
             const QRgb c = row[x];
+            if (c == 0xffffffffu)  // the paper, most of any chart, stays white
+                continue;
             const int r = qRed(c);
             if (r == qGreen(c) && r == qBlue(c)) {
                 const int v = roundedShade(r);
