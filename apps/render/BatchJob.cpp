@@ -214,6 +214,39 @@ bool BatchJob::writeIndex(std::string& error) const
     return true;
 }
 
+// One station, whatever becomes of its chart: read, checked, laid out with
+// its legend and titles, handed to output, and counted; a failure is named
+// on the way out.
+void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output)
+{
+    std::string err;
+    const SoundingTable* table = nullptr;
+    bool ok = loadItem(item, scratch, table, err);
+    if (ok) {
+        CString e, note;
+        const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);
+        ok = SoundingRender::Check(*table, model, item.Source().c_str(), e);
+        if (ok) {
+            if (!note.IsEmpty() && !m_opt.quiet)
+                progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
+            CDrawRPCurve chart;
+            SoundingRender::Load(chart, *table, model);
+            const SoundingFigure figure = figureFor(*table, m_opt);
+            ok = output([&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); }, e);
+        }
+        err = e.str();
+    }
+    if (ok) {
+        ++m_drawn;
+    } else {
+        ++m_failed;
+        // Messages carry names from the data: no control byte reaches the terminal.
+        const bool named = err.find(item.Source()) != std::string::npos;
+        progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
+    }
+    progress.Done();
+}
+
 int BatchJob::runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine)
 {
     std::error_code ec;
@@ -243,38 +276,13 @@ int BatchJob::runFolder(const std::atomic<bool>& stop, BatchProgress& progress, 
             if (k >= mine.size())
                 return;
             const Item& item = m_items[mine[k]];
-            std::string err;
-            const SoundingTable* table = nullptr;
-            CString e, note;
-            bool ok = loadItem(item, scratch, table, err);
-            if (ok) {
-                const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);
-                ok = SoundingRender::Check(*table, model, item.Source().c_str(), e);
-                if (ok) {
-                    if (!note.IsEmpty() && !m_opt.quiet)
-                        progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
-                    CDrawRPCurve chart;
-                    SoundingRender::Load(chart, *table, model);
-                    const SoundingFigure figure = figureFor(*table, m_opt);
-                const auto draw = [&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); };
-                    const fs::path base = fs::path(m_opt.output) / item.file;
-                    ok = ChartExporter::Export(draw, (base.string() + extensionOf(m_opt)).c_str(), m_opt.dpi, e);
-                    if (ok && m_opt.index) {
-                        const fs::path thumb = fs::path(m_opt.output) / "thumbs" / (item.file + ".png");
-                        ok = ChartExporter::Export(draw, thumb.c_str(), kThumbDpi, e);
-                    }
-                }
-                err = e.str();
-            }
-            if (ok) {
-                ++m_drawn;
-            } else {
-                ++m_failed;
-                // Messages carry names from the data: no control byte reaches the terminal.
-                const bool named = err.find(item.Source()) != std::string::npos;
-                progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
-            }
-            progress.Done();
+            drawItem(item, scratch, progress, [&](const ChartDraw& draw, CString& why) {
+                const fs::path base = fs::path(m_opt.output) / item.file;
+                if (!ChartExporter::Export(draw, (base.string() + extensionOf(m_opt)).c_str(), m_opt.dpi, why))
+                    return false;
+                const fs::path thumb = fs::path(m_opt.output) / "thumbs" / (item.file + ".png");
+                return !m_opt.index || ChartExporter::Export(draw, thumb.c_str(), kThumbDpi, why);
+            });
         }
     };
     unsigned jobs = m_opt.jobs > 0 ? static_cast<unsigned>(m_opt.jobs) : std::max(1u, std::thread::hardware_concurrency());
@@ -314,45 +322,21 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
         if (stop.load())
             break;
         const Item& item = m_items[k];
-        std::string err;
-        const SoundingTable* table = nullptr;
-        CString note;
-        bool ok = loadItem(item, scratch, table, err);
-        if (ok) {
-            e.Empty();
-            const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);
-            ok = SoundingRender::Check(*table, model, item.Source().c_str(), e);
-            if (ok) {
-                if (!note.IsEmpty() && !m_opt.quiet)
-                    progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
-                CDrawRPCurve chart;
-                SoundingRender::Load(chart, *table, model);
-                const SoundingFigure figure = figureFor(*table, m_opt);
-                const auto draw = [&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); };
-                CSize px;
-                CPoint shift;
-                ok = ChartExporter::Layout(draw, m_opt.dpi, px, shift, e);
-                CDC* page = ok ? book.NewPage(px.cx * 25.4 / m_opt.dpi, px.cy * 25.4 / m_opt.dpi) : nullptr;
-                if (ok && !page) {
-                    ok = false;
-                    e = "the page cannot be made";
-                }
-                if (ok) {
-                    page->SetViewportOrg(shift);
-                    draw(page);
-                    outline.push_back({item.station, book.Pages() - 1});
-                }
+        drawItem(item, scratch, progress, [&](const ChartDraw& draw, CString& why) {
+            CSize px;
+            CPoint shift;
+            if (!ChartExporter::Layout(draw, m_opt.dpi, px, shift, why))
+                return false;
+            CDC* page = book.NewPage(px.cx * 25.4 / m_opt.dpi, px.cy * 25.4 / m_opt.dpi);
+            if (!page) {
+                why = "the page cannot be made";
+                return false;
             }
-            err = e.str();
-        }
-        if (ok) {
-            ++m_drawn;
-        } else {
-            ++m_failed;
-            const bool named = err.find(item.Source()) != std::string::npos;
-            progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
-        }
-        progress.Done();
+            page->SetViewportOrg(shift);
+            draw(page);
+            outline.push_back({item.station, book.Pages() - 1});
+            return true;
+        });
     }
     progress.Finish();
     if (stop.load() && m_drawn + m_failed < mine.size())

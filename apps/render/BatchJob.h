@@ -8,11 +8,13 @@
 #include "sounding/SoundingFile.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class BatchProgress;
+class CDC;
 
 class BatchJob {
 public:
@@ -54,6 +56,10 @@ private:
     bool addFile(const std::string& path, std::string& error);
     // The data of an item, read now when it lives in a file; false with a message.
     bool loadItem(const Item& item, SoundingTable& scratch, const SoundingTable*& table, std::string& error) const;
+    using ChartDraw = std::function<void(CDC*)>;
+    // Makes the station's chart into output (a file, a page); false with why.
+    using ChartOutput = std::function<bool(const ChartDraw& draw, CString& why)>;
+    void drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output);
     int runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     int runBook(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     bool writeIndex(std::string& error) const;
