@@ -119,6 +119,22 @@ void BM_EncodePng(benchmark::State& state)
 }
 BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond);
 
+// The studio's sounding view, shown at the benchmarks' size, holding n
+// synthetic samples.
+void showSounding(SoundingView& view, int n)
+{
+    const Sounding s = makeSounding(n);
+    SoundingTable table;
+    table.x = s.x;
+    table.r = s.r;
+    table.v = s.v;
+    table.rFwd = s.rf;
+    table.vFwd = s.vf;
+    view.SetSounding(table);
+    view.resize(kWidth, kHeight);
+    view.show();
+}
+
 #ifdef TARNEX_BENCH_STUDIO
 // One step of a drag in the studio's sounding view, shown offscreen at the
 // page size above: the hit test, the pointer's move as the mouse event the
@@ -127,17 +143,8 @@ BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond);
 void BM_DragStep(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
-    Sounding s = makeSounding(n);
-    SoundingTable table;
-    table.x = s.x;
-    table.r = s.r;
-    table.v = s.v;
-    table.rFwd = s.rf;
-    table.vFwd = s.vf;
     SoundingView view;
-    view.SetSounding(table);
-    view.resize(kWidth, kHeight);
-    view.show();
+    showSounding(view, n);
     PaintCounter paints;
     view.installEventFilter(&paints);
     QApplication::processEvents();
@@ -169,17 +176,8 @@ BENCHMARK(BM_DragStep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 void BM_DragStart(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
-    Sounding s = makeSounding(n);
-    SoundingTable table;
-    table.x = s.x;
-    table.r = s.r;
-    table.v = s.v;
-    table.rFwd = s.rf;
-    table.vFwd = s.vf;
     SoundingView view;
-    view.SetSounding(table);
-    view.resize(kWidth, kHeight);
-    view.show();
+    showSounding(view, n);
     QApplication::processEvents();
     const QPoint home = view.ToWidget(view.Chart().m_RPoints[n / 2]);
     for (auto _ : state) {

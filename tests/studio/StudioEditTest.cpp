@@ -1,6 +1,7 @@
 // Safe edits in the studio, driven with mouse and keys offscreen: drags stop
 // at the plotting area and above zero, Escape, undo and redo with the saved
 // state, typed values, the status bar, arrow keys and the layer table.
+#include "StudioDriver.h"
 #include "TestSupport.h"
 
 #include "LayerTable.h"
@@ -30,21 +31,8 @@
 
 namespace {
 
-void mouse(QWidget* w, QEvent::Type type, QPoint at)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void drag(QWidget* w, QPoint from, QPoint to)
-{
-    mouse(w, QEvent::MouseButtonPress, from);
-    mouse(w, QEvent::MouseMove, (from + to) / 2);
-    mouse(w, QEvent::MouseMove, to);
-    mouse(w, QEvent::MouseButtonRelease, to);
-}
+using studiodriver::drag;
+using studiodriver::mouse;
 
 void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, bool repeat = false, QString text = {})
 {

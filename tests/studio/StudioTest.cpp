@@ -1,6 +1,7 @@
 // The studio driven as a user drives it: real widgets (offscreen), a press,
 // a drag and a release on a measured point and on a layer side, then saving
 // and reading the files back.
+#include "StudioDriver.h"
 #include "TestSupport.h"
 
 #include "ModelView.h"
@@ -24,22 +25,8 @@
 
 namespace {
 
-void mouse(QWidget* w, QEvent::Type type, QPoint at)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// Press at from, move in two steps to to, release there.
-void drag(QWidget* w, QPoint from, QPoint to)
-{
-    mouse(w, QEvent::MouseButtonPress, from);
-    mouse(w, QEvent::MouseMove, (from + to) / 2);
-    mouse(w, QEvent::MouseMove, to);
-    mouse(w, QEvent::MouseButtonRelease, to);
-}
+using studiodriver::drag;
+using studiodriver::mouse;
 
 // Answers every file dialog with the next path, recording what was asked.
 struct ScriptedDialogs {
