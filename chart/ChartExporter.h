@@ -7,6 +7,7 @@
 #include "platform/core/CString.h"
 
 #include <functional>
+#include <string>
 
 class ChartExporter {
 public:
@@ -19,6 +20,12 @@ public:
     // False with a one-line message when the type is unknown, nothing is
     // drawn, the page would be too large, or the file cannot be written.
     static bool Export(const DrawFn& draw, const char* path, int dpi, CString& error);
+    // The file Export would write, in memory: the type follows path's
+    // ending as for Export ("chart.png" or just ".png"); whether the file
+    // could be written is not asked. False with a one-line message when the
+    // type or resolution is refused, nothing is drawn or the page would be
+    // too large; bytes is then empty.
+    static bool Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error);
     // True when the file name ends in a type Export writes.
     static bool IsSupported(const char* path);
     // The page Export would make at dpi: its size in pixels, and the shift

@@ -1,0 +1,16 @@
+// The Qt application the charts draw under. Python brings none, and text
+// and images need a QGuiApplication; the module makes one on first use,
+// on the offscreen platform, so no chart needs a display.
+#pragma once
+
+namespace pytarnex {
+
+// Makes the application when none exists yet: with QT_QPA_PLATFORM unset
+// the offscreen platform is chosen; a value the user set is kept. The
+// process's locale is restored afterwards, so Python's number formatting is
+// left as it was. An application made by someone else (a Qt GUI program
+// embedding Python) is used as it is. Raises RuntimeError when only a
+// QCoreApplication exists, which cannot draw text.
+void EnsureGui();
+
+}  // namespace pytarnex
