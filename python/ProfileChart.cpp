@@ -17,11 +17,28 @@ std::unique_ptr<ProfileChart> ProfileChart::FromArrays(py::handle x, py::handle 
     ProfileTable t;
     const DoubleColumn xs = DoublesOf(x, "x");
     t.x.assign(xs.values.begin(), xs.values.end());
-    // One row a profile: a 1-D array is a single profile.
-    auto rows = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(values);
-    if (!rows || (rows.ndim() != 1 && rows.ndim() != 2))
-        RaiseValueError("values must be one profile (1-D) or one row a profile (2-D) of real numbers");
-    const py::ssize_t profiles = rows.ndim() == 1 ? 1 : rows.shape(0);
+    // One row a profile: a 1-D array is a single profile, a sequence of
+    // sequences (of any lengths, checked below) one profile an element.
+    std::vector<py::object> rows;
+    const auto isSequence = [](py::handle h) {
+        return py::isinstance<py::list>(h) || py::isinstance<py::tuple>(h) || py::isinstance<py::array>(h);
+    };
+    const bool nested = (py::isinstance<py::list>(values) || py::isinstance<py::tuple>(values)) &&
+                        py::len(values) > 0 && isSequence(values[py::int_(0)]);
+    if (nested) {
+        for (py::handle row : values)
+            rows.push_back(py::reinterpret_borrow<py::object>(row));
+    } else {
+        auto a = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(values);
+        if (!a || (a.ndim() != 1 && a.ndim() != 2))
+            RaiseValueError("values must be one profile (1-D) or one row a profile (2-D) of real numbers");
+        if (a.ndim() == 1)
+            rows.push_back(a);
+        else
+            for (py::ssize_t k = 0; k < a.shape(0); ++k)
+                rows.push_back(a[py::int_(k)]);
+    }
+    const auto profiles = static_cast<py::ssize_t>(rows.size());
     if (profiles < 1)
         RaiseValueError("values holds no profile");
     if (profiles > ProfileFile::kMaxProfiles)
@@ -34,8 +51,7 @@ std::unique_ptr<ProfileChart> ProfileChart::FromArrays(py::handle x, py::handle 
                         std::to_string(ProfileFile::kMaxRows) + " a panel draws");
     for (py::ssize_t k = 0; k < profiles; ++k) {
         const std::string name = "values[" + std::to_string(k) + "]";
-        const DoubleColumn c = DoublesOf(rows.ndim() == 1 ? py::object(rows) : py::object(rows[py::int_(k)]),
-                                         name.c_str());
+        const DoubleColumn c = DoublesOf(rows[static_cast<size_t>(k)], name.c_str());
         CheckSameLength({{"x", t.Stations()}, {name.c_str(), static_cast<int>(c.values.size())}});
         t.values.emplace_back(c.values.begin(), c.values.end());
     }
