@@ -56,3 +56,11 @@
 #include "ui/CTabWindow.h"
 #include "ui/CViewExSplitWnd.h"
 #include "ui/dlgtest.h"
+
+// Forward modelling of layered earths (libtarnex-em1d, no Qt): TEM and MT
+// responses. Link tarnex::em1d for these.
+#include "em1d/LayeredEarth.h"
+#include "em1d/ModelError.h"
+#include "em1d/MtForward.h"
+#include "em1d/TemForward.h"
+#include "em1d/TemSystem.h"
