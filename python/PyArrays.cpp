@@ -83,14 +83,15 @@ CArray<float, float&> FloatColumn(py::handle values, const char* name)
     return out;
 }
 
-DoubleColumn DoublesOf(py::handle values, const char* name)
+DoubleColumn DoublesOf(py::handle values, const char* name, bool requireFinite)
 {
     DoubleColumn c;
     c.keep = numbersOf<double>(values, name);
     c.values = std::span<const double>(c.keep.data(), static_cast<size_t>(c.keep.shape(0)));
-    for (size_t i = 0; i < c.values.size(); ++i)
-        if (!std::isfinite(c.values[i]))
-            notFinite(name, static_cast<py::ssize_t>(i), c.values[i]);
+    if (requireFinite)
+        for (size_t i = 0; i < c.values.size(); ++i)
+            if (!std::isfinite(c.values[i]))
+                notFinite(name, static_cast<py::ssize_t>(i), c.values[i]);
     return c;
 }
 

@@ -23,12 +23,13 @@ CArray<float, float&> FloatColumn(py::handle values, const char* name);
 
 // A column of doubles viewed in place when it is a C-contiguous float64
 // array (no copy), otherwise converted once into `keep`. The same checks as
-// FloatColumn, finiteness included.
+// FloatColumn; values that are not finite are refused unless the caller
+// leaves that to a library that names them in its own terms.
 struct DoubleColumn {
     py::array_t<double> keep;
     std::span<const double> values;
 };
-DoubleColumn DoublesOf(py::handle values, const char* name);
+DoubleColumn DoublesOf(py::handle values, const char* name, bool requireFinite = true);
 
 // Lengths equal to the first column's: ValueError "x has 10 values, r has 9".
 void CheckSameLength(std::initializer_list<std::pair<const char*, int>> columns);

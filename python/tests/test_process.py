@@ -11,14 +11,14 @@ import pytest
 
 import tarnex
 
-MODULE_DIR = os.path.dirname(tarnex.__file__)
+MODULE_DIR = os.path.dirname(os.path.abspath(tarnex.__file__))
 
 
 def run_python(code, cwd, **env_changes):
     """Runs code in a new interpreter in cwd (which `python -c` puts first on
     sys.path), without the variables that would give it a display."""
     env = {k: v for k, v in os.environ.items() if k not in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY")}
-    env.setdefault("PYTHONPATH", MODULE_DIR)
+    env["PYTHONPATH"] = MODULE_DIR
     env.update(env_changes)
     done = subprocess.run([sys.executable, "-c", code], env=env, cwd=cwd, capture_output=True, text=True,
                           timeout=120)
@@ -50,14 +50,19 @@ def test_no_references_or_memory_leak_over_many_calls(tmp_path):
         lambda: tarnex.LayeredModelChart(thickness, resistivity),
         lambda: tarnex.SoundingChart(x, x, x, x, x),
         lambda: tarnex.read_layered_model(model),
+        lambda: tarnex.forward_tem(thickness, resistivity, x),
+        lambda: tarnex.forward_mt(thickness, resistivity, x),
     ]
 
-    def failing():
-        try:
-            tarnex.LayeredModelChart([10.0], bad)
-        except ValueError:
-            pass
-    calls.append(failing)
+    def failing(call):
+        def run():
+            try:
+                call()
+            except ValueError:
+                pass
+        return run
+    calls.append(failing(lambda: tarnex.LayeredModelChart([10.0], bad)))
+    calls.append(failing(lambda: tarnex.forward_tem([10.0], bad, x)))
 
     inputs = [thickness, resistivity, x, bad]
     for call in calls:
@@ -78,7 +83,8 @@ def test_installed_tree_imports_from_its_own_folder(tmp_path):
     if not build:
         pytest.skip("TARNEX_BUILD_DIR names the build to install (set by CTest)")
     prefix = tmp_path / "prefix"
-    subprocess.run(["cmake", "--install", build, "--prefix", str(prefix)], check=True, capture_output=True)
+    done = subprocess.run(["cmake", "--install", build, "--prefix", str(prefix)], capture_output=True, text=True)
+    assert done.returncode == 0, done.stderr
     site = prefix / "lib" / "python3" / "dist-packages"
     # Without the build tree on any path: the module and the libraries it
     # loads must all come from the prefix.
@@ -92,3 +98,15 @@ def test_installed_tree_imports_from_its_own_folder(tmp_path):
     lines = out.split()
     assert lines[0].startswith(str(site))
     assert len(lines) > 2 and all(line.startswith(str(prefix)) for line in lines[1:]), lines
+
+
+def test_the_worked_example_runs_as_written(tmp_path):
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+    text = open(os.path.join(root, "docs", "python.md"), encoding="utf-8").read()
+    code = "\n".join(block.split("```")[0] for block in text.split("```python\n")[1:])
+    os.symlink(os.path.join(root, "data"), tmp_path / "data")
+    out = run_python(code, tmp_path)
+    # The printed lines the page shows after the example.
+    shown = text.split("prints\n\n```\n")[1].split("```")[0]
+    assert out.endswith(shown), out
+    assert (tmp_path / "sounding.pdf").read_bytes().startswith(b"%PDF-")
