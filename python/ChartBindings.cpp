@@ -73,7 +73,7 @@ naming the line, when its content is refused.)")
         .def("__repr__", [](const SoundingChart& c) {
             return "<tarnex.SoundingChart of " + std::to_string(c.Rows()) + " samples, model " +
                    std::to_string(c.Model()) + ">";
-        });
+        }, "Samples and display model.");
 
     py::class_<LayeredModelChart, Chart>(m, "LayeredModelChart", R"(The layered-model chart.
 
@@ -94,7 +94,7 @@ ValueError naming the line when its content is refused.)")
         .def_property_readonly("layers", &LayeredModelChart::Layers, "Layers drawn, the half-space included.")
         .def("__repr__", [](const LayeredModelChart& c) {
             return "<tarnex.LayeredModelChart of " + std::to_string(c.Layers()) + " layers>";
-        });
+        }, "Layers drawn.");
 
     py::class_<ProfileChart, Chart>(m, "ProfileChart", R"(A profile panel.
 
@@ -118,7 +118,7 @@ line and column when its content is refused.)")
         .def("__repr__", [](const ProfileChart& c) {
             return "<tarnex.ProfileChart of " + std::to_string(c.Table().Profiles()) + " profiles, " +
                    std::to_string(c.Table().Stations()) + " stations>";
-        });
+        }, "Profiles and stations drawn.");
 
     py::class_<SectionChart, Chart>(m, "SectionChart", R"(The section of a 2-D polygon earth model.
 
@@ -137,7 +137,7 @@ its body. Raises ValueError, naming the body, hole or vertex by its index.)")
                     R"(A section of a polygon model file ("vertex ID X Z", "body NAME RHO ring",
 "hole NAME ring" lines). OSError when the file cannot be opened, ValueError
 naming the line when its content is refused.)")
-        .def("__repr__", [](const SectionChart&) { return std::string("<tarnex.SectionChart>"); });
+        .def("__repr__", [](const SectionChart&) { return std::string("<tarnex.SectionChart>"); }, "The class.");
 }
 
 }  // namespace pytarnex

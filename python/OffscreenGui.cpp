@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace pytarnex {
@@ -31,8 +32,17 @@ void EnsureGui()
                                        "QCoreApplication that cannot draw text");
         return;
     }
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt reads the platform when the application is made; the variable is
+    // put back afterwards, so programs started from Python later still get
+    // the user's display. A platform the user chose is tried first, with
+    // offscreen behind it, so a missing display falls back instead of
+    // aborting the interpreter.
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    const std::optional<std::string> saved = chosen ? std::optional<std::string>(chosen) : std::nullopt;
+    std::string platform = "offscreen";
+    if (saved && !saved->empty())
+        platform = saved->find("offscreen") == std::string::npos ? *saved + ";offscreen" : *saved;
+    setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
     // Qt takes the user's locale for the C library; Python's stays.
     const std::string locale = std::setlocale(LC_ALL, nullptr);
     const QtMessageHandler previous = qInstallMessageHandler(std::getenv("TARNEX_DEBUG") ? nullptr : quietMessages);
@@ -45,6 +55,10 @@ void EnsureGui()
     new QGuiApplication(argc, argv);
     qInstallMessageHandler(previous);
     std::setlocale(LC_ALL, locale.c_str());
+    if (saved)
+        setenv("QT_QPA_PLATFORM", saved->c_str(), 1);
+    else
+        unsetenv("QT_QPA_PLATFORM");
 }
 
 }  // namespace pytarnex

@@ -6,9 +6,10 @@
 namespace pytarnex {
 
 // Makes the application when none exists yet: with QT_QPA_PLATFORM unset
-// the offscreen platform is chosen; a value the user set is kept. The
-// process's locale is restored afterwards, so Python's number formatting is
-// left as it was. An application made by someone else (a Qt GUI program
+// on the offscreen platform; a platform the user set is tried first, with
+// offscreen as its fallback. The variable and the process's locale are
+// restored afterwards, so Python's number formatting and the programs it
+// starts later are left as they were. An application made by someone else (a Qt GUI program
 // embedding Python) is used as it is. Raises RuntimeError when only a
 // QCoreApplication exists, which cannot draw text.
 void EnsureGui();

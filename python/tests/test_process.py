@@ -40,6 +40,17 @@ def test_draws_without_a_display_without_widgets_and_keeps_the_locale(tmp_path):
     assert out.split() == ["True", "True", "False", "C", "C"]
 
 
+def test_a_platform_the_user_chose_falls_back_and_is_given_back(tmp_path):
+    # xcb with no display would abort the interpreter without the fallback;
+    # programs started later see the variable as the user set it, or unset.
+    probe = ("import ctypes, tarnex\n"
+             "libc = ctypes.CDLL(None); libc.getenv.restype = ctypes.c_char_p\n"
+             "tarnex.SoundingChart([1, 10], [5, 6], [1, 2], [5, 6], [1, 2]).png()\n"
+             "print(libc.getenv(b'QT_QPA_PLATFORM'))\n")
+    assert run_python(probe, tmp_path, QT_QPA_PLATFORM="xcb", DISPLAY=":97").strip() == "b'xcb'"
+    assert run_python(probe, tmp_path).strip() == "None"
+
+
 def test_no_references_or_memory_leak_over_many_calls(tmp_path):
     model = tmp_path / "m.txt"
     model.write_text("10 100\n20 5\n1000\n")
