@@ -15,8 +15,8 @@ namespace {
 
 std::vector<double> logSpaced(double from, double to, int n)
 {
-    std::vector<double> v(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
+    std::vector<double> v(static_cast<size_t>(n), from);
+    for (int i = 1; i < n; ++i)
         v[static_cast<size_t>(i)] = from * std::pow(to / from, i / double(n - 1));
     return v;
 }
