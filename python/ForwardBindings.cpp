@@ -2,6 +2,7 @@
 // magnetotellurics, numpy arrays in and out, through the modelling library.
 #include "Bindings.h"
 
+#include "ArrayLike.h"
 #include "PyArrays.h"
 #include "PyErrors.h"
 
@@ -11,6 +12,9 @@
 #include "em1d/TemForward.h"
 
 #include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include <optional>
 
 #include <string>
 
@@ -47,8 +51,8 @@ void modelled(Fn&& fn)
         RaiseValueError(refused);
 }
 
-py::tuple forwardTem(py::handle thickness, py::handle resistivity, py::handle timesMs, double loopRadius,
-                     double rxArea, double rampUs, const py::object& gateWidthMs)
+py::tuple forwardTem(const ArrayLike& thickness, const ArrayLike& resistivity, const ArrayLike& timesMs,
+                     double loopRadius, double rxArea, double rampUs, const std::optional<ArrayLike>& gateWidthMs)
 {
     std::vector<double> h = vectorOf(thickness, "thickness");
     std::vector<double> rho = vectorOf(resistivity, "resistivity");
@@ -58,8 +62,8 @@ py::tuple forwardTem(py::handle thickness, py::handle resistivity, py::handle ti
     system.loopRadius = loopRadius;
     system.rxArea = rxArea;
     system.rampUs = rampUs;
-    if (!gateWidthMs.is_none())
-        system.gateWidthMs = vectorOf(gateWidthMs, "gate_width_ms");
+    if (gateWidthMs)
+        system.gateWidthMs = vectorOf(*gateWidthMs, "gate_width_ms");
     em1d::TemResponse response;
     modelled([&] {
         const em1d::LayeredEarth earth(std::move(h), std::move(rho));
@@ -68,7 +72,7 @@ py::tuple forwardTem(py::handle thickness, py::handle resistivity, py::handle ti
     return py::make_tuple(ToArray(std::move(response.rhoApparent)), ToArray(std::move(response.voltage)));
 }
 
-py::tuple forwardMt(py::handle thickness, py::handle resistivity, py::handle periodsS)
+py::tuple forwardMt(const ArrayLike& thickness, const ArrayLike& resistivity, const ArrayLike& periodsS)
 {
     std::vector<double> h = vectorOf(thickness, "thickness");
     std::vector<double> rho = vectorOf(resistivity, "resistivity");

@@ -34,8 +34,8 @@ LayeredModel LayeredModelChart::ModelOf(pybind11::handle thickness, pybind11::ha
     return m;
 }
 
-std::unique_ptr<LayeredModelChart> LayeredModelChart::FromArrays(pybind11::handle thickness,
-                                                                 pybind11::handle resistivity)
+std::unique_ptr<LayeredModelChart> LayeredModelChart::FromArrays(const ArrayLike& thickness,
+                                                                 const ArrayLike& resistivity)
 {
     return std::make_unique<LayeredModelChart>(ModelOf(thickness, resistivity));
 }

@@ -2,6 +2,7 @@
 // or a model file, drawn as the render command draws it.
 #pragma once
 
+#include "ArrayLike.h"
 #include "Chart.h"
 
 #include "model1d/CDrawRPToH.h"
@@ -17,7 +18,7 @@ public:
     // Checks the model against the rules of the model file (ValueError with
     // the library's message) and lays the chart out.
     explicit LayeredModelChart(const LayeredModel& model);
-    static std::unique_ptr<LayeredModelChart> FromArrays(pybind11::handle thickness, pybind11::handle resistivity);
+    static std::unique_ptr<LayeredModelChart> FromArrays(const ArrayLike& thickness, const ArrayLike& resistivity);
     static std::unique_ptr<LayeredModelChart> FromFile(const std::filesystem::path& path);
 
     // A model from numpy columns, checked: thickness has one value fewer

@@ -11,9 +11,10 @@ namespace py = pybind11;
 
 ProfileChart::ProfileChart(ProfileTable table) : m_table(std::move(table)) { ProfilePanel::Load(m_panel, m_table); }
 
-std::unique_ptr<ProfileChart> ProfileChart::FromArrays(py::handle x, py::handle values,
+std::unique_ptr<ProfileChart> ProfileChart::FromArrays(const ArrayLike& x, const ArrayLike& valuesArg,
                                                        std::optional<std::vector<std::string>> names)
 {
+    const py::handle values = valuesArg;
     ProfileTable t;
     const DoubleColumn xs = DoublesOf(x, "x");
     t.x.assign(xs.values.begin(), xs.values.end());

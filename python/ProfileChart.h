@@ -2,6 +2,7 @@
 // a survey line and one curve a profile, with axes and a legend.
 #pragma once
 
+#include "ArrayLike.h"
 #include "Chart.h"
 
 #include "profile/ProfilePanel.h"
@@ -19,7 +20,7 @@ public:
     explicit ProfileChart(ProfileTable table);
     // values: one profile as a 1-D array, or several as a 2-D array of one
     // row a profile (or a sequence of 1-D arrays), each as long as x.
-    static std::unique_ptr<ProfileChart> FromArrays(pybind11::handle x, pybind11::handle values,
+    static std::unique_ptr<ProfileChart> FromArrays(const ArrayLike& x, const ArrayLike& values,
                                                     std::optional<std::vector<std::string>> names);
     static std::unique_ptr<ProfileChart> FromFile(const std::filesystem::path& path);
 

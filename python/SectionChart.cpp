@@ -130,7 +130,7 @@ std::string SectionChart::ModelText(py::handle vertices, const std::vector<Body>
     return text;
 }
 
-std::unique_ptr<SectionChart> SectionChart::FromArrays(py::handle vertices, const std::vector<Body>& bodies,
+std::unique_ptr<SectionChart> SectionChart::FromArrays(const ArrayLike& vertices, const std::vector<Body>& bodies,
                                                        const std::vector<Hole>& holes)
 {
     const std::string text = ModelText(vertices, bodies, holes);

@@ -2,6 +2,7 @@
 // from a model file or from numpy vertices and rings of vertex indices.
 #pragma once
 
+#include "ArrayLike.h"
 #include "Chart.h"
 
 #include "geometry/SectionSheet.h"
@@ -23,7 +24,7 @@ public:
 
     // Lays the section out (ValueError when the model has no extent).
     SectionChart(TMOD2D& model, const std::string& name);
-    static std::unique_ptr<SectionChart> FromArrays(pybind11::handle vertices, const std::vector<Body>& bodies,
+    static std::unique_ptr<SectionChart> FromArrays(const ArrayLike& vertices, const std::vector<Body>& bodies,
                                                     const std::vector<Hole>& holes);
     static std::unique_ptr<SectionChart> FromFile(const std::filesystem::path& path);
 

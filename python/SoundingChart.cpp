@@ -18,8 +18,8 @@ SoundingChart::SoundingChart(const SoundingTable& table, int model, const char* 
     m_rows = table.Rows();
 }
 
-std::unique_ptr<SoundingChart> SoundingChart::FromArrays(pybind11::handle x, pybind11::handle r, pybind11::handle v,
-                                                         pybind11::handle rFwd, pybind11::handle vFwd, int model)
+std::unique_ptr<SoundingChart> SoundingChart::FromArrays(const ArrayLike& x, const ArrayLike& r, const ArrayLike& v,
+                                                         const ArrayLike& rFwd, const ArrayLike& vFwd, int model)
 {
     SoundingTable t;
     t.x = FloatColumn(x, "x");

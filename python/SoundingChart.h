@@ -2,6 +2,7 @@
 // as the render command draws it (legend, axis titles, labels kept apart).
 #pragma once
 
+#include "ArrayLike.h"
 #include "Chart.h"
 
 #include "sounding/CDrawRPCurve.h"
@@ -18,8 +19,8 @@ public:
     // the chart out; ValueError with the library's message when it cannot
     // be drawn. name stands for the data in messages.
     SoundingChart(const SoundingTable& table, int model, const char* name);
-    static std::unique_ptr<SoundingChart> FromArrays(pybind11::handle x, pybind11::handle r, pybind11::handle v,
-                                                     pybind11::handle rFwd, pybind11::handle vFwd, int model);
+    static std::unique_ptr<SoundingChart> FromArrays(const ArrayLike& x, const ArrayLike& r, const ArrayLike& v,
+                                                     const ArrayLike& rFwd, const ArrayLike& vFwd, int model);
     static std::unique_ptr<SoundingChart> FromFile(const std::filesystem::path& path, int model);
 
     int Model() const { return m_chart.m_nDisModel; }
