@@ -41,13 +41,29 @@ bool ChartExporter::IsSupported(const char* path) { return kindOf(path) != Kind:
 
 bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CString& error)
 {
-    const Kind kind = kindOf(path);
-    if (kind == Kind::None) {
+    if (kindOf(path) == Kind::None) {
         error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", path ? path : "(none)");
         return false;
     }
     if (dpi < 1 || dpi > 9600) {
         error.Format("resolution %d dpi is out of range", dpi);
+        return false;
+    }
+    // Fail before drawing when the file cannot be written at all.
+    if (!AtomicFile::CheckWritable(path, error))
+        return false;
+    std::string bytes;
+    if (!Encode(draw, path, dpi, bytes, error))
+        return false;
+    return AtomicFile::WriteBytes(path, bytes, error);
+}
+
+bool ChartExporter::Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error)
+{
+    bytes.clear();
+    const Kind kind = kindOf(path);
+    if (kind == Kind::None) {
+        error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", path ? path : "(none)");
         return false;
     }
     CSize pixels;
@@ -60,12 +76,8 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
                      dpi, CImageDC::kMaxImageBytes >> 20);
         return false;
     }
-    // Fail before drawing when the file cannot be written at all.
-    if (!AtomicFile::CheckWritable(path, error))
-        return false;
 
     const int width = static_cast<int>(w), height = static_cast<int>(h);
-    std::string bytes;
     if (kind == Kind::Png || kind == Kind::Bmp) {
         CImageDC dc(width, height, dpi);
         if (!dc.IsValid()) {
@@ -95,7 +107,7 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         }
         bytes = dc.Document();
     }
-    return AtomicFile::WriteBytes(path, bytes, error);
+    return true;
 }
 
 bool ChartExporter::Layout(const DrawFn& draw, int dpi, CSize& pixels, CPoint& shift, CString& error)

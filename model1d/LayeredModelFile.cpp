@@ -160,14 +160,13 @@ bool LayeredModelFile::Read(const char* path, LayeredModel& out, CString& error)
     return true;
 }
 
-bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CString& error)
+bool LayeredModelFile::Check(const LayeredModel& model, CString& error)
 {
     const int n = model.Layers();
     if (n < 1 || model.thick.GetSize() < n - 1) {
         error = n < 1 ? "the model has no layers" : "the model has fewer thicknesses than layers above the half-space";
         return false;
     }
-    // A model the reader would refuse is never written.
     double depth = 0.0;
     for (int i = 0; i < n; ++i) {
         CString where;
@@ -185,6 +184,15 @@ bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CStrin
         error.Format("%d layers: at most %d are allowed", n, kMaxLayers);
         return false;
     }
+    return true;
+}
+
+bool LayeredModelFile::Write(const char* path, const LayeredModel& model, CString& error)
+{
+    // A model the reader would refuse is never written.
+    if (!Check(model, error))
+        return false;
+    const int n = model.Layers();
     // Tokens in file order: thickness and resistivity a layer, then the
     // half-space's resistivity.
     std::string text;

@@ -39,6 +39,11 @@ public:
     static bool Read(const char* path, LayeredModel& out, CString& error);
     // The same rules on text already in memory; name stands for the file.
     static bool Parse(const char* text, const char* name, LayeredModel& out, CString& error);
+    // Whether a model made in memory keeps the rules of the format: a
+    // thickness for every layer above the half-space, every value positive
+    // and within kMaxValue, the deepest interface too, at most kMaxLayers.
+    // False with a one-line message naming the layer.
+    static bool Check(const LayeredModel& model, CString& error);
     // Checks the model against the rules of the format, then writes it
     // through a temporary file, so a failed write loses nothing. A model read
     // from a file is written as that file's text with the changed values put

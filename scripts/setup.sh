@@ -13,6 +13,8 @@ PKGS=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # Modelling (em1d): linear algebra, header-only; numpy for the sample generator and the peer benchmark.
   libeigen3-dev python3-numpy
+  # The Python module and its tests, for Debian's /usr/bin/python3.
+  python3-dev pybind11-dev python3-pytest
 )
 # Only for the comparison benchmark (bench/compare.sh).
 if [ "${TARNEX_BENCH_TOOLS:-0}" = 1 ]; then

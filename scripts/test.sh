@@ -10,6 +10,11 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 bash scripts/build.sh release
+# The Python module's pytest suite runs in CTest as python.pytest (Debian's
+# /usr/bin/python3 against build/release/python); a build that left the module
+# out would skip it without a word, so its absence fails here.
+ctest --test-dir build/release -N -R '^python\.pytest$' | grep -q 'Total Tests: 1' ||
+  { echo "test.sh: the Python module was not built (python3-dev, pybind11-dev missing?)" >&2; exit 1; }
 ctest --test-dir build/release --output-on-failure -j2
 
 bash scripts/build.sh asan
