@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ public:
         std::string path;     // a sounding file read when drawn; empty: table holds the data
         std::unique_ptr<SoundingTable> table;  // a survey table's station; kept small for folders of files
         std::string problem;  // known before drawing: the file cannot be read
+        double x = std::numeric_limits<double>::quiet_NaN();  // position along the line, when the table has it
 
         const std::string& Source() const noexcept { return source.empty() ? path : source; }
     };
