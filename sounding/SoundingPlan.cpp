@@ -275,6 +275,21 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
     return p;
 }
 
+SoundingPlan SoundingPlan::Common(const SoundingTable& all, View view)
+{
+    SoundingPlan p = For(all, view);
+    if (all.Rows() < 1)
+        return p;
+    CDrawRPCurve chart;
+    p.Load(chart, all);
+    p.common = true;
+    p.minX = chart.m_fMinX;
+    p.maxX = chart.m_fMaxX;
+    p.minY = chart.m_fMinY;
+    p.maxY = chart.m_fMaxY;
+    return p;
+}
+
 void SoundingPlan::Load(CDrawRPCurve& chart, const SoundingTable& t) const
 {
     const int n = t.Rows();
@@ -297,5 +312,17 @@ void SoundingPlan::Load(CDrawRPCurve& chart, const SoundingTable& t) const
     if (model == 2 && chart.m_nCount > 0) {
         chart.m_nDisModel = 2;
         chart.SetDisModel();
+    }
+    if (common && chart.m_nCount > 0) {
+        // The survey's ranges instead of this sounding's, then the rest of
+        // the layout in the chart's own order.
+        chart.m_fMinX = minX;
+        chart.m_fMaxX = maxX;
+        chart.m_fMinY = minY;
+        chart.m_fMaxY = maxY;
+        chart.CalcuDisrate(chart.m_lDisWidth, chart.m_lDisHeight, chart.m_fMaxX, chart.m_fMaxY);
+        chart.SetRegionRect();
+        chart.ValueToPt();
+        chart.SetPtRect();
     }
 }

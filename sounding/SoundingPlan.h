@@ -36,6 +36,14 @@ public:
     // Hands the table to the chart as planned and lays it out.
     void Load(CDrawRPCurve& chart, const SoundingTable& table) const;
 
+    // Common axes for many soundings (a survey drawn on one scale): the plan
+    // is made for all their rows together, and every chart it loads is laid
+    // out for the ranges of them all, not its own.
+    static SoundingPlan Common(const SoundingTable& allRows, View view);
+    bool common = false;
+    // The ranges in chart units that a common plan lays every chart out for.
+    float minX = 0, maxX = 0, minY = 0, maxY = 0;
+
     // The chart's display model: 1 linear values, 2 log-log.
     int model = 1;
     Quantity quantity = Quantity::Time;

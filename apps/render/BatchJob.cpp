@@ -30,10 +30,25 @@ namespace {
 
 // Each chart with its legend and axis titles, as the single-chart render
 // draws it, unless the chart alone was asked for.
-SoundingFigure figureFor(const SoundingTable& table, const BatchOptions& opt, const BatchJob::Item& item)
+SoundingFigure figureFor(const SoundingTable& table, const BatchOptions& opt, const BatchJob::Item& item,
+                         const std::optional<SoundingPlan>& common)
 {
     if (!opt.plain) {
         SoundingFigure figure = SoundingFigure::For(table, RenderOptions::ViewOf(opt.model));
+        if (common) {
+            // The survey's axes; what is the station's own (its curves, its
+            // samples below zero) stays its own.
+            SoundingPlan plan = *common;
+            plan.modelled = figure.plan->modelled;
+            plan.negatives = figure.plan->negatives;
+            for (int c = 0; c < 4; ++c)
+                plan.negativeRows[c] = figure.plan->negativeRows[c];
+            if (plan.model == 2 && plan.negatives && !common->negatives)
+                plan.valueTitle += "，负值取绝对值";
+            figure.plan = plan;
+            figure.abscissaTitle = plan.abscissaTitle;
+            figure.valueTitle = plan.valueTitle;
+        }
         figure.caption = SoundingFigure::StationCaption(item.station, item.x);
         return figure;
     }
@@ -208,8 +223,40 @@ bool BatchJob::loadItem(const Item& item, SoundingTable& scratch, const Sounding
     return true;
 }
 
+void BatchJob::planCommonScale()
+{
+    // Every station's rows, of every shard, so that shards agree.
+    SoundingTable all;
+    bool modelled = true;
+    SoundingTable scratch;
+    for (const Item& item : m_items) {
+        const SoundingTable* t = nullptr;
+        std::string err;
+        CString e;
+        if (!loadItem(item, scratch, t, err) || !SoundingRender::CheckFigure(*t, "", e))
+            continue;
+        const bool own = t->columns >= 5 && t->rFwd.GetSize() >= t->Rows() && t->vFwd.GetSize() >= t->Rows();
+        modelled = modelled && own;
+        if (all.header.empty())
+            all.header = t->header;
+        for (int i = 0; i < t->Rows(); ++i) {
+            float x = t->x[i], r = t->r[i], v = t->v[i];
+            float rf = own ? t->rFwd[i] : r, vf = own ? t->vFwd[i] : v;
+            all.x.Add(x);
+            all.r.Add(r);
+            all.v.Add(v);
+            all.rFwd.Add(rf);
+            all.vFwd.Add(vf);
+        }
+    }
+    if (all.Rows() > 0)
+        m_common = SoundingPlan::Common(all, RenderOptions::ViewOf(m_opt.model));
+}
+
 int BatchJob::Run(const std::atomic<bool>& stop, BatchProgress& progress)
 {
+    if (m_opt.commonScale && !m_opt.plain)
+        planCommonScale();
     const std::vector<size_t> mine = ShardItems();
     return m_opt.Book() ? runBook(stop, progress, mine) : runFolder(stop, progress, mine);
 }
@@ -245,7 +292,7 @@ void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress&
         ok = m_opt.plain ? SoundingRender::Check(*table, model, item.Source().c_str(), e)
                          : SoundingRender::CheckFigure(*table, item.Source().c_str(), e);
         if (ok) {
-            const SoundingFigure figure = figureFor(*table, m_opt, item);
+            const SoundingFigure figure = figureFor(*table, m_opt, item, m_common);
             if (figure.plan)
                 note = figure.plan->note;
             if (!note.IsEmpty() && !m_opt.quiet)

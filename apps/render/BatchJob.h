@@ -6,6 +6,9 @@
 #include "BatchOptions.h"
 
 #include "sounding/SoundingFile.h"
+#include "sounding/SoundingPlan.h"
+
+#include <optional>
 
 #include <atomic>
 #include <functional>
@@ -65,8 +68,11 @@ private:
     int runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     int runBook(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     bool writeIndex(std::string& error) const;
+    // With --common-scale: the plan for all the stations' rows together.
+    void planCommonScale();
 
     BatchOptions m_opt;
     std::vector<Item> m_items;
+    std::optional<SoundingPlan> m_common;
     std::atomic<size_t> m_drawn{0}, m_failed{0};
 };

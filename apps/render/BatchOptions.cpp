@@ -27,6 +27,7 @@ const char* BatchOptions::Usage()
            "                          [--dpi N] [--jobs N] [--shard K/N] [--quiet] [--no-index]\n"
            "                          [--plain]\n"
            "       tarnex-render batch INPUT... -o SURVEY.pdf [--page a4|letter|fit] [--view V]\n"
+           "                          [--common-scale]\n"
            "                          [--dpi N] [--quiet]\n"
            "\n"
            "Draws one sounding chart a station. INPUT is a sounding file (five numbers a\n"
@@ -41,6 +42,8 @@ const char* BatchOptions::Usage()
            "  --view V          auto (default): log-log when a station's values span\n"
            "                    more than two decades, else linear; linear; loglog\n"
            "  --model 1|2       the same as --view linear (1) or --view loglog (2)\n"
+           "  --common-scale    every station on the same axes: those that hold all\n"
+           "                    the stations' values\n"
            "  --page P          pages of the PDF: a4 (default) or letter, landscape, the\n"
            "                    chart fitted and centred; fit: each page the chart's size\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
@@ -101,6 +104,8 @@ bool BatchOptions::Parse(const std::vector<std::string>& args, std::string& erro
                 error = "--view takes auto, linear or loglog, not \"" + TextNumber::Escape(v) + "\"";
                 return false;
             }
+        } else if (a == "--common-scale") {
+            commonScale = true;
         } else if (a == "--page") {
             if (!value())
                 return false;

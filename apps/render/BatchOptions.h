@@ -18,6 +18,7 @@ public:
     bool quiet = false;
     bool index = true;                // write index.html with thumbnails
     bool plain = false;               // the chart alone: no legend, no axis titles
+    bool commonScale = false;         // every station on the same axes
     bool help = false;
 
     static constexpr int kMaxJobs = 256;

@@ -217,3 +217,35 @@ TEST(BatchCommand, ChartsAndPagesSayWhichStationAndLineTheyShow)
     ASSERT_NE(line, std::string::npos);
     EXPECT_NE(tail.find("/Count 3", line), std::string::npos);
 }
+
+TEST(BatchCommand, CommonScaleDrawsEveryStationOnTheSameAxes)
+{
+    const std::string data = TARNEX_SOURCE_DIR "/tests/data/";
+    // The axis labels of a chart, in drawing order: texts in the labels' size.
+    const auto labels = [](const std::string& svg) {
+        std::vector<std::string> out;
+        const std::string key = "font-size=\"10\"";
+        for (size_t at = svg.find("<text"); at != std::string::npos; at = svg.find("<text", at + 1)) {
+            const size_t close = svg.find('>', at), end = svg.find("</text>", at);
+            if (svg.compare(svg.find("font-size=", at), key.size(), key) == 0)
+                out.push_back(svg.substr(close + 1, end - close - 1));
+        }
+        return out;
+    };
+    for (const bool common : {false, true}) {
+        const std::string dir = testsupport::tempDir() + (common ? "/common" : "/own");
+        QStringList args{q(data + "survey-lines.csv"), q(data + "commented.dat"), "-o", q(dir), "--format", "svg",
+                         "--no-index", "--dpi", "72"};
+        if (common)
+            args << "--common-scale";
+        const Result r = batch(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        const auto out = files(dir);
+        const auto a = labels(out.at("L01-001.svg")), b = labels(out.at("commented.svg"));
+        ASSERT_GE(a.size(), 8u);
+        if (common)
+            EXPECT_EQ(a, b);
+        else
+            EXPECT_NE(a, b);
+    }
+}
