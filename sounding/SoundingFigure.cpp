@@ -283,7 +283,7 @@ void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figu
     const SoundingPlan* plan = figure.plan ? &*figure.plan : nullptr;
     chart.m_bKeepLabelsApart = figure.keepLabelsApart ? TRUE : FALSE;
     chart.m_bHostLabels = plan ? TRUE : FALSE;
-    const bool modelled = !plan || plan->modelled;
+    const bool modelled = plan ? plan->modelled : figure.modelled;
     std::function<void(CDC*)> axes;
     if (plan)
         axes = [&chart, plan](CDC* d) { DrawPlannedAxes(chart, d, *plan); };

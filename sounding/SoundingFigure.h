@@ -21,6 +21,9 @@ struct SoundingFigure {
 
     bool keepLabelsApart = true;  // the chart's m_bKeepLabelsApart
     bool legend = true;
+    // False for a measured-only sounding: no modelled curves or legend
+    // entries (a plan says so itself).
+    bool modelled = true;
     // Empty titles are left out.
     CString abscissaTitle = kTimeTitle;
     CString valueTitle = kValueTitle;

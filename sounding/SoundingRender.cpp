@@ -12,6 +12,13 @@
 int SoundingRender::Load(CDrawRPCurve& chart, const SoundingTable& table, int model)
 {
     SoundingTable t = table;
+    // A measured-only sounding has no modelled columns: the chart, which
+    // needs all five, holds the measured ones in their place (the figure
+    // does not draw them).
+    if (t.rFwd.GetSize() < t.Rows())
+        t.rFwd = t.r;
+    if (t.vFwd.GetSize() < t.Rows())
+        t.vFwd = t.v;
     chart.m_nDisModel = 1;
     chart.GetData(t.x, t.r, t.v, t.rFwd, t.vFwd);
     if (model == 2 && chart.m_nCount > 0) {

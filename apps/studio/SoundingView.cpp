@@ -17,6 +17,7 @@ void SoundingView::SetSounding(const SoundingTable& table)
 {
     SoundingRender::Load(m_chart, table, m_chart.m_nDisModel);
     m_header = table.header;
+    m_figure.modelled = table.columns >= 5 && table.rFwd.GetSize() >= table.Rows() && table.vFwd.GetSize() >= table.Rows();
     m_figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
     m_source = table.source;
     Select(0, -1);
@@ -30,8 +31,12 @@ SoundingTable SoundingView::Sounding() const
     t.x = m_chart.m_fX;
     t.r = m_chart.m_fR;
     t.v = m_chart.m_fV;
-    t.rFwd = m_chart.m_fRFwd;
-    t.vFwd = m_chart.m_fVFwd;
+    // A measured-only sounding gives back its three columns.
+    if (m_figure.modelled) {
+        t.rFwd = m_chart.m_fRFwd;
+        t.vFwd = m_chart.m_fVFwd;
+    }
+    t.columns = m_figure.modelled ? 5 : 3;
     t.header = m_header;
     t.source = m_source;
     return t;

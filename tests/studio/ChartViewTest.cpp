@@ -6,6 +6,7 @@
 #include "SoundingView.h"
 #include "StudioWindow.h"
 
+#include "TestSupport.h"
 #include "sounding/SoundingFile.h"
 
 #include <QAction>
@@ -244,4 +245,28 @@ TEST(ChartView, TheLegendTipFollowsThePointerThroughADrag)
     mouse(&s.view, QEvent::MouseButtonRelease, from);
     mouse(&s.view, QEvent::MouseMove, QPoint(2, 2));  // outside the frame
     EXPECT_FALSE(tip.IsTipShown());
+}
+
+TEST(ChartView, AMeasuredOnlySoundingShowsAndSavesItsThreeColumns)
+{
+    SoundingTable t;
+    for (float x : {1.0f, 10.0f, 100.0f}) {
+        float r = x + 50, v = 30 / x;
+        t.x.Add(x);
+        t.r.Add(r);
+        t.v.Add(v);
+    }
+    t.columns = 3;
+    SoundingView view;
+    view.SetSounding(t);
+    view.resize(600, 400);
+    view.show();
+    QApplication::processEvents();
+    const QImage shown = view.grab().toImage();
+    EXPECT_GT(testsupport::countColour(shown, QColor(255, 0, 0)), 20);
+    EXPECT_EQ(testsupport::countColour(shown, QColor(10, 150, 0), 20), 0);  // no modelled R
+    const SoundingTable back = view.Sounding();
+    EXPECT_EQ(back.columns, 3);
+    EXPECT_EQ(back.rFwd.GetSize(), 0);
+    EXPECT_EQ(back.r.GetSize(), 3);
 }
