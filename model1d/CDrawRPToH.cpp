@@ -332,6 +332,8 @@ void CDrawRPToH::DrawOrdinate(CDC* pDC)
     ChartCanvas canvas(pDC);
     canvas.UsePointFont(kLabelTenths);
     pDC->Rectangle(&m_rcArea);
+    if (m_bHostScales)
+        return;
     canvas.Select(&minor);
     std::optional<LabelLayout> apart;
     if (m_bKeepLabelsApart)

@@ -104,6 +104,11 @@ public:
     // left out. The bottom-right corner, where the last resistivity label
     // and the deepest depth label may both hang, stays readable.
     BOOL m_bKeepLabelsApart = FALSE;
+    // Not in the classic chart, off by default: the on-screen drawing puts
+    // the title and the area's frame but no scales, for a host that ticks
+    // and labels the axes itself (in the units, or on the logarithmic
+    // scale, it hands the chart its values in).
+    BOOL m_bHostScales = FALSE;
 
 private:
     // The largest resistivity the scales are laid out for.

@@ -3,10 +3,14 @@
 // on both of its axes.
 #pragma once
 
+#include "model1d/LayeredModelPlan.h"
 #include "platform/core/CString.h"
+
+#include <optional>
 
 class CDC;
 class CDrawRPToH;
+struct LayeredModel;
 
 struct LayeredModelFigure {
     static constexpr const char* kResistivityTitle = "电阻率 ρ (Ω·m)";
@@ -22,6 +26,12 @@ struct LayeredModelFigure {
 
     // Sets the chart's options that its layout depends on.
     void Prepare(CDrawRPToH& chart) const;
+
+    // The model as a plan handed it to the chart (LayeredModelPlan::Load):
+    // the figure then ticks and labels both scales itself, on decades where
+    // the plan draws them so, in ohm-metres and metres; the titles say so.
+    std::optional<LayeredModelPlan> plan;
+    static LayeredModelFigure For(const LayeredModel& model);
 };
 
 // The chart as DrawLayeredModelChart draws it, then the resistivity title

@@ -56,6 +56,9 @@ bool LayeredModelRender::RenderModel(const LayeredModel& model, const LayeredMod
 {
     CDrawRPToH chart;
     figure.Prepare(chart);
-    Load(chart, model);
+    if (figure.plan)
+        figure.plan->Load(chart, model);
+    else
+        Load(chart, model);
     return Render(chart, figure, outPath, dpi, error);
 }

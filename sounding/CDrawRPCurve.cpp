@@ -77,7 +77,7 @@ CDrawRPCurve::CDrawRPCurve()
     : m_fYTopDecade(0), m_fYBottomDecade(0), m_fXRightDecade(0), m_fXLeftDecade(0), m_fMaxY(0), m_fMinY(0),
       m_fMaxX(0), m_fMinX(0), m_lDisWidth(13000), m_lDisHeight(7000), m_fMarkHalf(60.0f), m_fXRate(0),
       m_fYRate(0), m_lOrgX(-1000), m_lOrgY(2000), m_nSelIndex(0), m_nCount(0), m_nSelCurve(0), m_nDisModel(1),
-      m_bKeepLabelsApart(FALSE)
+      m_bKeepLabelsApart(FALSE), m_bHostLabels(FALSE)
 {
 }
 

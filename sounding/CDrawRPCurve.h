@@ -174,6 +174,11 @@ public:
     // corner, where the last abscissa label and the lowest value label both
     // hang, readable.
     BOOL m_bKeepLabelsApart;
+    // Not in the classic chart, off by default: the frames draw their lines
+    // (frame, decades and the lines between them) but no axis labels, and the
+    // linear view no value lines, for a host that labels the axes itself in
+    // the units it shows.
+    BOOL m_bHostLabels;
 
 private:
     // The value a point's height stands for under the current model.

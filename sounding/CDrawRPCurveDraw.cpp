@@ -81,6 +81,8 @@ void DrawDecades(const CDrawRPCurve& c, ChartCanvas& cv, Axis axis, int from, in
         if (k < to)
             CrossLine(c, cv, axis, pos);
         CString label;
+        if (c.m_bHostLabels)
+            continue;
         label.Format("%-6.1f", std::pow(10.0, k));
         DrawLabel(cv, apart, axis, LabelPoint(c, axis, pos), label);
     }
@@ -215,6 +217,8 @@ void CDrawRPCurve::DrawLogXAndYRegionRect(CDC* pDC)
     cv.UsePen(kMinorGrid);
     DrawMinorLines(*this, cv, Axis::Abscissa, left, right);
 
+    if (m_bHostLabels)
+        return;  // the host draws the value lines and labels
     // Value lines every 100 units on a small scale, every unit on a large one.
     const float step = m_fYRate < 50.0f ? ToFloat(m_fYRate * 100.0) : m_fYRate;
     if (step == 0.0f || std::isnan(step))

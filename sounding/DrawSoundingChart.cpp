@@ -7,19 +7,33 @@ using namespace soundingparts;
 
 namespace {
 
-void DrawWhole(CDrawRPCurve& chart, CDC* dc)
+using OverFrame = std::function<void(CDC*)>;
+
+void DrawWhole(CDrawRPCurve& chart, CDC* dc, bool modelled, const OverFrame& overFrame)
 {
     chart.DrawRegionRect(dc);
-    chart.DrawRCurve(dc);
-    chart.DrawVCurve(dc);
-    chart.DrawRPtRect(dc);
-    chart.DrawVPtRect(dc);
+    if (overFrame)
+        overFrame(dc);
+    if (modelled) {
+        chart.DrawRCurve(dc);
+        chart.DrawVCurve(dc);
+        chart.DrawRPtRect(dc);
+        chart.DrawVPtRect(dc);
+        return;
+    }
+    ChartCanvas cv(dc);
+    DrawPolylines(chart, cv, {{kMeasuredR, kRed}});
+    DrawPolylines(chart, cv, {{kMeasuredV, kBlack}});
+    DrawMarkers(chart, cv, {{kMeasuredR, kRed}});
+    DrawMarkers(chart, cv, {{kMeasuredV, kBlack}});
 }
 
 // The curves in the order the whole drawing paints their polylines (R, then
 // V) and then, in the same order, their markers.
 constexpr Stroke kPaintOrder[] = {{kMeasuredR, kRed}, {kModelledR, kGreen}, {kMeasuredV, kBlack}, {kModelledV, kBlue}};
 constexpr int kStrokes = 4;
+// The modelled strokes of the paint order.
+constexpr bool IsModelled(int k) { return k == 1 || k == 3; }
 
 // The picked point as a place in the paint order; stroke -1 when nothing is
 // picked or the pick names no point of its curve (a host may have changed
@@ -66,15 +80,20 @@ void DrawMarkerRange(const Rects& rects, ChartCanvas& cv, int from, int to)
 
 // One layer of the drawing around a pick, each part drawn as the whole
 // drawing draws it so that the layers add up to its pixels.
-void DrawLayer(CDrawRPCurve& c, CDC* dc, SoundingLayer layer, const Pick& pick)
+void DrawLayer(CDrawRPCurve& c, CDC* dc, SoundingLayer layer, const Pick& pick, bool modelled,
+               const OverFrame& overFrame)
 {
-    if (layer == SoundingLayer::BelowMovingLine)
+    if (layer == SoundingLayer::BelowMovingLine) {
         c.DrawRegionRect(dc);
-    else if (c.m_nDisModel == 1 || c.m_nDisModel == 2)
+        if (overFrame)
+            overFrame(dc);
+    } else if (c.m_nDisModel == 1 || c.m_nDisModel == 2)
         c.SetOrdinate(dc);  // the mapping the frame's drawing would have set
     ChartCanvas cv(dc);
     const int s = pick.stroke, i = pick.index;
     for (int k = 0; k < kStrokes; ++k) {
+        if (!modelled && IsModelled(k))
+            continue;
         const Stroke& st = kPaintOrder[k];
         Points& pts = c.*st.curve.points;
         if (k == s && layer == SoundingLayer::BelowMovingLine) {
@@ -92,6 +111,8 @@ void DrawLayer(CDrawRPCurve& c, CDC* dc, SoundingLayer layer, const Pick& pick)
         }
     }
     for (int k = 0; k < kStrokes; ++k) {
+        if (!modelled && IsModelled(k))
+            continue;
         const Stroke& st = kPaintOrder[k];
         const Rects& rects = c.*st.curve.rects;
         const int all = rects.GetSize();
@@ -115,19 +136,19 @@ void DrawLayer(CDrawRPCurve& c, CDC* dc, SoundingLayer layer, const Pick& pick)
 
 }  // namespace
 
-void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc, SoundingLayer layer)
+void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc, SoundingLayer layer, bool modelled, const OverFrame& overFrame)
 {
     if (!dc)
         return;
     if (layer == SoundingLayer::Whole) {
-        DrawWhole(chart, dc);
+        DrawWhole(chart, dc, modelled, overFrame);
         return;
     }
     const Pick pick = PickOf(chart);
     if (pick.stroke < 0) {
         if (layer == SoundingLayer::BelowMovingLine)
-            DrawWhole(chart, dc);
+            DrawWhole(chart, dc, modelled, overFrame);
         return;
     }
-    DrawLayer(chart, dc, layer, pick);
+    DrawLayer(chart, dc, layer, pick, modelled, overFrame);
 }

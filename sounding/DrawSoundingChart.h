@@ -2,6 +2,8 @@
 // labels and title first, then the R and V curves, then their markers.
 #pragma once
 
+#include <functional>
+
 class CDC;
 class CDrawRPCurve;
 
@@ -23,4 +25,8 @@ enum class SoundingLayer {
     AboveMovingMarker,
 };
 
-void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc, SoundingLayer layer = SoundingLayer::Whole);
+// Without modelled curves (a measured-only sounding) their polylines and
+// markers are left out of every layer. overFrame, when given, draws right
+// after the frame, under the curves (a host's own grid lines and labels).
+void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc, SoundingLayer layer = SoundingLayer::Whole,
+                       bool modelled = true, const std::function<void(CDC*)>& overFrame = {});

@@ -14,6 +14,8 @@
 // The five columns of a sounding, in file order.
 struct SoundingTable {
     CArray<float, float&> x, r, v, rFwd, vFwd;
+    // 5, or 3 for a measured-only sounding, whose rFwd and vFwd are empty.
+    int columns = 5;
     // The header line naming the columns, when the file has one.
     std::string header;
     // The text the table was read from, shared between copies, so that a

@@ -12,6 +12,13 @@
 int SoundingRender::Load(CDrawRPCurve& chart, const SoundingTable& table, int model)
 {
     SoundingTable t = table;
+    // A measured-only sounding has no modelled columns: the chart, which
+    // needs all five, holds the measured ones in their place (the figure
+    // does not draw them).
+    if (t.rFwd.GetSize() < t.Rows())
+        t.rFwd = t.r;
+    if (t.vFwd.GetSize() < t.Rows())
+        t.vFwd = t.v;
     chart.m_nDisModel = 1;
     chart.GetData(t.x, t.r, t.v, t.rFwd, t.vFwd);
     if (model == 2 && chart.m_nCount > 0) {
@@ -80,6 +87,20 @@ bool SoundingRender::Check(const SoundingTable& t, int model, const char* name, 
     return true;
 }
 
+bool SoundingRender::CheckFigure(const SoundingTable& t, const char* name, CString& error)
+{
+    if (t.Rows() < 1) {
+        error.Format("%s: no samples", name);
+        return false;
+    }
+    for (int i = 0; i < t.Rows(); ++i)
+        if (!(t.x[i] > 0)) {
+            error.Format("%s: row %d: the abscissa must be positive", name, i + 1);
+            return false;
+        }
+    return true;
+}
+
 bool SoundingRender::LoadFile(CDrawRPCurve& chart, const char* path, int maxRows, int model, CString& error)
 {
     SoundingTable t;
@@ -100,6 +121,17 @@ bool SoundingRender::Render(CDrawRPCurve& chart, const SoundingFigure& figure, c
                             CString& error)
 {
     return ChartExporter::Export([&](CDC* dc) { DrawSoundingFigure(chart, dc, figure); }, outPath, dpi, error);
+}
+
+bool SoundingRender::RenderFigure(const SoundingTable& table, const SoundingFigure& figure, const char* outPath,
+                                  int dpi, CString& error)
+{
+    CDrawRPCurve chart;
+    if (figure.plan)
+        figure.plan->Load(chart, table);
+    else
+        Load(chart, table, 1);
+    return Render(chart, figure, outPath, dpi, error);
 }
 
 bool SoundingRender::RenderTable(const SoundingTable& table, int model, const SoundingFigure& figure,

@@ -19,6 +19,10 @@ public:
     // needs every value positive too. False with a one-line message naming
     // the row; name stands for the file.
     static bool Check(const SoundingTable& table, int model, const char* name, CString& error);
+    // Whether a figure can draw the table: at least one row and every
+    // abscissa positive (the abscissa is logarithmic); its magnitude and the
+    // values' signs do not matter, the figure's plan brings them in.
+    static bool CheckFigure(const SoundingTable& table, const char* name, CString& error);
     // The display model that gives a readable chart of the table when the
     // user asked for `model`. The linear model (1) makes its frame
     // (largest value + 100) / (largest value + 1) times its nominal height,
@@ -41,6 +45,9 @@ public:
                        CString& error);
     // One sounding to one file, as the render command draws it: the table
     // (checked by the caller) loaded in `model` on a chart of its own.
+    // One sounding to one file through a planned figure (SoundingFigure::For).
+    static bool RenderFigure(const SoundingTable& table, const SoundingFigure& figure, const char* outPath, int dpi,
+                             CString& error);
     static bool RenderTable(const SoundingTable& table, int model, const SoundingFigure& figure, const char* outPath,
                             int dpi, CString& error);
 };

@@ -6,6 +6,7 @@
 
 #include "platform/core/CString.h"
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@
 struct SurveyStation {
     CString name;
     SoundingTable table;
+    // The station's position along its line (x_m), NaN when the table has none.
+    double x = std::numeric_limits<double>::quiet_NaN();
     // Set by whoever changes table; an edited station's rows are written
     // anew, the others' exactly as they were read.
     bool edited = false;

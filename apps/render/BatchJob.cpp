@@ -2,6 +2,7 @@
 
 #include "BatchProgress.h"
 #include "ContactSheet.h"
+#include "RenderOptions.h"
 #include "StationNames.h"
 
 #include "chart/ChartExporter.h"
@@ -29,11 +30,31 @@ namespace {
 
 // Each chart with its legend and axis titles, as the single-chart render
 // draws it, unless the chart alone was asked for.
-SoundingFigure figureFor(const SoundingTable& table, const BatchOptions& opt)
+SoundingFigure figureFor(const SoundingTable& table, const BatchOptions& opt, const BatchJob::Item& item,
+                         const std::optional<SoundingPlan>& common)
 {
+    if (!opt.plain) {
+        SoundingFigure figure = SoundingFigure::For(table, RenderOptions::ViewOf(opt.model));
+        if (common) {
+            // The survey's axes; what is the station's own (its curves, its
+            // samples below zero) stays its own.
+            SoundingPlan plan = *common;
+            plan.modelled = figure.plan->modelled;
+            plan.negatives = figure.plan->negatives;
+            for (int c = 0; c < 4; ++c)
+                plan.negativeRows[c] = figure.plan->negativeRows[c];
+            if (plan.model == 2 && plan.negatives && !common->negatives)
+                plan.valueTitle += "，负值取绝对值";
+            figure.plan = plan;
+            figure.abscissaTitle = plan.abscissaTitle;
+            figure.valueTitle = plan.valueTitle;
+        }
+        figure.caption = SoundingFigure::StationCaption(item.station, item.x);
+        return figure;
+    }
     SoundingFigure figure;
     figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
-    if (opt.plain) {
+    {
         figure.keepLabelsApart = false;
         figure.legend = false;
         figure.abscissaTitle.Empty();
@@ -96,9 +117,17 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
     } else {
         SurveyTable t;
         CString err;
+        SoundingTable single;
+        CString singleErr;
         if (!SurveyFile::Read(path.c_str(), t, err)) {
-            item.source = path;
-            item.problem = err.str();
+            // A sounding file whose comment or header line looks like a
+            // survey's is drawn as the single render draws it.
+            if (SoundingFile::Read(path.c_str(), 0, single, singleErr)) {
+                item.path = path;
+            } else {
+                item.source = path;
+                item.problem = err.str();
+            }
         } else {
             if (m_items.size() + t.stations.size() > kMaxItems) {
                 error = "more than 1000000 stations in the inputs, the most one batch takes";
@@ -108,6 +137,7 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
                 Item st;
                 st.station = s.name.str();
                 st.source = path + ": station " + st.station + " (line " + std::to_string(s.firstLine) + ")";
+                st.x = s.x;
                 st.table = std::make_unique<SoundingTable>(std::move(s.table));
                 m_items.push_back(std::move(st));
             }
@@ -193,8 +223,40 @@ bool BatchJob::loadItem(const Item& item, SoundingTable& scratch, const Sounding
     return true;
 }
 
+void BatchJob::planCommonScale()
+{
+    // Every station's rows, of every shard, so that shards agree.
+    SoundingTable all;
+    bool modelled = true;
+    SoundingTable scratch;
+    for (const Item& item : m_items) {
+        const SoundingTable* t = nullptr;
+        std::string err;
+        CString e;
+        if (!loadItem(item, scratch, t, err) || !SoundingRender::CheckFigure(*t, "", e))
+            continue;
+        const bool own = t->columns >= 5 && t->rFwd.GetSize() >= t->Rows() && t->vFwd.GetSize() >= t->Rows();
+        modelled = modelled && own;
+        if (all.header.empty())
+            all.header = t->header;
+        for (int i = 0; i < t->Rows(); ++i) {
+            float x = t->x[i], r = t->r[i], v = t->v[i];
+            float rf = own ? t->rFwd[i] : r, vf = own ? t->vFwd[i] : v;
+            all.x.Add(x);
+            all.r.Add(r);
+            all.v.Add(v);
+            all.rFwd.Add(rf);
+            all.vFwd.Add(vf);
+        }
+    }
+    if (all.Rows() > 0)
+        m_common = SoundingPlan::Common(all, RenderOptions::ViewOf(m_opt.model));
+}
+
 int BatchJob::Run(const std::atomic<bool>& stop, BatchProgress& progress)
 {
+    if (m_opt.commonScale && !m_opt.plain)
+        planCommonScale();
     const std::vector<size_t> mine = ShardItems();
     return m_opt.Book() ? runBook(stop, progress, mine) : runFolder(stop, progress, mine);
 }
@@ -224,14 +286,22 @@ void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress&
     bool ok = loadItem(item, scratch, table, err);
     if (ok) {
         CString e, note;
-        const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);
-        ok = SoundingRender::Check(*table, model, item.Source().c_str(), e);
+        // The chart alone takes the values as they stand; a figure's plan
+        // brings any magnitude into the chart.
+        const int model = m_opt.plain ? SoundingRender::ReadableModel(*table, m_opt.model == 0 ? 1 : m_opt.model, note) : 0;
+        ok = m_opt.plain ? SoundingRender::Check(*table, model, item.Source().c_str(), e)
+                         : SoundingRender::CheckFigure(*table, item.Source().c_str(), e);
         if (ok) {
+            const SoundingFigure figure = figureFor(*table, m_opt, item, m_common);
+            if (figure.plan)
+                note = figure.plan->note;
             if (!note.IsEmpty() && !m_opt.quiet)
                 progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
             CDrawRPCurve chart;
-            SoundingRender::Load(chart, *table, model);
-            const SoundingFigure figure = figureFor(*table, m_opt);
+            if (figure.plan)
+                figure.plan->Load(chart, *table);
+            else
+                SoundingRender::Load(chart, *table, model);
             ok = output([&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); }, e);
         }
         err = e.str();
@@ -317,6 +387,14 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
     }
     PdfBook book(m_opt.dpi, "Survey charts");
     std::vector<PdfOutline::Entry> outline;
+    // Pages of one size, landscape, the chart centred; a chart larger than
+    // the page (none of the bounded figures is) gets a page that holds it.
+    double pageW = 0, pageH = 0;
+    if (m_opt.page == "a4")
+        pageW = 297, pageH = 210;
+    else if (m_opt.page == "letter")
+        pageW = 279.4, pageH = 215.9;
+    std::string line;  // the survey line whose bookmarks are being gathered
     SoundingTable scratch;
     for (size_t k : mine) {
         if (stop.load())
@@ -327,14 +405,23 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
             CPoint shift;
             if (!ChartExporter::Layout(draw, m_opt.dpi, px, shift, why))
                 return false;
-            CDC* page = book.NewPage(px.cx * 25.4 / m_opt.dpi, px.cy * 25.4 / m_opt.dpi);
+            const double mmPerPx = 25.4 / m_opt.dpi;
+            const double w = std::max(pageW, px.cx * mmPerPx), h = std::max(pageH, px.cy * mmPerPx);
+            CDC* page = book.NewPage(w, h);
             if (!page) {
                 why = "the page cannot be made";
                 return false;
             }
-            page->SetViewportOrg(shift);
+            const CPoint centre(static_cast<LONG>((w / mmPerPx - px.cx) / 2), static_cast<LONG>((h / mmPerPx - px.cy) / 2));
+            page->SetViewportOrg(CPoint(shift.x + centre.x, shift.y + centre.y));
             draw(page);
-            outline.push_back({item.station, book.Pages() - 1});
+            // A station named after its line ("L01-003") goes under a
+            // bookmark of that line.
+            const std::string itsLine = SoundingFigure::LineOf(item.station);
+            if (!itsLine.empty() && itsLine != line)
+                outline.push_back({itsLine, book.Pages() - 1, 0});
+            line = itsLine;
+            outline.push_back({item.station, book.Pages() - 1, itsLine.empty() ? 0 : 1});
             return true;
         });
     }

@@ -6,9 +6,13 @@
 #include "BatchOptions.h"
 
 #include "sounding/SoundingFile.h"
+#include "sounding/SoundingPlan.h"
+
+#include <optional>
 
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +34,7 @@ public:
         std::string path;     // a sounding file read when drawn; empty: table holds the data
         std::unique_ptr<SoundingTable> table;  // a survey table's station; kept small for folders of files
         std::string problem;  // known before drawing: the file cannot be read
+        double x = std::numeric_limits<double>::quiet_NaN();  // position along the line, when the table has it
 
         const std::string& Source() const noexcept { return source.empty() ? path : source; }
     };
@@ -63,8 +68,11 @@ private:
     int runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     int runBook(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     bool writeIndex(std::string& error) const;
+    // With --common-scale: the plan for all the stations' rows together.
+    void planCommonScale();
 
     BatchOptions m_opt;
     std::vector<Item> m_items;
+    std::optional<SoundingPlan> m_common;
     std::atomic<size_t> m_drawn{0}, m_failed{0};
 };

@@ -23,10 +23,12 @@ bool wholeNumber(std::string_view s, int lo, int hi, int& out)
 
 const char* BatchOptions::Usage()
 {
-    return "usage: tarnex-render batch INPUT... -o OUTDIR [--format png|svg|pdf|bmp] [--model 1|2]\n"
+    return "usage: tarnex-render batch INPUT... -o OUTDIR [--format png|svg|pdf|bmp] [--view V]\n"
            "                          [--dpi N] [--jobs N] [--shard K/N] [--quiet] [--no-index]\n"
            "                          [--plain]\n"
-           "       tarnex-render batch INPUT... -o SURVEY.pdf [--model 1|2] [--dpi N] [--quiet]\n"
+           "       tarnex-render batch INPUT... -o SURVEY.pdf [--page a4|letter|fit] [--view V]\n"
+           "                          [--common-scale]\n"
+           "                          [--dpi N] [--quiet]\n"
            "\n"
            "Draws one sounding chart a station. INPUT is a sounding file (five numbers a\n"
            "row), a folder of them, or a survey table (one row a sample: station,\n"
@@ -37,7 +39,13 @@ const char* BatchOptions::Usage()
            "\n"
            "  -o, --output OUT  the folder (made when missing) or the .pdf file\n"
            "  --format F        png, svg, pdf or bmp charts in the folder (default png)\n"
-           "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
+           "  --view V          auto (default): log-log when a station's values span\n"
+           "                    more than two decades, else linear; linear; loglog\n"
+           "  --model 1|2       the same as --view linear (1) or --view loglog (2)\n"
+           "  --common-scale    every station on the same axes: those that hold all\n"
+           "                    the stations' values\n"
+           "  --page P          pages of the PDF: a4 (default) or letter, landscape, the\n"
+           "                    chart fitted and centred; fit: each page the chart's size\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --jobs N          threads drawing at once (default: one a processor)\n"
            "  --shard K/N       draw only the K-th of N parts (for job arrays)\n"
@@ -86,6 +94,27 @@ bool BatchOptions::Parse(const std::vector<std::string>& args, std::string& erro
             }
             format = v;
             formatGiven = true;
+        } else if (a == "--view") {
+            if (!value())
+                return false;
+            if (v == "auto") model = 0;
+            else if (v == "linear") model = 1;
+            else if (v == "loglog") model = 2;
+            else {
+                error = "--view takes auto, linear or loglog, not \"" + TextNumber::Escape(v) + "\"";
+                return false;
+            }
+        } else if (a == "--common-scale") {
+            commonScale = true;
+        } else if (a == "--page") {
+            if (!value())
+                return false;
+            std::transform(v.begin(), v.end(), v.begin(), [](unsigned char c) { return std::tolower(c); });
+            if (v != "a4" && v != "letter" && v != "fit") {
+                error = "--page takes a4, letter or fit, not \"" + TextNumber::Escape(v) + "\"";
+                return false;
+            }
+            page = v;
         } else if (a == "--model") {
             if (!value())
                 return false;

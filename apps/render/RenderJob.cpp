@@ -84,7 +84,8 @@ bool RenderJob::RenderModel(CString& error)
         LayeredModelRender::Load(chart, m_model);
         return LayeredModelRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
     }
-    return LayeredModelRender::RenderModel(m_model, LayeredModelFigure(), m_opt.output.c_str(), m_opt.dpi, error);
+    return LayeredModelRender::RenderModel(m_model, LayeredModelFigure::For(m_model), m_opt.output.c_str(), m_opt.dpi,
+                                           error);
 }
 
 bool RenderJob::PrepareSounding(std::string& error)
@@ -100,12 +101,22 @@ bool RenderJob::PrepareSounding(std::string& error)
     }
     m_table.source.reset();  // nothing is saved: the numbers are enough
     CString note;
-    m_displayModel = SoundingRender::ReadableModel(m_table, m_opt.model, note);
-    m_note = note.str();
-    if (!SoundingRender::Check(m_table, m_displayModel, input.c_str(), err)) {
+    if (m_opt.plain) {
+        // The chart alone takes the data as it stands, in the model asked for.
+        m_displayModel = SoundingRender::ReadableModel(m_table, m_opt.model == 0 ? 1 : m_opt.model, note);
+        m_note = note.str();
+        if (!SoundingRender::Check(m_table, m_displayModel, input.c_str(), err)) {
+            error = err.str();
+            return false;
+        }
+        return true;
+    }
+    if (!SoundingRender::CheckFigure(m_table, input.c_str(), err)) {
         error = err.str();
         return false;
     }
+    m_figure = SoundingFigure::For(m_table, RenderOptions::ViewOf(m_opt.model));
+    m_note = m_figure.plan->note.str();
     return true;
 }
 
@@ -116,7 +127,5 @@ bool RenderJob::RenderSounding(CString& error)
         SoundingRender::Load(chart, m_table, m_displayModel);
         return SoundingRender::Render(chart, m_opt.output.c_str(), m_opt.dpi, error);
     }
-    SoundingFigure figure;
-    figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(m_table.header);
-    return SoundingRender::RenderTable(m_table, m_displayModel, figure, m_opt.output.c_str(), m_opt.dpi, error);
+    return SoundingRender::RenderFigure(m_table, m_figure, m_opt.output.c_str(), m_opt.dpi, error);
 }

@@ -7,6 +7,7 @@
 #include "RenderOptions.h"
 
 #include "model1d/LayeredModelFile.h"
+#include "sounding/SoundingFigure.h"
 #include "sounding/SoundingFile.h"
 
 #include <string>
@@ -37,5 +38,6 @@ private:
     SoundingTable m_table;
     LayeredModel m_model;
     int m_displayModel = 1;
+    SoundingFigure m_figure;
     std::string m_note;
 };

@@ -48,7 +48,8 @@ bool formatOf(const std::string& path, RenderOptions::Format& f)
 
 const char* RenderOptions::Usage()
 {
-    return "usage: tarnex-render [FILE] [-o OUT] [--model 1|2] [--dpi N] [--rows N] [--stream] [--plain]\n"
+    return "usage: tarnex-render [FILE] [-o OUT] [--view auto|linear|loglog] [--dpi N] [--rows N] [--stream]\n"
+           "                    [--plain]\n"
            "       tarnex-render model [FILE] [-o OUT] [--dpi N] [--plain]\n"
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
@@ -56,9 +57,11 @@ const char* RenderOptions::Usage()
            "       tarnex-render batch INPUT... -o OUTDIR|SURVEY.pdf [options] (see batch --help)\n"
            "\n"
            "Draws the sounding curve chart of FILE (one row a line, five numbers:\n"
-           "abscissa, measured R, measured V, modelled R, modelled V; # starts a\n"
-           "comment; the first line may name the columns), or of the bundled\n"
-           "sample when no FILE is given, with a legend and axis titles.\n"
+           "abscissa, measured R, measured V, modelled R, modelled V, or three for\n"
+           "a measured-only sounding; blanks or commas; # starts a comment; the\n"
+           "first line may name the columns: t(s), time_ms, t_us, freq_Hz, period_s),\n"
+           "or of the bundled sample when no FILE is given, with a legend and axis\n"
+           "titles in the units that suit the data.\n"
            "With \"model\", draws the layered-model chart of FILE (one layer a line:\n"
            "thickness and resistivity; the last line the half-space's resistivity;\n"
            "# starts a comment), or of the bundled sample model.\n"
@@ -76,7 +79,10 @@ const char* RenderOptions::Usage()
            "  -o, --output OUT  output file: .png, .svg, .pdf or .bmp\n"
            "                    (default sounding.png, model.png, axes.png, profile.png\n"
            "                    or section.png)\n"
-           "  --model 1|2       1: log abscissa, linear values; 2: log-log (default 1)\n"
+           "  --view V          auto (default): log-log when the values span more than\n"
+           "                    two decades, else linear; linear: linear values;\n"
+           "                    loglog: values on decades (by magnitude)\n"
+           "  --model 1|2       the same as --view linear (1) or --view loglog (2)\n"
            "  --dpi N           resolution, 24 to 2400 (default 150)\n"
            "  --rows N          read the first N rows only (default: every row)\n"
            "  --stream          read the sounding's numbers five at a time, whatever\n"
@@ -134,13 +140,27 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
             }
         } else if (a == "--model") {
             if (chart != Chart::Sounding) {
-                error = "--model chooses the display model of a sounding chart only";
+                error = "--model chooses the view of a sounding chart only";
                 return false;
             }
             if (!value(v))
                 return false;
             if (!parseInt(v, 1, 2, model)) {
                 error = "--model takes 1 or 2, not \"" + v + "\"";
+                return false;
+            }
+        } else if (a == "--view") {
+            if (chart != Chart::Sounding) {
+                error = "--view chooses the view of a sounding chart only";
+                return false;
+            }
+            if (!value(v))
+                return false;
+            if (v == "auto") model = 0;
+            else if (v == "linear") model = 1;
+            else if (v == "loglog") model = 2;
+            else {
+                error = "--view takes auto, linear or loglog, not \"" + v + "\"";
                 return false;
             }
         } else if (a == "--dpi") {

@@ -2,6 +2,8 @@
 // output, at which resolution. Parsing never exits; errors come back as text.
 #pragma once
 
+#include "sounding/SoundingPlan.h"
+
 #include <string>
 #include <vector>
 
@@ -14,7 +16,8 @@ public:
     std::string input;                  // empty: the bundled sample
     std::string output;                 // empty: sounding.png, model.png, axes.png or profile.png
     Format format = Format::Png;
-    int model = 1;                      // display model of the sounding chart
+    // The sounding's view: 0 chosen from the data, 1 linear values, 2 log-log.
+    int model = 0;
     int dpi = 150;
     int rows = 0;                       // 0: every row of the file
     bool stream = false;                // sounding numbers five at a time, whatever the lines
@@ -27,6 +30,11 @@ public:
     // False with a one-line message on bad arguments.
     bool Parse(const std::vector<std::string>& args, std::string& error);
     static const char* Usage();
+    // The figure's view for a --view/--model value (0 auto, 1, 2).
+    static SoundingPlan::View ViewOf(int model)
+    {
+        return model == 1 ? SoundingPlan::View::Linear : model == 2 ? SoundingPlan::View::LogLog : SoundingPlan::View::Auto;
+    }
 
 private:
     bool parseArgs(const std::vector<std::string>& args, std::string& error);

@@ -180,13 +180,16 @@ QSize ChartView::viewSize() const
 }
 
 // A zoomed drawing larger than the widget gets scroll bars along the sides
-// it overflows; a fitted one needs none and is not scrolled.
+// it overflows; a fitted one needs none and is centred.
 void ChartView::updateScrollBars()
 {
     if (!IsZoomed()) {
         m_hbar->hide();
         m_vbar->hide();
-        m_scroll = QPoint();
+        // The fitted drawing stands in the middle of the pane, whichever
+        // side it leaves room along.
+        const QSize content = contentSize();
+        m_scroll = QPoint(-std::max(0, (width() - content.width()) / 2), -std::max(0, (height() - content.height()) / 2));
         return;
     }
     const QSize content = contentSize();

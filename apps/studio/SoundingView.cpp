@@ -13,11 +13,50 @@ SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
     m_chart.m_ToolTip.Create(Wnd());
 }
 
+namespace {
+
+// A frame the chart laid out readably: of positive size, and not many times
+// larger or smaller than the display sizes it was given.
+bool ReadableFrame(const CDrawRPCurve& c)
+{
+    const double w = static_cast<double>(c.m_rcRegion.right) - c.m_rcRegion.left;
+    const double h = static_cast<double>(c.m_rcRegion.top) - c.m_rcRegion.bottom;
+    return c.m_fXRate > 0 && c.m_fYRate > 0 && w > 0.3 * c.m_lDisWidth && w < 3.0 * c.m_lDisWidth &&
+           h > 0.3 * c.m_lDisHeight && h < 3.0 * c.m_lDisHeight;
+}
+
+}  // namespace
+
+void SoundingView::load(const SoundingTable& table)
+{
+    const int model = m_chart.m_nDisModel;
+    CString error;
+    m_chart.m_lDisWidth = 13000;
+    m_chart.m_lDisHeight = 7000;
+    const bool classic = SoundingRender::Check(table, model, "", error);
+    if (classic)
+        SoundingRender::Load(m_chart, table, model);
+    m_planned = !classic || !ReadableFrame(m_chart);
+    if (!m_planned) {
+        m_figure.plan.reset();
+        m_original.reset();
+        return;
+    }
+    if (!SoundingRender::CheckFigure(table, "", error))
+        return;  // nothing the figure can draw either (an abscissa not positive)
+    m_figure.plan = SoundingPlan::For(table, m_planView);
+    m_figure.plan->Load(m_chart, table);
+    m_original = std::make_shared<const SoundingTable>(table);
+}
+
 void SoundingView::SetSounding(const SoundingTable& table)
 {
-    SoundingRender::Load(m_chart, table, m_chart.m_nDisModel);
+    load(table);
     m_header = table.header;
-    m_figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
+    m_figure.modelled = table.columns >= 5 && table.rFwd.GetSize() >= table.Rows() && table.vFwd.GetSize() >= table.Rows();
+    m_figure.abscissaTitle =
+        m_planned && m_figure.plan ? m_figure.plan->abscissaTitle : SoundingFigure::AbscissaTitleFor(table.header);
+    m_figure.valueTitle = m_planned && m_figure.plan ? m_figure.plan->valueTitle : CString(SoundingFigure::kValueTitle);
     m_source = table.source;
     Select(0, -1);
     FitToDrawing();
@@ -26,12 +65,18 @@ void SoundingView::SetSounding(const SoundingTable& table)
 
 SoundingTable SoundingView::Sounding() const
 {
+    if (m_planned && m_original)
+        return *m_original;
     SoundingTable t;
     t.x = m_chart.m_fX;
     t.r = m_chart.m_fR;
     t.v = m_chart.m_fV;
-    t.rFwd = m_chart.m_fRFwd;
-    t.vFwd = m_chart.m_fVFwd;
+    // A measured-only sounding gives back its three columns.
+    if (m_figure.modelled) {
+        t.rFwd = m_chart.m_fRFwd;
+        t.vFwd = m_chart.m_fVFwd;
+    }
+    t.columns = m_figure.modelled ? 5 : 3;
     t.header = m_header;
     t.source = m_source;
     return t;
@@ -40,6 +85,13 @@ SoundingTable SoundingView::Sounding() const
 bool SoundingView::SetDisplayModel(int model)
 {
     m_chart.m_nDisModel = model;
+    if (m_planned && m_original) {
+        const SoundingTable t = *m_original;
+        m_planView = model == 2 ? SoundingPlan::View::LogLog : SoundingPlan::View::Linear;
+        SetSounding(t);
+        m_planView = SoundingPlan::View::Auto;
+        return m_chart.m_nDisModel == model;
+    }
     if (HasSounding())
         m_chart.SetDisModel();
     FitToDrawing();
@@ -104,5 +156,6 @@ void SoundingView::Hover(CPoint p)
     if (!HasSounding())
         return;
     m_chart.SetTooltip(Wnd(), p);
-    readout(StatusReadout::SoundingPosition(m_chart, p));
+    if (!m_planned)  // the chart's units are the plan's, not the file's
+        readout(StatusReadout::SoundingPosition(m_chart, p));
 }

@@ -26,6 +26,10 @@ public:
     // the values do not allow the logarithmic value axis.
     bool SetDisplayModel(int model);
     CDrawRPCurve& Chart() { return m_chart; }
+    // A sounding the chart cannot lay out in its own units (time in
+    // seconds, values far below 1) is shown through a plan, in the units
+    // that suit it, and cannot be edited: the chart holds scaled values.
+    bool Planned() const { return m_planned; }
     void Draw(CDC* dc) override;
 
     // Safe edits (SoundingViewEdit.cpp): the point a user clicked last stays
@@ -60,7 +64,16 @@ private:
     void moveTo(CPoint p);
     float& valueOf(int curve, int index);
 
+    // Lays the table out in the chart's own units, or through a plan where
+    // those give no readable frame.
+    void load(const SoundingTable& table);
+
     CDrawRPCurve m_chart;
+    bool m_planned = false;
+    // The view a plan is made for: chosen from the data when a sounding is
+    // opened, the one asked for when the user switches.
+    SoundingPlan::View m_planView = SoundingPlan::View::Auto;
+    std::shared_ptr<const SoundingTable> m_original;  // the planned sounding as given
     // Legend, axis titles and labels kept apart, on screen and in exports.
     SoundingFigure m_figure;
     // The file's header and text, so that a save keeps what was not edited.

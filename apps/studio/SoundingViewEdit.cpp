@@ -44,6 +44,8 @@ void SoundingView::settle()
 
 bool SoundingView::SetValue(EditField field, int index, float value)
 {
+    if (m_planned)
+        return false;
     const int curve = field == EditField::SoundingR ? 1 : field == EditField::SoundingV ? 2 : 0;
     auto& values = curve == 1 ? m_chart.m_fR : m_chart.m_fV;
     if (curve == 0 || index < 0 || index >= values.GetSize() || index >= m_chart.m_nCount)
@@ -55,6 +57,8 @@ bool SoundingView::SetValue(EditField field, int index, float value)
 
 void SoundingView::Press(CPoint p)
 {
+    if (m_planned)
+        return;  // scaled values: shown, not edited
     if (!HasSounding())
         return;
     m_chart.m_nSelCurve = 0;
@@ -109,6 +113,8 @@ void SoundingView::CancelDrag()
 
 void SoundingView::DoubleClick(CPoint p)
 {
+    if (m_planned)
+        return;
     if (!HasSounding())
         return;
     m_chart.m_nSelCurve = 0;
@@ -141,6 +147,8 @@ void SoundingView::EditValue(int curve, int index)
 
 bool SoundingView::EditSelected()
 {
+    if (m_planned)
+        return false;
     if (m_selCurve == 0)
         return false;
     EditValue(m_selCurve, m_selIndex);
@@ -151,6 +159,8 @@ bool SoundingView::EditSelected()
 // neighbouring sample of the same curve.
 bool SoundingView::Nudge(int dx, int dy, bool repeat)
 {
+    if (m_planned)
+        return false;
     if (!HasSounding() || m_selCurve == 0)
         return false;
     const int curve = m_selCurve;

@@ -10,6 +10,7 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <string>
 #include <new>
 
 namespace {
@@ -30,8 +31,27 @@ public:
     }
 };
 
+// The sounding's view was once chosen with --display, which Qt takes as
+// the name of an X server before the studio sees it: refused with the new
+// name before Qt starts.
+bool OldDisplayOption(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const std::string next = i + 1 < argc ? argv[i + 1] : "";
+        if (a == "--display=1" || a == "--display=2" || a == "-d" ||
+            ((a == "--display" || a == "-display") && (next == "1" || next == "2"))) {
+            std::fputs("tarnex-studio: --display is now --view linear|loglog (the view of the sounding)\n", stderr);
+            return true;
+        }
+    }
+    return false;
+}
+
 int run(int argc, char** argv)
 {
+    if (OldDisplayOption(argc, argv))
+        return 2;
     StudioApplication app(argc, argv);
     // Qt takes the user's locale for the C library; numbers in files, labels
     // and dialogs stay in the "C" form whatever the desktop's language.
@@ -55,9 +75,9 @@ int run(int argc, char** argv)
         QStringList{QStringLiteral("m"), QStringLiteral("model")},
         QCoreApplication::translate("Studio", "layered model file; the bundled sample if none"),
         QStringLiteral("FILE"));
-    const QCommandLineOption display(QStringList{QStringLiteral("d"), QStringLiteral("display")},
-                                     QCoreApplication::translate("Studio", "display model of the sounding: 1 or 2"),
-                                     QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption view(QStringLiteral("view"),
+                                  QCoreApplication::translate("Studio", "view of the sounding: linear or loglog"),
+                                  QStringLiteral("VIEW"), QStringLiteral("linear"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QCoreApplication::translate("Studio", "write the window as it first shows to a PNG file and quit"),
@@ -70,7 +90,7 @@ int run(int argc, char** argv)
         QStringLiteral("survey"),
         QCoreApplication::translate("Studio", "survey table or folder of sounding files, browsed station by station"),
         QStringLiteral("PATH"));
-    cli.addOptions({model, display, screenshot, lang, survey});
+    cli.addOptions({model, view, screenshot, lang, survey});
     cli.process(app);
 
     StudioWindow w;
@@ -85,7 +105,13 @@ int run(int argc, char** argv)
         w.OpenModel(modelFile);
     if (cli.isSet(survey))
         w.OpenSurvey(cli.value(survey).toUtf8().constData());
-    if (cli.value(display) == QLatin1String("2"))
+    const QString v = cli.value(view);
+    if (v != QLatin1String("linear") && v != QLatin1String("loglog") && v != QLatin1String("1") &&
+        v != QLatin1String("2")) {
+        std::fprintf(stderr, "tarnex-studio: --view takes linear or loglog, not \"%s\"\n", v.toUtf8().constData());
+        return 2;
+    }
+    if (v == QLatin1String("loglog") || v == QLatin1String("2"))
         w.SetDisplayModel(2);
     w.show();
     if (cli.isSet(screenshot))

@@ -390,19 +390,47 @@ bool PdfOutline::Append(std::string& pdf, const std::vector<Entry>& entries, CSt
     begin(root, rootGen);
     update += "<<" + withoutOutline(catalog) + " /Outlines " + ref(outlines) + " /PageMode /UseOutlines >>\nendobj\n";
     begin(outlines, 0);
+    // Each bookmark's parent (-1: the outline's root) and its neighbours
+    // under that parent; numbered outlines + 1 + i in entry order.
+    std::vector<int> parent(static_cast<size_t>(count), -1), prev(parent), next(parent), first(parent), last(parent),
+        kids(static_cast<size_t>(count), 0);
+    int rootFirst = -1, rootLast = -1, lastTop = -1;
+    for (int i = 0; i < count; ++i) {
+        const size_t u = static_cast<size_t>(i);
+        if (entries[u].level > 0 && lastTop >= 0)
+            parent[u] = lastTop;
+        else
+            lastTop = i;
+        const int p = parent[u];
+        int& lastOfParent = p < 0 ? rootLast : last[static_cast<size_t>(p)];
+        int& firstOfParent = p < 0 ? rootFirst : first[static_cast<size_t>(p)];
+        if (lastOfParent >= 0) {
+            prev[u] = lastOfParent;
+            next[static_cast<size_t>(lastOfParent)] = i;
+        } else {
+            firstOfParent = i;
+        }
+        lastOfParent = i;
+        if (p >= 0)
+            ++kids[static_cast<size_t>(p)];
+    }
+    const auto item = [&](int i) { return ref(outlines + 1 + i); };
     update += "<< /Type /Outlines";
     if (count > 0)
-        update += " /First " + ref(outlines + 1) + " /Last " + ref(outlines + count) + " /Count " +
-                  std::to_string(count);
+        update += " /First " + item(rootFirst) + " /Last " + item(rootLast) + " /Count " + std::to_string(count);
     update += " >>\nendobj\n";
     for (int i = 0; i < count; ++i) {
-        const int page = pages[static_cast<size_t>(entries[static_cast<size_t>(i)].page)];
+        const size_t u = static_cast<size_t>(i);
+        const int page = pages[static_cast<size_t>(entries[u].page)];
         begin(outlines + 1 + i, 0);
-        update += "<< /Title " + TextString(entries[static_cast<size_t>(i)].title) + " /Parent " + ref(outlines);
-        if (i > 0)
-            update += " /Prev " + ref(outlines + i);
-        if (i + 1 < count)
-            update += " /Next " + ref(outlines + 2 + i);
+        update += "<< /Title " + TextString(entries[u].title) + " /Parent " +
+                  (parent[u] < 0 ? ref(outlines) : item(parent[u]));
+        if (prev[u] >= 0)
+            update += " /Prev " + item(prev[u]);
+        if (next[u] >= 0)
+            update += " /Next " + item(next[u]);
+        if (kids[u] > 0)
+            update += " /First " + item(first[u]) + " /Last " + item(last[u]) + " /Count " + std::to_string(kids[u]);
         update += " /Dest [" + ref(page, d.objects[page].gen) + " /Fit] >>\nendobj\n";
     }
 

@@ -12,6 +12,9 @@ public:
     struct Entry {
         std::string title;  // UTF-8
         int page = 0;       // 0-based page the bookmark opens
+        // 0: a top-level bookmark; 1: under the last top-level one before it
+        // (a survey line's stations under the line).
+        int level = 0;
     };
 
     // Appends to pdf new outline objects, a new catalog revision that names

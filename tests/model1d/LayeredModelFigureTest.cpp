@@ -5,6 +5,7 @@
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelFigure.h"
 #include "model1d/LayeredModelFile.h"
+#include "model1d/LayeredModelPlan.h"
 #include "model1d/LayeredModelRender.h"
 
 #include <gtest/gtest.h>
@@ -105,4 +106,40 @@ TEST(LayeredModelFigure, BothAxesAreTitledBesideTheirScales)
     }
     EXPECT_NEAR(res->originX + res->width / 2, (area.left + area.right) / 2.0, 2);
     EXPECT_NEAR(depth->originY - depth->width / 2, (area.top + area.bottom) / 2.0, 2);
+}
+
+TEST(LayeredModelPlan, ModelsOfAnyMagnitudeFillAnAreaOfAboutTheSameSize)
+{
+    struct Case {
+        const char* text;
+        bool logR, logH;
+    };
+    const Case cases[] = {
+        {"5 80\n15 20\n30 250\n120\n", true, false},                   // the bundled sample's kind
+        {"20 80\n60 5000\n150 12\n400 800\n9000\n", true, false},      // over 5000 ohm-m
+        {"2 30\n8 300\n90 50\n900 2000\n4000 10\n500\n", true, true},  // tops from 2 to 5000 m
+        {"0.5 1.2\n2.5 1.5\n1.8\n", false, false},                     // small and narrow
+        {"3000 40000\n60000\n", false, false},
+    };
+    for (const Case& c : cases) {
+        const LayeredModel m = Model(c.text);
+        const LayeredModelPlan plan = LayeredModelPlan::For(m);
+        EXPECT_EQ(plan.logR, c.logR) << c.text;
+        EXPECT_EQ(plan.logH, c.logH) << c.text;
+        CDrawRPToH chart;
+        LayeredModelFigure::For(m).Prepare(chart);
+        plan.Load(chart, m);
+        const CRect& a = chart.m_rcArea;
+        // About 150 by 100 mm (0.1 mm units), whatever the values.
+        EXPECT_NEAR(a.right - a.left, LayeredModelPlan::kAreaWidth, 60) << c.text;
+        EXPECT_NEAR(a.top - a.bottom, LayeredModelPlan::kAreaHeight, 100) << c.text;
+        // Every side of the outline inside the area, each layer's at its resistivity.
+        for (int i = 0; i < m.Layers(); ++i) {
+            const CPoint& p = chart.m_RPoints[i];
+            EXPECT_GT(p.x, a.left) << c.text << " layer " << i;
+            EXPECT_LT(p.x, a.right) << c.text << " layer " << i;
+            EXPECT_NEAR(plan.Resistivity(p.x / static_cast<double>(chart.m_fRRate)), m.res[i], m.res[i] * 0.02)
+                << c.text << " layer " << i;
+        }
+    }
 }

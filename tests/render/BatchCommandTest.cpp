@@ -117,8 +117,9 @@ TEST(BatchCommand, OnePdfHasAPageAndABookmarkAStation)
     ASSERT_TRUE(PdfOutline::PageObjects(pdf, pages, err)) << err.GetString();
     EXPECT_EQ(pages.size(), 5u);
     const std::string tail = pdf.substr(pdf.rfind("/Type /Outlines"));
-    EXPECT_NE(tail.find("/Count 5"), std::string::npos);
+    EXPECT_NE(tail.find("/Count 6"), std::string::npos);  // five stations and line L2
     EXPECT_NE(tail.find("/Title (A/1) /Parent"), std::string::npos);
+    EXPECT_NE(tail.find("/Title (L2) /Parent"), std::string::npos);
     EXPECT_NE(tail.find("/Title <FEFF6D4B70B90034>"), std::string::npos);
     EXPECT_NE(tail.find("/Title (L2-2) /Parent"), std::string::npos);
     EXPECT_NE(tail.find("/Dest [" + std::to_string(pages[4]) + " 0 R /Fit]"), std::string::npos);
@@ -171,4 +172,80 @@ TEST(BatchCommand, CtrlCLeavesOnlyCompleteCharts)
     EXPECT_LT(left.size(), 400);
     for (const QString& f : left)
         EXPECT_FALSE(QImage(q(out) + "/" + f).isNull()) << f.toStdString();
+}
+
+TEST(BatchCommand, ChartsAndPagesSayWhichStationAndLineTheyShow)
+{
+    const std::string data = TARNEX_SOURCE_DIR "/tests/data/";
+    const std::string dir = testsupport::tempDir() + "/charts";
+    Result r = batch({q(data + "survey-lines.csv"), q(data + "commented.dat"), "-o", q(dir), "--format", "svg",
+                      "--no-index", "--dpi", "72"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto out = files(dir);
+    ASSERT_EQ(out.size(), 7u);
+    for (const char* station : {"L01-001", "L01-003", "L02-003"}) {
+        const auto it = out.find(std::string(station) + ".svg");
+        ASSERT_NE(it, out.end()) << station;
+        // The writer splits texts where the font changes: the words and the
+        // names are looked for apart.
+        const std::string& svg = it->second;
+        EXPECT_NE(svg.find(std::string(">") + station), std::string::npos) << station;
+        EXPECT_NE(svg.find("测站"), std::string::npos) << station;
+        EXPECT_NE(svg.find(std::string(">") + std::string(station).substr(0, 3) + "<"), std::string::npos) << station;
+    }
+    EXPECT_NE(out.at("commented.svg").find(">commented<"), std::string::npos);
+
+    // One PDF: every page A4 landscape, the stations under their lines.
+    const std::string pdfPath = testsupport::tempDir() + "/lines.pdf";
+    r = batch({q(data + "survey-lines.csv"), "-o", q(pdfPath), "--dpi", "72"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::string pdf;
+    CString err;
+    ASSERT_TRUE(CappedFile::ReadAll(pdfPath.c_str(), 64u << 20, pdf, err));
+    size_t boxes = 0;
+    for (size_t at = pdf.find("/MediaBox"); at != std::string::npos; at = pdf.find("/MediaBox", at + 1)) {
+        double w = 0, h = 0;
+        ASSERT_EQ(std::sscanf(pdf.c_str() + at, "/MediaBox [0 0 %lf %lf]", &w, &h), 2);
+        EXPECT_NEAR(w, 841.9, 1.5);
+        EXPECT_NEAR(h, 595.3, 1.5);
+        ++boxes;
+    }
+    EXPECT_EQ(boxes, 6u);
+    const std::string tail = pdf.substr(pdf.rfind("/Type /Outlines"));
+    EXPECT_NE(tail.find("/Count 8"), std::string::npos);
+    const size_t line = tail.find("/Title (L02) /Parent");
+    ASSERT_NE(line, std::string::npos);
+    EXPECT_NE(tail.find("/Count 3", line), std::string::npos);
+}
+
+TEST(BatchCommand, CommonScaleDrawsEveryStationOnTheSameAxes)
+{
+    const std::string data = TARNEX_SOURCE_DIR "/tests/data/";
+    // The axis labels of a chart, in drawing order: texts in the labels' size.
+    const auto labels = [](const std::string& svg) {
+        std::vector<std::string> out;
+        const std::string key = "font-size=\"10\"";
+        for (size_t at = svg.find("<text"); at != std::string::npos; at = svg.find("<text", at + 1)) {
+            const size_t close = svg.find('>', at), end = svg.find("</text>", at);
+            if (svg.compare(svg.find("font-size=", at), key.size(), key) == 0)
+                out.push_back(svg.substr(close + 1, end - close - 1));
+        }
+        return out;
+    };
+    for (const bool common : {false, true}) {
+        const std::string dir = testsupport::tempDir() + (common ? "/common" : "/own");
+        QStringList args{q(data + "survey-lines.csv"), q(data + "commented.dat"), "-o", q(dir), "--format", "svg",
+                         "--no-index", "--dpi", "72"};
+        if (common)
+            args << "--common-scale";
+        const Result r = batch(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        const auto out = files(dir);
+        const auto a = labels(out.at("L01-001.svg")), b = labels(out.at("commented.svg"));
+        ASSERT_GE(a.size(), 8u);
+        if (common)
+            EXPECT_EQ(a, b);
+        else
+            EXPECT_NE(a, b);
+    }
 }

@@ -101,9 +101,9 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
         {"1 2 3 4 5\n10 2 3\n", {"--stream"}, "row 2 is short of five numbers"},
         {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "line 2: \"abc\" is not a number"},
         {"1 2 3 4 5\n0 2 3 4 5\n", {}, "row 2: the abscissa must be positive"},
-        {"1 2 3 4 5\n10 2 0 4 5\n", {"--model", "2"}, "row 2: model 2"},
+        {"1 2 3 4 5\n10 2 0 4 5\n", {"--model", "2", "--plain"}, "row 2: model 2"},
         {"", {}, "holds no sounding rows"},
-        {"0.01 1 1 1 1\n0.1 1 1 1 1\n", {}, "must exceed 0.1"},
+        {"0.01 1 1 1 1\n0.1 1 1 1 1\n", {"--plain"}, "must exceed 0.1"},
         {kGood, {"--frobnicate"}, "unknown option --frobnicate"},
         {kGood, {"--model", "3"}, "--model takes 1 or 2"},
         {kGood, {"--dpi", "0"}, "--dpi takes a whole number"},
@@ -144,12 +144,11 @@ TEST(RenderCommand, RowsSpanningLinesNeedTheStreamOptionAndPlainLeavesTheFigureO
     ASSERT_EQ(render(dir, {QString::fromStdString(spanning), "--stream", "-o", "a.png"}).code, 0);
 
     // A commented file with a header draws; the plain chart lacks the
-    // legend below and the value axis's title beside it.
+    // legend and the abscissa's title below it.
     const std::string headed = testsupport::writeFile("h.dat", std::string("# site 7\nt_ms R V Rf Vf\n") + kGood);
     ASSERT_EQ(render(dir, {QString::fromStdString(headed), "-o", "figure.png"}).code, 0);
     ASSERT_EQ(render(dir, {QString::fromStdString(headed), "--plain", "-o", "plain.png"}).code, 0);
     const QImage figure(QString::fromStdString(dir + "/figure.png")), plain(QString::fromStdString(dir + "/plain.png"));
-    EXPECT_GT(figure.width(), plain.width() + 20);
     EXPECT_GT(figure.height(), plain.height() + 40);
 }
 
@@ -216,7 +215,7 @@ TEST(RenderCommand, SaysHowItDrawsDataTooSmallForTheLinearViewAndNamesFilesOnce)
 {
     const std::string dir = testsupport::tempDir();
     const std::string small = testsupport::writeFile("small.dat", "1 2 3 4 5\n10 3 2 1 1\n");
-    const Result r = render(dir, {QString::fromStdString(small), "-o", "small.png"});
+    const Result r = render(dir, {QString::fromStdString(small), "-o", "small.png", "--plain"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.err.find("note: the values reach only 5: the linear view would be 18 times its height, so the "
                          "log-log view (model 2) is drawn"),

@@ -26,16 +26,19 @@ TEST(RenderOptions, EachCommandLineChoosesChartInputOutputAndNumbers)
         bool help;
     };
     const std::vector<Case> cases = {
-        {{}, Chart::Sounding, "", "sounding.png", Format::Png, 1, 150, 0, false},
+        {{}, Chart::Sounding, "", "sounding.png", Format::Png, 0, 150, 0, false},
         {{"s.dat", "-o", "x.SVG", "--model", "2"}, Chart::Sounding, "s.dat", "x.SVG", Format::Svg, 2, 150, 0, false},
-        {{"--output", "d/x.pdf", "--dpi", "24", "--rows", "7"}, Chart::Sounding, "", "d/x.pdf", Format::Pdf, 1, 24, 7,
+        {{"s.dat", "--view", "linear"}, Chart::Sounding, "s.dat", "sounding.png", Format::Png, 1, 150, 0, false},
+        {{"s.dat", "--view", "loglog", "--view", "auto"}, Chart::Sounding, "s.dat", "sounding.png", Format::Png, 0, 150,
+         0, false},
+        {{"--output", "d/x.pdf", "--dpi", "24", "--rows", "7"}, Chart::Sounding, "", "d/x.pdf", Format::Pdf, 0, 24, 7,
          false},
-        {{"model"}, Chart::LayeredModel, "", "model.png", Format::Png, 1, 150, 0, false},
-        {{"model", "m.txt", "-o", "m.bmp", "--dpi", "2400"}, Chart::LayeredModel, "m.txt", "m.bmp", Format::Bmp, 1,
+        {{"model"}, Chart::LayeredModel, "", "model.png", Format::Png, 0, 150, 0, false},
+        {{"model", "m.txt", "-o", "m.bmp", "--dpi", "2400"}, Chart::LayeredModel, "m.txt", "m.bmp", Format::Bmp, 0,
          2400, 0, false},
-        {{"axes", "-h"}, Chart::Axes, "", "axes.png", Format::Png, 1, 150, 0, true},
+        {{"axes", "-h"}, Chart::Axes, "", "axes.png", Format::Png, 0, 150, 0, true},
         // "model" names the chart only in first place; later it is a file.
-        {{"a.dat", "-o", "o.png"}, Chart::Sounding, "a.dat", "o.png", Format::Png, 1, 150, 0, false},
+        {{"a.dat", "-o", "o.png"}, Chart::Sounding, "a.dat", "o.png", Format::Png, 0, 150, 0, false},
     };
     for (const Case& c : cases) {
         RenderOptions o;
@@ -67,7 +70,9 @@ TEST(RenderOptions, EveryBadCommandLineGetsItsOwnMessage)
         {{"-o", "dir.png/x"}, "unknown output type for dir.png/x"},
         {{"--model", "3"}, "--model takes 1 or 2, not \"3\""},
         {{"--model", "1x"}, "--model takes 1 or 2"},
-        {{"model", "--model", "2"}, "--model chooses the display model of a sounding chart only"},
+        {{"model", "--model", "2"}, "--model chooses the view of a sounding chart only"},
+        {{"--view", "log"}, "--view takes auto, linear or loglog, not \"log\""},
+        {{"model", "--view", "linear"}, "--view chooses the view of a sounding chart only"},
         {{"--dpi", "23"}, "--dpi takes a whole number from 24 to 2400, not \"23\""},
         {{"--dpi", "2401"}, "--dpi takes a whole number"},
         {{"--dpi", "99999999999999999999"}, "--dpi takes a whole number"},

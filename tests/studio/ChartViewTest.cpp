@@ -6,6 +6,7 @@
 #include "SoundingView.h"
 #include "StudioWindow.h"
 
+#include "TestSupport.h"
 #include "sounding/SoundingFile.h"
 
 #include <QAction>
@@ -183,10 +184,15 @@ TEST(ChartView, CtrlWheelZoomsAboutThePointerAndTheMouseStillFindsItsPoint)
     mouse(&s.view, QEvent::MouseButtonRelease, to);
     EXPECT_NEAR(s.c.m_fV[20], s.view.ToLogical(to).y / static_cast<double>(s.c.m_fYRate), 1e-3);
 
-    // Fitting shows the whole drawing again, unscrolled, without bars.
+    // Fitting shows the whole drawing again without bars, filling the pane
+    // along one side and centred along the other.
     s.view.FitToWindow();
-    EXPECT_EQ(std::tuple(s.view.IsZoomed(), s.view.DrawDpi(), s.view.ScrollOffset(), h->isVisible()),
-              std::tuple(false, s.view.FitDpi(), QPoint(), false));
+    EXPECT_EQ(std::tuple(s.view.IsZoomed(), s.view.DrawDpi(), h->isVisible()),
+              std::tuple(false, s.view.FitDpi(), false));
+    const QPoint centred = s.view.ScrollOffset();
+    EXPECT_LE(centred.x(), 0);
+    EXPECT_LE(centred.y(), 0);
+    EXPECT_LE(std::min(-centred.x(), -centred.y()), 3) << "filled along neither side";
 }
 
 TEST(ChartView, TheStudioFitsBothChartsAndZoomedLayerSidesStillDrag)
@@ -239,4 +245,60 @@ TEST(ChartView, TheLegendTipFollowsThePointerThroughADrag)
     mouse(&s.view, QEvent::MouseButtonRelease, from);
     mouse(&s.view, QEvent::MouseMove, QPoint(2, 2));  // outside the frame
     EXPECT_FALSE(tip.IsTipShown());
+}
+
+TEST(ChartView, AMeasuredOnlySoundingShowsAndSavesItsThreeColumns)
+{
+    SoundingTable t;
+    for (float x : {1.0f, 10.0f, 100.0f}) {
+        float r = x + 50, v = 30 / x;
+        t.x.Add(x);
+        t.r.Add(r);
+        t.v.Add(v);
+    }
+    t.columns = 3;
+    SoundingView view;
+    view.SetSounding(t);
+    view.resize(600, 400);
+    view.show();
+    QApplication::processEvents();
+    const QImage shown = view.grab().toImage();
+    EXPECT_GT(testsupport::countColour(shown, QColor(255, 0, 0)), 20);
+    EXPECT_EQ(testsupport::countColour(shown, QColor(10, 150, 0), 20), 0);  // no modelled R
+    const SoundingTable back = view.Sounding();
+    EXPECT_EQ(back.columns, 3);
+    EXPECT_EQ(back.rFwd.GetSize(), 0);
+    EXPECT_EQ(back.r.GetSize(), 3);
+}
+
+TEST(ChartView, ASoundingInSecondsShowsThroughItsPlanAndIsNotEdited)
+{
+    SoundingTable t;
+    CString err;
+    ASSERT_TRUE(SoundingFile::Read(TARNEX_SOURCE_DIR "/tests/data/tem-seconds.dat", 0, t, err)) << err.GetString();
+    SoundingView view;
+    view.SetSounding(t);
+    view.resize(900, 600);
+    view.show();
+    QApplication::processEvents();
+    ASSERT_TRUE(view.Planned());
+    const CDrawRPCurve& c = view.Chart();
+    EXPECT_EQ(c.m_nDisModel, 2);  // V over ten decades
+    EXPECT_LT(c.m_rcRegion.left, c.m_rcRegion.right);
+    EXPECT_LT(c.m_rcRegion.bottom, c.m_rcRegion.top);
+    // The chart holds scaled values: a press on a point picks nothing, and
+    // the sounding comes back as it was given.
+    const QPoint at = view.ToWidget(c.m_VPoints[5]);
+    mouse(&view, QEvent::MouseButtonPress, at);
+    mouse(&view, QEvent::MouseMove, at + QPoint(0, -40));
+    mouse(&view, QEvent::MouseButtonRelease, at + QPoint(0, -40));
+    EXPECT_EQ(view.SelectedCurve(), 0);
+    const SoundingTable back = view.Sounding();
+    ASSERT_EQ(back.Rows(), t.Rows());
+    EXPECT_EQ(back.v[5], t.v[5]);
+    EXPECT_EQ(back.x[21], t.x[21]);
+    // The bundled sounding draws in the chart's own units, editable.
+    ASSERT_TRUE(SoundingFile::Read(TARNEX_SOURCE_DIR "/data/sounding.dat", 0, t, err));
+    view.SetSounding(t);
+    EXPECT_FALSE(view.Planned());
 }

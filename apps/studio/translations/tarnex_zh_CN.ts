@@ -24,8 +24,8 @@
         <translation>层状模型文件；缺省为自带样例</translation>
     </message>
     <message>
-        <source>display model of the sounding: 1 or 2</source>
-        <translation>测深曲线的显示模式：1 或 2</translation>
+        <source>view of the sounding: linear or loglog</source>
+        <translation>测深曲线的视图：linear（线性）或 loglog（双对数）</translation>
     </message>
     <message>
         <source>write the window as it first shows to a PNG file and quit</source>
