@@ -48,7 +48,8 @@ TEST(OccamInversion, SmoothModelReachesTheTargetAndFindsTheConductor)
     inv.setLayers(16);
     const OccamResult r = inv.run(hType(3.0, 7));
     EXPECT_TRUE(r.reachedTarget);
-    EXPECT_LE(r.chiRms, 1.5);
+    // The smoothest model that fits sits at the target, not below it.
+    EXPECT_NEAR(r.chiRms, 1.0, 0.05);
     EXPECT_GT(r.regularisation, 0.0);
 
     // Layers thicken with depth.
