@@ -1,6 +1,6 @@
 // Costs of saving a sounding as it was written: the text of a large file
 // rewritten with one edited value, against writing the numbers afresh.
-#include "chart/DataText.h"
+#include "platform/core/DataText.h"
 #include "platform/core/NumberFormat.h"
 
 #include <benchmark/benchmark.h>

@@ -31,6 +31,12 @@ Kind kindOf(const char* path)
 
 }  // namespace
 
+const std::vector<std::string>& ChartExporter::Formats()
+{
+    static const std::vector<std::string> formats = {"png", "svg", "pdf", "bmp"};
+    return formats;
+}
+
 bool ChartExporter::IsSupported(const char* path) { return kindOf(path) != Kind::None; }
 
 bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CString& error)

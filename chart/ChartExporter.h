@@ -7,6 +7,8 @@
 #include "platform/core/CString.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class ChartExporter {
 public:
@@ -19,6 +21,9 @@ public:
     // False with a one-line message when the type is unknown, nothing is
     // drawn, the page would be too large, or the file cannot be written.
     static bool Export(const DrawFn& draw, const char* path, int dpi, CString& error);
+    // The types Export writes, by their file endings in lower case without
+    // the dot: "png", "svg", "pdf", "bmp".
+    static const std::vector<std::string>& Formats();
     // True when the file name ends in a type Export writes.
     static bool IsSupported(const char* path);
     // The page Export would make at dpi: its size in pixels, and the shift

@@ -35,7 +35,7 @@ function(tarnex_platform_part part)
   file(GLOB _hdr CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_library(tarnex_${part} SHARED ${_src} ${_hdr})
   add_library(tarnex::${part} ALIAS tarnex_${part})
-  set_target_properties(tarnex_${part} PROPERTIES AUTOMOC ON OUTPUT_NAME tarnex-${part}
+  set_target_properties(tarnex_${part} PROPERTIES OUTPUT_NAME tarnex-${part}
     VERSION ${PROJECT_VERSION} SOVERSION 1 EXPORT_NAME ${part})
   tarnex_public_includes(tarnex_${part})
   target_link_libraries(tarnex_${part} PRIVATE $<BUILD_INTERFACE:tarnex_warnings>)

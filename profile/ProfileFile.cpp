@@ -1,6 +1,6 @@
 #include "profile/ProfileFile.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 #include "platform/core/CappedFile.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "sounding/SoundingFile.h"
 
-#include "chart/DataText.h"
-#include "chart/TextNumber.h"
+#include "platform/core/DataText.h"
+#include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CappedFile.h"
 #include "platform/core/NumberFormat.h"

@@ -1,6 +1,6 @@
 #include "sounding/SurveyFile.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CappedFile.h"
 #include "platform/core/NumberFormat.h"

@@ -3,7 +3,7 @@
 #include "BatchJob.h"
 #include "BatchProgress.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 #include "platform/gdi/FontResolver.h"
 
 #include <QGuiApplication>

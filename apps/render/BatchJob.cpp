@@ -5,7 +5,7 @@
 #include "StationNames.h"
 
 #include "chart/ChartExporter.h"
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/gdi/PdfBook.h"
 #include "platform/gdi/PdfOutline.h"

@@ -1,6 +1,6 @@
 #include "BatchOptions.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "RenderOptions.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 
 #include <algorithm>
 #include <cctype>

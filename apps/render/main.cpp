@@ -4,7 +4,7 @@
 #include "RenderJob.h"
 #include "RenderOptions.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 
 #include <QGuiApplication>
 

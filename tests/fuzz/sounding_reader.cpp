@@ -1,7 +1,7 @@
 // Any bytes as a sounding file, read a row a line and as a stream: the strict
 // reader either takes them or says why not, within its caps, and never reads
 // out of bounds.
-#include "chart/DataText.h"
+#include "platform/core/DataText.h"
 #include "sounding/SoundingFile.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 // Number tokens of data files: the forms taken, the forms refused and why,
 // and how a refused token is quoted back to the user.
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 
 #include <gtest/gtest.h>
 

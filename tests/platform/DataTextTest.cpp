@@ -1,6 +1,6 @@
 // Writing a data file's text back with new values: everything but the
 // changed numbers stays byte for byte, and columns stay aligned.
-#include "chart/DataText.h"
+#include "platform/core/DataText.h"
 
 #include <gtest/gtest.h>
 

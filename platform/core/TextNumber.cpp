@@ -1,4 +1,4 @@
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "chart/DataText.h"
+#include "platform/core/DataText.h"
 
-#include "chart/TextNumber.h"
+#include "platform/core/TextNumber.h"
 #include "platform/core/NumberFormat.h"
 
 #include <algorithm>

@@ -1,0 +1,38 @@
+// A sounding file as the modelling command uses it: the times of its rows,
+// the system its "# tem:" comment describes, and the same text with the two
+// modelled columns replaced, everything else kept as written.
+#pragma once
+
+#include "em1d/TemSystem.h"
+
+#include <string>
+#include <vector>
+
+class SoundingData {
+public:
+    static constexpr std::size_t kMaxBytes = 64 * 1024 * 1024;
+    static constexpr int kColumns = 5;  // time, measured R, measured V, modelled R, modelled V
+
+    // Reads path: rows of five numbers, '#' comments, an optional header
+    // line naming the columns. The abscissa is a time in ms (in s when the
+    // header names its first column t(s) or time_s). False, with
+    // "path:line: message", when the file cannot be read or breaks a rule.
+    bool Read(const std::string& path, std::string& error);
+    bool Parse(std::string text, const std::string& name, std::string& error);
+
+    // The times of the rows, in ms.
+    const std::vector<double>& TimesMs() const { return m_timesMs; }
+    // system with what the file's "# tem:" line sets (the last one wins);
+    // false with "name:line: message" for a bad line.
+    bool ApplySystem(em1d::TemSystem& system, std::string& error) const;
+    // The text with every row's modelled R and V replaced; false with a
+    // message when a value cannot be written.
+    bool Rewrite(const std::vector<double>& rho, const std::vector<double>& v, std::string& out,
+                 std::string& error) const;
+
+private:
+    std::string m_name;
+    std::string m_text;
+    std::vector<float> m_values;  // every number as read, row by row
+    std::vector<double> m_timesMs;
+};

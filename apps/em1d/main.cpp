@@ -1,0 +1,52 @@
+// tarnex-em1d: forward modelling of layered earths from the command line.
+// It links the modelling library and the core part only: no Qt is loaded.
+#include "ForwardCommand.h"
+#include "OptionScanner.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUsage =
+    "usage: tarnex-em1d forward MODEL... [options]   the response of layered-model files\n"
+    "       tarnex-em1d forward --help               the options\n";
+
+bool writeAll(std::FILE* f, const std::string& s)
+{
+    return std::fwrite(s.data(), 1, s.size(), f) == s.size() && std::fflush(f) == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::fputs(kUsage, stderr);
+        return OptionScanner::kExitBadCommandLine;
+    }
+    const std::string& verb = args.front();
+    if (verb == "-h" || verb == "--help") {
+        std::fputs(kUsage, stdout);
+        return OptionScanner::kExitOk;
+    }
+    if (verb == "invert") {
+        std::fputs("tarnex-em1d: invert: not yet; this version computes forward responses only\n", stderr);
+        return OptionScanner::kExitBadCommandLine;
+    }
+    if (verb != "forward") {
+        std::fprintf(stderr, "tarnex-em1d: unknown command '%s'\n%s", verb.c_str(), kUsage);
+        return OptionScanner::kExitBadCommandLine;
+    }
+    std::string out, err;
+    const int status = ForwardCommand::Run({args.begin() + 1, args.end()}, out, err);
+    if (!err.empty())
+        std::fputs(err.c_str(), stderr);
+    if (!out.empty() && !writeAll(stdout, out)) {
+        std::perror("tarnex-em1d: standard output");
+        return ForwardCommand::kExitBadInput;
+    }
+    return status;
+}
