@@ -75,8 +75,11 @@ TEST(TemForward, MatchesThePublishedReferenceValues)
     expectRelative(big.voltage[2], 100 * 1e6 * 3.925762e-9, kTolerance, "V/I of 100 m2", 1);
 }
 
-TEST(TemForward, LiveFiltersStayWithinATenthOfAPercentOfTheReferenceFilters)
+// The aim is 0.1 %; the live filters hold 0.03 %, which also catches a
+// spline whose free ends come too close to the curve.
+TEST(TemForward, LiveFiltersStayWithinThreeHundredthsOfAPercentOfTheReferenceFilters)
 {
+    const double tolerance = 3e-4;
     const std::vector<double> times = TemForward::defaultTimesMs();
     const LayeredEarth earths[] = {
         LayeredEarth::halfSpace(1),
@@ -89,7 +92,7 @@ TEST(TemForward, LiveFiltersStayWithinATenthOfAPercentOfTheReferenceFilters)
     for (const LayeredEarth& earth : earths) {
         const TemResponse a = live.compute(earth, times), b = reference.compute(earth, times);
         for (std::size_t i = 0; i < times.size(); ++i) {
-            expectRelative(a.dBzdt[i], b.dBzdt[i], kTolerance, "dBz/dt", times[i]);
+            expectRelative(a.dBzdt[i], b.dBzdt[i], tolerance, "dBz/dt", times[i]);
             expectRelative(a.bz[i], b.bz[i], kTolerance, "Bz", times[i]);
         }
     }

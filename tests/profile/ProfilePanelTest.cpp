@@ -66,7 +66,7 @@ TEST(ProfilePanel, AxesSpanRoundedRangesOfTheData)
     EXPECT_DOUBLE_EQ(panel.m_dXMin, 0.0);
     EXPECT_DOUBLE_EQ(panel.m_dXMax, 1000.0);
     EXPECT_DOUBLE_EQ(panel.m_dYMin, 0.0);
-    EXPECT_DOUBLE_EQ(panel.m_dYMax, 400.0);
+    EXPECT_DOUBLE_EQ(panel.m_dYMax, 150.0);
     EXPECT_FLOAT_EQ(panel.m_XAxis.m_fLength, 160.0f);
     EXPECT_EQ(panel.m_XAxis.m_Labels[1].str(), "200");
     EXPECT_EQ(panel.m_Profs[1].m_nStyle, PS_DASH);

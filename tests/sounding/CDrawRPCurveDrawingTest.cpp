@@ -204,7 +204,7 @@ TEST(CDrawRPCurveDrawing, TheBundledSoundingShowsItsCurvesAndTitleOnAnImage)
         for (auto draw : {&CDrawRPCurve::DrawRegionRect, &CDrawRPCurve::DrawRCurve, &CDrawRPCurve::DrawVCurve,
                           &CDrawRPCurve::DrawRPtRect, &CDrawRPCurve::DrawVPtRect})
             (c.*draw)(&img);
-        CPoint mid = c.m_RPoints[11], title(c.m_rcRegion.left + 2500, c.m_rcRegion.top + 700);
+        CPoint mid = c.m_RPoints[4], title(c.m_rcRegion.left + 2500, c.m_rcRegion.top + 700);
         img.LPtoDP(&mid);
         img.LPtoDP(&title);
         EXPECT_GT(testsupport::countNear(img.Image(), mid.x, mid.y, 5, QColor(255, 0, 0)), 3) << model;
