@@ -138,12 +138,18 @@ LayeredEarth TemInversion::startModel(const TemObservations& data, const TemSyst
             thickness.push_back(std::clamp(hi - above, std::exp(kLnHMin), std::exp(kLnHMax)));
             above += thickness.back();
         }
-        // The gate whose depth is nearest the layer's middle in log depth.
+        // The cover takes the earliest gate's apparent resistivity, the
+        // half-space the last one's, a layer between them the gate whose
+        // depth is nearest its middle in log depth.
         const double mid = std::log(std::sqrt(lo * hi));
         std::size_t best = 0;
         for (std::size_t i = 1; i < n; ++i)
             if (std::abs(std::log(depth[i]) - mid) < std::abs(std::log(depth[best]) - mid))
                 best = i;
+        if (j == 0)
+            best = 0;
+        else if (j == layers - 1)
+            best = n - 1;
         resistivity.push_back(clampRho(rhoA[best]));
     }
     return LayeredEarth(std::move(thickness), std::move(resistivity));
@@ -151,7 +157,27 @@ LayeredEarth TemInversion::startModel(const TemObservations& data, const TemSyst
 
 TemInversionResult TemInversion::run(const TemObservations& data) const
 {
-    const LayeredEarth start = start_ ? *start_ : startModel(data, system_, layers_);
+    if (start_)
+        return runFrom(*start_, data);
+    // A start made from the data can lie in the basin of a poor local
+    // minimum. When its fit stays above twice the noise, try once more from
+    // the same resistivities with the interfaces at 0.4 of their depths (the
+    // apparent-resistivity curve tends to place them too deep) and keep the
+    // better fit.
+    const LayeredEarth start = startModel(data, system_, layers_);
+    TemInversionResult first = runFrom(start, data);
+    if (first.cancelled || first.chiRms <= 2.0 || layers_ < 2)
+        return first;
+    std::vector<double> thinner = start.thickness();
+    for (double& h : thinner)
+        h = std::max(0.4 * h, std::exp(kLnHMin));
+    TemInversionResult second = runFrom(LayeredEarth(thinner, start.resistivity()), data);
+    second.iterations += first.iterations;
+    return second.chiRms < first.chiRms ? second : first;
+}
+
+TemInversionResult TemInversion::runFrom(const LayeredEarth& start, const TemObservations& data) const
+{
     const int layers = start.layers();
     std::vector<double> rho = start.resistivity();
     std::vector<double> h = start.thickness();

@@ -79,6 +79,8 @@ public:
     static double depthOfInvestigation(double lastApparentResistivity, double lastTimeMs);
 
 private:
+    TemInversionResult runFrom(const LayeredEarth& start, const TemObservations& data) const;
+
     TemSystem system_;
     int layers_ = 3;
     std::optional<LayeredEarth> start_;

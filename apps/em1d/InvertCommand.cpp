@@ -4,6 +4,7 @@
 #include "ModelReader.h"
 #include "OptionScanner.h"
 #include "SoundingData.h"
+#include "SurveyInversion.h"
 #include "SystemOptions.h"
 
 #include "em1d/InversionError.h"
@@ -23,8 +24,9 @@ namespace {
 struct Options {
     std::string sounding;
     int layers = 0;   // 0: not given
-    std::string start, fix, noise, output = "model.txt", fit;
-    bool smooth = false;
+    std::string start, fix, noise, output, fit, spacing;
+    bool smooth = false, quiet = false;
+    int jobs = 0;
     SystemOptions system;
 };
 
@@ -32,7 +34,8 @@ OptionScanner scannerFor(Options& o)
 {
     OptionScanner s("tarnex-em1d invert SOUNDING [--layers N | --start MODEL | --smooth] [--fix \"rho2,h1\"]\n"
                     "                   [--noise PCT] [--loop-radius M | --loop-side M] [--rx-area M2] [--ramp US]\n"
-                    "                   [-o MODEL_OUT] [--fit FIT_OUT]",
+                    "                   [-o MODEL_OUT] [--fit FIT_OUT]\n"
+                    "tarnex-em1d invert SURVEY -o OUTDIR [--layers N | --smooth] [--jobs N] [--spacing M] [--quiet] ...",
                     "Fits a layered model to the sounding's measured V (column 3): a few layers by\n"
                     "Levenberg-Marquardt, or with --smooth many thin layers by Occam's inversion.");
     s.Whole("--layers", "N", "layers of the few-layer model, the last a half-space (default 3; the start\n"
@@ -44,8 +47,13 @@ OptionScanner scannerFor(Options& o)
     s.Text("--noise", "PCT", "error of every gate in % of its V (default 5): weights the gates, and\n"
                              "the smooth model is fitted to it", o.noise);
     o.system.Add(s);
-    s.Text("-o, --output", "MODEL_OUT", "write the model here (default model.txt)", o.output);
+    s.Text("-o, --output", "MODEL_OUT", "write the model here (default model.txt); for a survey the folder\n"
+                                        "of STATION.model.txt, models.csv and section-model.txt", o.output);
     s.Text("--fit", "FIT_OUT", "write the sounding with its modelled R and V from the model", o.fit);
+    s.Whole("--jobs", "N", "survey: stations inverted at once (default: one a processor)", 1, 1024, o.jobs);
+    s.Text("--spacing", "M", "survey: metres between stations where the table has no x_m column\n"
+                             "(default 10)", o.spacing);
+    s.Flag("--quiet", "survey: no progress and no summary (errors still)", o.quiet);
     s.Operands([&](const std::string& operand, std::string& error) {
         if (!o.sounding.empty()) {
             error = "one SOUNDING at a time ('" + operand + "' is a second)";
@@ -55,7 +63,10 @@ OptionScanner scannerFor(Options& o)
         return true;
     });
     s.Epilogue("Prints \"misfit: X %\" (RMS of (measured - modelled)/measured) and the iterations.\n"
-               "Exit status: 0 done, 1 bad input, 2 bad command line.");
+               "A SURVEY is a table whose header starts with station (time_ms, v_measured, optional x_m)\n"
+               "or a folder of sounding files.\n"
+               "Exit status: 0 done, 1 bad input (survey: some stations failed, each named), 2 bad command\n"
+               "line, 3 survey: nothing inverted, 130 interrupted.");
     return s;
 }
 
@@ -126,8 +137,6 @@ int InvertCommand::Run(const std::vector<std::string>& args, std::string& out, s
         return usage("--layers, --start and --smooth choose the model: give one");
     if (o.system.Conflicting())
         return usage("--loop-radius and --loop-side both given; a loop has one size");
-    if (o.output.empty())
-        return usage("-o needs a file name");
 
     double noise = 5.0;
     if (!o.noise.empty()) {
@@ -145,6 +154,35 @@ int InvertCommand::Run(const std::vector<std::string>& args, std::string& out, s
             return usage(std::string("--fix: ") + e.what());
         }
     }
+
+    if (SurveyInversion::IsSurvey(o.sounding)) {
+        if (o.output.empty())
+            return usage("a survey needs -o OUTDIR");
+        if (!o.start.empty() || !o.fit.empty())
+            return usage("--start and --fit are for one sounding, not a survey");
+        SurveyInversion::Settings settings;
+        settings.input = o.sounding;
+        settings.outdir = o.output;
+        settings.layers = o.layers > 0 ? o.layers : 3;
+        settings.smooth = o.smooth;
+        settings.fix = o.fix;
+        settings.noisePercent = noise;
+        settings.system = o.system;
+        settings.jobs = o.jobs;
+        settings.quiet = o.quiet;
+        if (!o.spacing.empty()) {
+            const TextNumber::Result r = TextNumber::Read(o.spacing, settings.spacing);
+            if (r != TextNumber::Result::Ok || !(settings.spacing > 0))
+                return usage("--spacing: " + TextNumber::Quote(o.spacing) + " is not a positive distance");
+        }
+        if (o.smooth && !o.fix.empty())
+            return usage("--fix is for few-layer models in a survey");
+        return SurveyInversion::Run(settings);
+    }
+    if (o.output.empty())
+        o.output = "model.txt";
+    if (o.jobs > 0 || !o.spacing.empty() || o.quiet)
+        return usage("--jobs, --spacing and --quiet are for a survey");
 
     SoundingData sounding;
     em1d::TemSystem system;
