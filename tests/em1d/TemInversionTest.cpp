@@ -158,6 +158,7 @@ TEST(TemInversion, RefusesBadParametersAndTooFewGates)
     // A 3-layer model has 5 parameters: 5 gates are enough, 4 are not, and
     // 4 are again once one parameter is held.
     inv.setLayers(3);
+    inv.control().maxIterations = 2;
     EXPECT_NO_THROW(inv.run(synthetic(kHType, 0.0, 0, 5)));
     EXPECT_THROW(inv.run(synthetic(kHType, 0.0, 0, 4)), InversionError);
     inv.fix("h1");
