@@ -64,3 +64,5 @@
 #include "em1d/MtForward.h"
 #include "em1d/TemForward.h"
 #include "em1d/TemSystem.h"
+#include "em1d/TemInversion.h"
+#include "em1d/OccamInversion.h"

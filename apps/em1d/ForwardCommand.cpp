@@ -3,6 +3,7 @@
 #include "ModelReader.h"
 #include "OptionScanner.h"
 #include "SoundingData.h"
+#include "SystemOptions.h"
 
 #include "em1d/ModelError.h"
 #include "em1d/MtForward.h"
@@ -19,7 +20,7 @@ namespace {
 struct Options {
     std::vector<std::string> models;
     std::string times, periods, data, output;
-    std::string loopRadius, loopSide, rxArea, ramp;
+    SystemOptions system;
     bool mt = false;
 };
 
@@ -34,10 +35,7 @@ OptionScanner scannerFor(Options& o)
     s.Text("--times", "T1,T2,...", "times after the turn-off in ms (default: 31 from 0.01 to 10 ms)", o.times);
     s.Text("--data", "SOUNDING", "model at this sounding's times and write the sounding with its modelled\n"
                                  "columns replaced (one MODEL)", o.data);
-    s.Text("--loop-radius", "M", "transmitter loop radius in m (default 50)", o.loopRadius);
-    s.Text("--loop-side", "M", "side of a square loop in m (the circle of equal area is modelled)", o.loopSide);
-    s.Text("--rx-area", "M2", "receiver effective area in m2, area times turns (default 1)", o.rxArea);
-    s.Text("--ramp", "US", "linear turn-off ramp in microseconds (default 0: a step)", o.ramp);
+    o.system.Add(s);
     s.Flag("--mt", "magnetotelluric apparent resistivity and phase instead", o.mt);
     s.Text("--periods", "P1,P2,...", "MT periods in s (default: 25 from 0.001 to 1000 s)", o.periods);
     s.Text("-o, --output", "OUT", "write here (default: standard output)", o.output);
@@ -139,10 +137,9 @@ int ForwardCommand::Run(const std::vector<std::string>& args, std::string& out, 
     };
     if (o.models.empty())
         return usage("no MODEL file given");
-    if (!o.loopRadius.empty() && !o.loopSide.empty())
+    if (o.system.Conflicting())
         return usage("--loop-radius and --loop-side both given; a loop has one size");
-    if (o.mt && (!o.times.empty() || !o.data.empty() || !o.loopRadius.empty() || !o.loopSide.empty()
-                 || !o.rxArea.empty() || !o.ramp.empty()))
+    if (o.mt && (!o.times.empty() || !o.data.empty() || o.system.Any()))
         return usage("--mt takes --periods; --times, --data and the loop options are for TEM");
     if (!o.mt && !o.periods.empty())
         return usage("--periods is for --mt");
@@ -190,27 +187,8 @@ int ForwardCommand::Run(const std::vector<std::string>& args, std::string& out, 
                 times = std::move(*t);
             }
             // Options win over the sounding's own "# tem:" line.
-            const struct {
-                const std::string& text;
-                const char* name;
-                double* target;
-            } numbers[] = {{o.loopRadius, "--loop-radius", &system.loopRadius},
-                           {o.rxArea, "--rx-area", &system.rxArea},
-                           {o.ramp, "--ramp", &system.rampUs}};
-            for (const auto& n : numbers) {
-                if (n.text.empty())
-                    continue;
-                const auto v = optionNumber(n.text, n.name, message);
-                if (!v)
-                    return bad(err, message);
-                *n.target = *v;
-            }
-            if (!o.loopSide.empty()) {
-                const auto side = optionNumber(o.loopSide, "--loop-side", message);
-                if (!side)
-                    return bad(err, message);
-                system.loopRadius = em1d::TemSystem::fromSquareLoop(*side).loopRadius;
-            }
+            if (!o.system.Apply(system, message))
+                return bad(err, message);
             std::optional<em1d::TemForward> tem;
             try {
                 tem.emplace(system);

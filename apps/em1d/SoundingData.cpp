@@ -99,3 +99,12 @@ bool SoundingData::Rewrite(const std::vector<double>& rho, const std::vector<dou
     }
     return true;
 }
+
+std::vector<double> SoundingData::Column(int k) const
+{
+    std::vector<double> out;
+    out.reserve(m_timesMs.size());
+    for (std::size_t r = 0; r < m_timesMs.size(); ++r)
+        out.push_back(m_values[r * kColumns + static_cast<std::size_t>(k)]);
+    return out;
+}

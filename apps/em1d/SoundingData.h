@@ -20,6 +20,9 @@ public:
     bool Read(const std::string& path, std::string& error);
     bool Parse(std::string text, const std::string& name, std::string& error);
 
+    // Column k (0 time as written, 1 measured R, 2 measured V, 3 modelled R,
+    // 4 modelled V) of every row.
+    std::vector<double> Column(int k) const;
     // The times of the rows, in ms.
     const std::vector<double>& TimesMs() const { return m_timesMs; }
     // system with what the file's "# tem:" line sets (the last one wins);

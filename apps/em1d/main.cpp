@@ -1,6 +1,7 @@
 // tarnex-em1d: forward modelling of layered earths from the command line.
 // It links the modelling library and the core part only: no Qt is loaded.
 #include "ForwardCommand.h"
+#include "InvertCommand.h"
 #include "OptionScanner.h"
 
 #include <cstdio>
@@ -11,7 +12,9 @@ namespace {
 
 const char* const kUsage =
     "usage: tarnex-em1d forward MODEL... [options]   the response of layered-model files\n"
-    "       tarnex-em1d forward --help               the options\n";
+    "       tarnex-em1d forward --help               the options\n"
+    "usage: tarnex-em1d invert SOUNDING [options]    a layered model fitted to a sounding\n"
+    "       tarnex-em1d invert --help                the options\n";
 
 bool writeAll(std::FILE* f, const std::string& s)
 {
@@ -32,16 +35,13 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return OptionScanner::kExitOk;
     }
-    if (verb == "invert") {
-        std::fputs("tarnex-em1d: invert: not yet; this version computes forward responses only\n", stderr);
-        return OptionScanner::kExitBadCommandLine;
-    }
-    if (verb != "forward") {
+    if (verb != "forward" && verb != "invert") {
         std::fprintf(stderr, "tarnex-em1d: unknown command '%s'\n%s", verb.c_str(), kUsage);
         return OptionScanner::kExitBadCommandLine;
     }
     std::string out, err;
-    const int status = ForwardCommand::Run({args.begin() + 1, args.end()}, out, err);
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    const int status = verb == "invert" ? InvertCommand::Run(rest, out, err) : ForwardCommand::Run(rest, out, err);
     if (!err.empty())
         std::fputs(err.c_str(), stderr);
     if (!out.empty() && !writeAll(stdout, out)) {

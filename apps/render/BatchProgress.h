@@ -12,7 +12,9 @@ public:
     enum class Mode { Bar, Lines, Quiet };
 
     // total: the charts this run draws. out is where the bar goes (stderr).
-    BatchProgress(size_t total, Mode mode, std::FILE* out = stderr);
+    // program and unit name the command and what it counts in the lines.
+    BatchProgress(size_t total, Mode mode, std::FILE* out = stderr, std::string program = "tarnex-render",
+                  std::string unit = "charts");
     // The mode for stderr: a bar on a terminal, lines otherwise.
     static Mode ModeFor(bool quiet);
 
@@ -26,7 +28,8 @@ public:
 
     // "12/400 charts [#####...]  250 charts/s  0:03 left", with width
     // characters of bar (none when 0).
-    static std::string Bar(size_t done, size_t total, double seconds, int width = 30);
+    static std::string Bar(size_t done, size_t total, double seconds, int width = 30,
+                           const std::string& unit = "charts");
     static constexpr double kLineSeconds = 5.0;
 
 private:
@@ -34,6 +37,7 @@ private:
 
     std::mutex m_mutex;
     std::FILE* m_out;
+    std::string m_program, m_unit;
     Mode m_mode;
     size_t m_total, m_done = 0;
     std::chrono::steady_clock::time_point m_start, m_lastDraw;

@@ -1,0 +1,216 @@
+// tarnex-em1d invert as a user runs it, on a sounding written here from the
+// forward engine's response of a known model.
+#include "em1d/TemForward.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class InvertCommand : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char dir[] = "/tmp/em1d-invert-XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        m_dir = dir;
+        // 21 gates of the H-type earth, exact, with its own response in the
+        // modelled columns; gate 5's V replaced when asked.
+        std::vector<double> t;
+        for (int i = 0; i < 21; ++i)
+            t.push_back(0.01 * std::pow(1000.0, i / 20.0));
+        const em1d::TemResponse r =
+            em1d::TemForward(em1d::TemSystem{}).compute(em1d::LayeredEarth({30.0, 50.0}, {100.0, 10.0, 1000.0}), t);
+        for (const char* name : {"good", "negative"}) {
+            std::ofstream f(path(std::string(name) + ".dat"));
+            f << "# H-type sounding\n";
+            for (std::size_t i = 0; i < t.size(); ++i)
+                f << t[i] << ' ' << r.rhoApparent[i] << ' ' << (i == 4 && name[0] == 'n' ? -1.0 : r.voltage[i]) << " 0 0\n";
+        }
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+
+    std::string path(const std::string& name) const { return m_dir + "/" + name; }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(path(name));
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    bool exists(const std::string& name) const
+    {
+        struct stat st;
+        return ::stat(path(name).c_str(), &st) == 0;
+    }
+    int run(const std::string& args)
+    {
+        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' invert " + args + " >out 2>err";
+        const int raw = std::system(cmd.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+
+    std::string m_dir;
+};
+
+} // namespace
+
+TEST_F(InvertCommand, WritesTheModelTheFitAndTheMisfit)
+{
+    ASSERT_EQ(run("good.dat --noise 2 --fix rho1=100 --fit fit.dat"), 0) << read("err");
+    EXPECT_NE(read("out").find("misfit: "), std::string::npos);
+    EXPECT_NE(read("out").find("rho1 = 100 ohm-m (fixed)"), std::string::npos) << read("out");
+
+    // model.txt by default, in the layered-model format: thickness and
+    // resistivity a line, the half-space alone, comments after '#'.
+    std::istringstream model(read("model.txt"));
+    std::string line;
+    std::vector<std::vector<double>> rows;
+    while (std::getline(model, line)) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream fields(line);
+        std::vector<double> row;
+        for (double v; fields >> v;)
+            row.push_back(v);
+        if (!row.empty())
+            rows.push_back(row);
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows[0].size(), 2u);
+    EXPECT_EQ(rows[0][1], 100.0);                          // held
+    EXPECT_NEAR(rows[0][0], 30.0, 1.5);                    // conductor depth
+    EXPECT_NEAR(rows[1][0] / rows[1][1], 5.0, 0.25);       // its conductance
+    ASSERT_EQ(rows[2].size(), 1u);
+
+    // The fit: the sounding with its modelled V near the measured one.
+    std::istringstream fit(read("fit.dat"));
+    std::getline(fit, line);
+    EXPECT_EQ(line, "# H-type sounding");
+    int gates = 0;
+    for (double t, rm, vm, rf, vf; fit >> t >> rm >> vm >> rf >> vf; ++gates)
+        EXPECT_NEAR(vf / vm, 1.0, 0.01) << "at " << t << " ms";
+    EXPECT_EQ(gates, 21);
+}
+
+TEST_F(InvertCommand, RefusesBadInputWithOneLineAndNoOutput)
+{
+    EXPECT_EQ(run("negative.dat"), 1);
+    EXPECT_NE(read("err").find("gate 5"), std::string::npos) << read("err");
+    std::ofstream(path("bad-model.txt")) << "30 100\n50 abc\n1000\n";
+    EXPECT_EQ(run("good.dat --start bad-model.txt"), 1);
+    EXPECT_NE(read("err").find("bad-model.txt:2"), std::string::npos) << read("err");
+    EXPECT_EQ(run("good.dat --layers 3 --smooth"), 2);
+    EXPECT_EQ(run("good.dat --fix rho0"), 2);
+    EXPECT_EQ(run("good.dat --noise 0"), 2);
+    EXPECT_EQ(run("good.dat --smooth --fix h1=5"), 2);
+    EXPECT_EQ(run("good.dat --layers 2 --fix h2"), 1);   // a 2-layer model has one thickness
+    EXPECT_FALSE(exists("model.txt"));
+    EXPECT_EQ(run("negative.dat --fit fit.dat"), 1);
+    const std::string err = read("err");
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_FALSE(exists("model.txt"));
+    EXPECT_FALSE(exists("fit.dat"));
+}
+
+namespace {
+
+// Shoelace area of each body of a polygon section file, and the x extent of
+// all of its vertices.
+struct SectionArea {
+    double total = 0;
+    int bodies = 0;
+};
+
+SectionArea areaOf(const std::string& text)
+{
+    std::map<int, std::pair<double, double>> vertex;
+    SectionArea a;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream f(line);
+        std::string word;
+        f >> word;
+        if (word == "vertex") {
+            int id;
+            double x, z;
+            f >> id >> x >> z;
+            vertex[id] = {x, z};
+        } else if (word == "body") {
+            std::string name;
+            double rho;
+            f >> name >> rho;
+            std::vector<int> ring;
+            for (int id; f >> id;)
+                ring.push_back(id);
+            double twice = 0;
+            for (std::size_t k = 0; k + 1 < ring.size(); ++k)
+                twice += vertex[ring[k]].first * vertex[ring[k + 1]].second
+                         - vertex[ring[k + 1]].first * vertex[ring[k]].second;
+            a.total += std::abs(twice) / 2;
+            ++a.bodies;
+        }
+    }
+    return a;
+}
+
+} // namespace
+
+TEST_F(InvertCommand, SurveyInvertsEveryGoodStationAndStitchesASection)
+{
+    // Three stations at uneven positions; the middle one has a negative V.
+    std::vector<double> t;
+    for (int i = 0; i < 21; ++i)
+        t.push_back(0.01 * std::pow(1000.0, i / 20.0));
+    const em1d::TemForward forward(em1d::TemSystem{});
+    std::ofstream csv(path("survey.csv"));
+    csv << "# tem: loop_radius=50 rx_area=1\nstation,x_m,time_ms,rho_measured,v_measured,rho_model,v_model\n";
+    const struct { const char* name; double x, rho2; } stations[] = {{"A", 0, 10}, {"B", 20, 20}, {"C", 50, 30}};
+    for (const auto& s : stations) {
+        const em1d::TemResponse r = forward.compute(em1d::LayeredEarth({30.0, 50.0}, {100.0, s.rho2, 1000.0}), t);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            csv << s.name << ',' << s.x << ',' << t[i] << ',' << r.rhoApparent[i] << ','
+                << (s.name[0] == 'B' && i == 7 ? -r.voltage[i] : r.voltage[i]) << ",0,0\n";
+    }
+    csv.close();
+
+    ASSERT_EQ(run("survey.csv -o one --jobs 1 --quiet"), 1);
+    const std::string err = read("err");
+    EXPECT_NE(err.find("station B: gate 8"), std::string::npos) << err;
+    EXPECT_TRUE(exists("one/A.model.txt"));
+    EXPECT_FALSE(exists("one/B.model.txt"));
+    EXPECT_TRUE(exists("one/C.model.txt"));
+    ASSERT_EQ(run("survey.csv -o two --jobs 2 --quiet"), 1);
+    EXPECT_EQ(read("one/models.csv"), read("two/models.csv"));
+    EXPECT_EQ(read("one/section-model.txt"), read("two/section-model.txt"));
+
+    // models.csv: A and C with their positions and depths of investigation.
+    std::istringstream rows(read("one/models.csv"));
+    std::string header, a, c, extra;
+    std::getline(rows, header);
+    std::getline(rows, a);
+    std::getline(rows, c);
+    EXPECT_FALSE(std::getline(rows, extra));
+    EXPECT_EQ(header, "station,x_m,rho1_ohmm,h1_m,rho2_ohmm,h2_m,rho3_ohmm,misfit_pct,doi_m");
+    EXPECT_EQ(a.rfind("A,0,", 0), 0u) << a;
+    EXPECT_EQ(c.rfind("C,50,", 0), 0u) << c;
+    const double doiA = std::stod(a.substr(a.rfind(',') + 1));
+    const double doiC = std::stod(c.substr(c.rfind(',') + 1));
+
+    // The columns tile: A from −25 to the midpoint 25, C from 25 to 75, each
+    // down to its depth of investigation; their bodies' areas add up to
+    // exactly that, so no gap and no overlap.
+    const SectionArea area = areaOf(read("one/section-model.txt"));
+    EXPECT_EQ(area.bodies, 6);
+    EXPECT_NEAR(area.total, 50.0 * doiA + 50.0 * doiC, 1e-4 * area.total);   // models.csv has 5 digits
+}
