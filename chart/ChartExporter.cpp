@@ -35,6 +35,13 @@ bool ChartExporter::IsSupported(const char* path) { return kindOf(path) != Kind:
 
 bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CString& error)
 {
+    std::string bytes;
+    return Encode(draw, path, dpi, bytes, error, true) && AtomicFile::WriteBytes(path, bytes, error);
+}
+
+bool ChartExporter::Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error,
+                           bool checkWritable)
+{
     const Kind kind = kindOf(path);
     if (kind == Kind::None) {
         error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", path ? path : "(none)");
@@ -55,11 +62,10 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         return false;
     }
     // Fail before drawing when the file cannot be written at all.
-    if (!AtomicFile::CheckWritable(path, error))
+    if (checkWritable && !AtomicFile::CheckWritable(path, error))
         return false;
 
     const int width = static_cast<int>(w), height = static_cast<int>(h);
-    std::string bytes;
     if (kind == Kind::Png || kind == Kind::Bmp) {
         CImageDC dc(width, height, dpi);
         if (!dc.IsValid()) {
@@ -89,7 +95,7 @@ bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CStrin
         }
         bytes = dc.Document();
     }
-    return AtomicFile::WriteBytes(path, bytes, error);
+    return true;
 }
 
 bool ChartExporter::Layout(const DrawFn& draw, int dpi, CSize& pixels, CPoint& shift, CString& error)

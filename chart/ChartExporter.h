@@ -7,6 +7,7 @@
 #include "platform/core/CString.h"
 
 #include <functional>
+#include <string>
 
 class ChartExporter {
 public:
@@ -19,6 +20,11 @@ public:
     // False with a one-line message when the type is unknown, nothing is
     // drawn, the page would be too large, or the file cannot be written.
     static bool Export(const DrawFn& draw, const char* path, int dpi, CString& error);
+    // The file Export would write, in bytes, for a writer of the caller's
+    // own; path gives the type and names the file in messages. With
+    // checkWritable, fails before drawing when path cannot be written.
+    static bool Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error,
+                       bool checkWritable = false);
     // True when the file name ends in a type Export writes.
     static bool IsSupported(const char* path);
     // The page Export would make at dpi: its size in pixels, and the shift
