@@ -101,11 +101,16 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
                 error = "more than 1000000 stations in the inputs, the most one batch takes";
                 return false;
             }
+            const size_t shards = static_cast<size_t>(m_opt.shards), mine = static_cast<size_t>(m_opt.shard - 1);
             for (SurveyStation& st : t.stations) {
                 Item it;
                 it.station = st.name.str();
                 it.source = path + ": station " + it.station + " (line " + std::to_string(st.firstLine) + ")";
-                it.table = std::make_unique<SoundingTable>(std::move(st.table));
+                // Another shard's station is named, never drawn here: its rows
+                // and text go as soon as it is listed.
+                if (m_items.size() % shards == mine)
+                    it.table = std::make_unique<SoundingTable>(std::move(st.table));
+                st = SurveyStation();
                 m_items.push_back(std::move(it));
             }
             return true;
