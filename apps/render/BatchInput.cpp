@@ -82,8 +82,8 @@ BatchInput::Kind BatchInput::KindOf(std::string_view text)
             end = text.size();
         const std::string_view line = text.substr(pos, end - pos);
         pos = end + 1;
-        if (!complete && pos <= text.size() && text.size() >= kSniffBytes)
-            break;  // cut by the sniff: not a row to judge
+        if (!complete && text.size() >= kSniffBytes)
+            break;  // maybe cut by the sniff: not a row to judge
         std::vector<std::string_view> f = fieldsOf(line);
         if (f.empty())
             continue;
