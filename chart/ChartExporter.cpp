@@ -41,29 +41,21 @@ bool ChartExporter::IsSupported(const char* path) { return kindOf(path) != Kind:
 
 bool ChartExporter::Export(const DrawFn& draw, const char* path, int dpi, CString& error)
 {
-    if (kindOf(path) == Kind::None) {
-        error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", path ? path : "(none)");
-        return false;
-    }
-    if (dpi < 1 || dpi > 9600) {
-        error.Format("resolution %d dpi is out of range", dpi);
-        return false;
-    }
-    // Fail before drawing when the file cannot be written at all.
-    if (!AtomicFile::CheckWritable(path, error))
-        return false;
     std::string bytes;
-    if (!Encode(draw, path, dpi, bytes, error))
-        return false;
-    return AtomicFile::WriteBytes(path, bytes, error);
+    return Encode(draw, path, dpi, bytes, error, true) && AtomicFile::WriteBytes(path, bytes, error);
 }
 
-bool ChartExporter::Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error)
+bool ChartExporter::Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error,
+                           bool checkWritable)
 {
     bytes.clear();
     const Kind kind = kindOf(path);
     if (kind == Kind::None) {
         error.Format("unknown output type for %s: use .png, .svg, .pdf or .bmp", path ? path : "(none)");
+        return false;
+    }
+    if (dpi < 1 || dpi > 9600) {
+        error.Format("resolution %d dpi is out of range", dpi);
         return false;
     }
     CSize pixels;
@@ -76,6 +68,9 @@ bool ChartExporter::Encode(const DrawFn& draw, const char* path, int dpi, std::s
                      dpi, CImageDC::kMaxImageBytes >> 20);
         return false;
     }
+    // Fail before drawing when the file cannot be written at all.
+    if (checkWritable && !AtomicFile::CheckWritable(path, error))
+        return false;
 
     const int width = static_cast<int>(w), height = static_cast<int>(h);
     if (kind == Kind::Png || kind == Kind::Bmp) {

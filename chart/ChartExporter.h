@@ -24,12 +24,11 @@ public:
     // The types Export writes, by their file endings in lower case without
     // the dot: "png", "svg", "pdf", "bmp".
     static const std::vector<std::string>& Formats();
-    // The file Export would write, in memory: the type follows path's
-    // ending as for Export ("chart.png" or just ".png"); whether the file
-    // could be written is not asked. False with a one-line message when the
-    // type or resolution is refused, nothing is drawn or the page would be
-    // too large; bytes is then empty.
-    static bool Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error);
+    // The file Export would write, in bytes, for a writer of the caller's
+    // own; path gives the type and names the file in messages. With
+    // checkWritable, fails before drawing when path cannot be written.
+    static bool Encode(const DrawFn& draw, const char* path, int dpi, std::string& bytes, CString& error,
+                       bool checkWritable = false);
     // True when the file name ends in a type Export writes.
     static bool IsSupported(const char* path);
     // The page Export would make at dpi: its size in pixels, and the shift

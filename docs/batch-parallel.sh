@@ -8,5 +8,7 @@ survey=$(realpath "$1")
 out=$(realpath -m "$2")
 shards=$3
 hosts=$4
+# parallel runs one shard a processor on each host, so each shard draws on
+# one thread: a processor a thread, not a processor a shard times a thread.
 seq "$shards" | parallel -S "$hosts" --joblog "$out.joblog" --halt never \
-  tarnex-render batch "$survey" -o "$out" --quiet --shard {}/"$shards"
+  tarnex-render batch "$survey" -o "$out" --jobs 1 --quiet --shard {}/"$shards"

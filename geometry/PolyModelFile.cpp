@@ -2,6 +2,7 @@
 
 #include "platform/core/CappedFile.h"
 
+#include "geometry/SegmentGrid.h"
 #include "geometry/TMOD2D.h"
 
 #include <algorithm>
@@ -113,6 +114,12 @@ private:
     bool vertex(int line, const std::vector<std::string>& t);
     bool ring(int line, const std::vector<std::string>& t, size_t from, const std::string& what, Ring& out);
     bool checkRing(const Ring& r, const std::string& what);
+    // The first pair of edges (by the first edge, then the second) of a ring
+    // that meet other than at the corner two neighbours share; n when none.
+    void firstCrossing(const std::vector<int>& ring, size_t& i, size_t& j) const;
+    // Whether an edge of one ring meets an edge of another.
+    bool ringsMeet(const std::vector<int>& a, const std::vector<int>& b) const;
+    std::vector<SegmentGrid::Box> boxes(const std::vector<int>& ring) const;
 
     const char* m_name;
     CString& m_error;
@@ -177,6 +184,50 @@ bool Reader::ring(int line, const std::vector<std::string>& t, size_t from, cons
     return checkRing(out, what);
 }
 
+std::vector<SegmentGrid::Box> Reader::boxes(const std::vector<int>& ring) const
+{
+    std::vector<SegmentGrid::Box> out;
+    out.reserve(ring.size());
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const Pt& p = m_pts[static_cast<size_t>(ring[i])];
+        const Pt& q = m_pts[static_cast<size_t>(ring[(i + 1) % ring.size()])];
+        out.push_back(SegmentGrid::Of(p.x, p.z, q.x, q.z));
+    }
+    return out;
+}
+
+void Reader::firstCrossing(const std::vector<int>& a, size_t& ci, size_t& cj) const
+{
+    const size_t n = a.size();
+    ci = cj = n;
+    auto P = [&](size_t i) -> const Pt& { return m_pts[static_cast<size_t>(a[i % n])]; };
+    const std::vector<SegmentGrid::Box> box = boxes(a);
+    SegmentGrid(box).Visit([&](size_t i, size_t j) {
+        if (j < i + 2 || (i == 0 && j == n - 1))
+            return false;  // neighbours, checked for folding back
+        if ((i < ci || (i == ci && j < cj)) && segmentsMeet(P(i), P(i + 1), P(j), P(j + 1))) {
+            ci = i;
+            cj = j;
+        }
+        return false;
+    });
+}
+
+bool Reader::ringsMeet(const std::vector<int>& a, const std::vector<int>& b) const
+{
+    std::vector<SegmentGrid::Box> box = boxes(a);
+    const std::vector<SegmentGrid::Box> other = boxes(b);
+    box.insert(box.end(), other.begin(), other.end());
+    auto P = [&](size_t k, size_t step) -> const Pt& {
+        const std::vector<int>& r = k < a.size() ? a : b;
+        const size_t at = k < a.size() ? k : k - a.size();
+        return m_pts[static_cast<size_t>(r[(at + step) % r.size()])];
+    };
+    return SegmentGrid(box).Visit([&](size_t i, size_t j) {
+        return i < a.size() && j >= a.size() && segmentsMeet(P(i, 0), P(i, 1), P(j, 0), P(j, 1));
+    });
+}
+
 bool Reader::checkRing(const Ring& r, const std::string& what)
 {
     const std::vector<int>& a = r.at;
@@ -187,21 +238,22 @@ bool Reader::checkRing(const Ring& r, const std::string& what)
             return fail(r.line, what + " passes vertex " + std::to_string(m_ids[static_cast<size_t>(a[i])]) +
                                     " twice");
     auto P = [&](size_t i) -> const Pt& { return m_pts[static_cast<size_t>(a[i % n])]; };
-    for (size_t i = 0; i < n; ++i) {
+    size_t fold = n;
+    for (size_t i = 0; i < n && fold == n; ++i) {
         // Neighbouring edges share a corner; they may not fold back onto each other.
         const Pt &p = P(i), &q = P(i + 1), &s = P(i + 2);
         if (cross(p, q, s) == 0 && (q.x - p.x) * (s.x - q.x) + (q.z - p.z) * (s.z - q.z) < 0)
-            return fail(r.line, what + " turns back on itself at vertex " + std::to_string(m_ids[static_cast<size_t>(a[(i + 1) % n])]));
-        for (size_t j = i + 2; j < n; ++j) {
-            if (i == 0 && j == n - 1)
-                continue;
-            if (segmentsMeet(P(i), P(i + 1), P(j), P(j + 1)))
-                return fail(r.line, what + " crosses itself: edge " + std::to_string(m_ids[static_cast<size_t>(a[i])]) +
-                                        "-" + std::to_string(m_ids[static_cast<size_t>(a[(i + 1) % n])]) +
-                                        " meets edge " + std::to_string(m_ids[static_cast<size_t>(a[j])]) + "-" +
-                                        std::to_string(m_ids[static_cast<size_t>(a[(j + 1) % n])]));
-        }
+            fold = i;
     }
+    size_t ci = n, cj = n;
+    firstCrossing(a, ci, cj);
+    if (fold < n && fold <= ci)
+        return fail(r.line, what + " turns back on itself at vertex " + std::to_string(m_ids[static_cast<size_t>(a[(fold + 1) % n])]));
+    if (ci < n)
+        return fail(r.line, what + " crosses itself: edge " + std::to_string(m_ids[static_cast<size_t>(a[ci])]) + "-" +
+                                std::to_string(m_ids[static_cast<size_t>(a[(ci + 1) % n])]) + " meets edge " +
+                                std::to_string(m_ids[static_cast<size_t>(a[cj])]) + "-" +
+                                std::to_string(m_ids[static_cast<size_t>(a[(cj + 1) % n])]));
     if (signedArea(a, m_pts) == 0)
         return fail(r.line, what + " encloses no area");
     return true;
@@ -261,11 +313,8 @@ bool Reader::parse(const char* text)
             if (!ring(lineNo, t, 2, what, h))
                 return false;
             const std::vector<int>& o = b.outer.at;
-            for (size_t i = 0; i < h.at.size(); ++i)
-                for (size_t j = 0; j < o.size(); ++j)
-                    if (segmentsMeet(m_pts[static_cast<size_t>(h.at[i])], m_pts[static_cast<size_t>(h.at[(i + 1) % h.at.size()])],
-                                     m_pts[static_cast<size_t>(o[j])], m_pts[static_cast<size_t>(o[(j + 1) % o.size()])]))
-                        return fail(lineNo, what + " touches or crosses the body's outer ring");
+            if (ringsMeet(h.at, o))
+                return fail(lineNo, what + " touches or crosses the body's outer ring");
             if (!inside(m_pts[static_cast<size_t>(h.at[0])], o, m_pts))
                 return fail(lineNo, what + " lies outside the body's outer ring");
             b.holes.push_back(std::move(h));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 SectionSheet::SectionSheet() = default;
 SectionSheet::~SectionSheet() = default;
@@ -24,25 +25,64 @@ void SectionSheet::RoundTicks(CMyAxis& axis)
     axis.CreatAxis();
 }
 
-bool SectionSheet::Load(TMOD2D& model)
+namespace {
+
+struct Extent {
+    double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    double widthMm = 0, heightMm = 0;  // the section on the page at true scale
+};
+
+bool extentOf(const TMOD2D& model, Extent& e)
 {
     if (model.m_Verts.GetSize() == 0)
         return false;
-    double x0 = model.m_Verts[0].x, x1 = x0, y0 = model.m_Verts[0].y, y1 = y0;
+    e.x0 = e.x1 = model.m_Verts[0].x;
+    e.y0 = e.y1 = model.m_Verts[0].y;
     for (int i = 1; i < model.m_Verts.GetSize(); ++i) {
         const VERT3D& v = model.m_Verts[i];
-        x0 = std::min(x0, v.x);
-        x1 = std::max(x1, v.x);
-        y0 = std::min(y0, v.y);
-        y1 = std::max(y1, v.y);
+        e.x0 = std::min(e.x0, v.x);
+        e.x1 = std::max(e.x1, v.x);
+        e.y0 = std::min(e.y0, v.y);
+        e.y1 = std::max(e.y1, v.y);
     }
-    if (!(x1 > x0) || !(y1 > y0))
+    if (!(e.x1 > e.x0) || !(e.y1 > e.y0))
         return false;
     // True scale: the width sets the scale, the depth follows from it.
-    double widthMm = kWidthMm;
-    if ((y1 - y0) / (x1 - x0) * widthMm > kMaxHeightMm)
-        widthMm = kMaxHeightMm * (x1 - x0) / (y1 - y0);
-    const double heightMm = (y1 - y0) / (x1 - x0) * widthMm;
+    e.widthMm = SectionSheet::kWidthMm;
+    if ((e.y1 - e.y0) / (e.x1 - e.x0) * e.widthMm > SectionSheet::kMaxHeightMm)
+        e.widthMm = SectionSheet::kMaxHeightMm * (e.x1 - e.x0) / (e.y1 - e.y0);
+    e.heightMm = (e.y1 - e.y0) / (e.x1 - e.x0) * e.widthMm;
+    return true;
+}
+
+}  // namespace
+
+bool SectionSheet::Fits(const TMOD2D& model, std::string& why)
+{
+    Extent e;
+    if (!extentOf(model, e)) {
+        why = "the model has no extent to draw";
+        return false;
+    }
+    if (e.widthMm >= kMinSideMm && e.heightMm >= kMinSideMm)
+        return true;
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "the model is %.6g m wide and %.6g m deep: at true scale its section would be %.3g mm wide and "
+                  "%.3g mm tall (160 mm wide, at most 200 mm tall), and a section needs at least 1 mm each way",
+                  e.x1 - e.x0, e.y1 - e.y0, e.widthMm, e.heightMm);
+    why = text;
+    return false;
+}
+
+bool SectionSheet::Load(TMOD2D& model)
+{
+    std::string why;
+    Extent e;
+    if (!Fits(model, why) || !extentOf(model, e))
+        return false;
+    const double x0 = e.x0, x1 = e.x1, y0 = e.y0, y1 = e.y1;
+    const double widthMm = e.widthMm, heightMm = e.heightMm;
     const int w = std::max(1, chartmath::ToUnits(widthMm * kUnitsPerMm));
     const int h = std::max(1, chartmath::ToUnits(heightMm * kUnitsPerMm));
     m_Sect.IntPolyRect(0, h, w, 0, kUnitsPerMm);

@@ -3,6 +3,7 @@
 #include "BatchJob.h"
 #include "BatchProgress.h"
 
+#include "platform/core/AtomicFile.h"
 #include "platform/core/TextNumber.h"
 #include "platform/gdi/FontResolver.h"
 
@@ -23,15 +24,24 @@ std::atomic<bool> g_stop{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
 
 // The first Ctrl+C lets the stations being drawn finish and stops there; a
-// second one ends the process at once (the atomic writes leave no part file).
-void onSignal(int) { g_stop.store(true); }
+// second one removes the temporary files of the charts being written and
+// ends the process at once.
+void onSignal(int sig)
+{
+    if (!g_stop.exchange(true))
+        return;
+    AtomicFile::RemoveTemporaries();
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
 
 void catchStop()
 {
     struct sigaction sa = {};
     sa.sa_handler = onSignal;
-    sa.sa_flags = SA_RESETHAND;
     sigemptyset(&sa.sa_mask);
+    sigaddset(&sa.sa_mask, SIGINT);
+    sigaddset(&sa.sa_mask, SIGTERM);
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
 }
@@ -39,7 +49,7 @@ void catchStop()
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "tarnex-render: %s\n", msg.toLocal8Bit().constData());
+        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(msg.toStdString()).c_str());
 }
 
 }  // namespace

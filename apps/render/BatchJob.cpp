@@ -1,5 +1,6 @@
 #include "BatchJob.h"
 
+#include "BatchInput.h"
 #include "BatchProgress.h"
 #include "ContactSheet.h"
 #include "RenderOptions.h"
@@ -17,9 +18,14 @@
 #include "sounding/SurveyFile.h"
 
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <filesystem>
 #include <system_error>
 #include <thread>
@@ -67,7 +73,6 @@ SoundingFigure figureFor(const SoundingTable& table, const BatchOptions& opt, co
 // loads at once, large enough to tell one curve's shape from another.
 constexpr int kThumbDpi = 36;
 constexpr size_t kMaxItems = 1'000'000;
-constexpr size_t kSniffBytes = 4096;
 
 // Files in an input folder that a batch itself writes, never data.
 bool isOutputFile(const fs::path& p)
@@ -75,29 +80,6 @@ bool isOutputFile(const fs::path& p)
     std::string ext = p.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext == ".png" || ext == ".svg" || ext == ".pdf" || ext == ".bmp" || ext == ".html";
-}
-
-// The start of a file, enough to tell a survey table from a sounding file.
-bool sniff(const std::string& path, std::string& head, std::string& error)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = "cannot open " + path + ": " + std::generic_category().message(errno);
-        return false;
-    }
-    head.resize(kSniffBytes);
-    ssize_t n = 0;
-    do
-        n = read(fd, head.data(), head.size());
-    while (n < 0 && errno == EINTR);
-    const int err = errno;
-    close(fd);
-    if (n < 0) {
-        error = "cannot read " + path + ": " + std::generic_category().message(err);
-        return false;
-    }
-    head.resize(static_cast<size_t>(n));
-    return true;
 }
 
 std::string extensionOf(const BatchOptions& opt) { return "." + opt.format; }
@@ -108,38 +90,50 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
 {
     Item item;
     item.station = fs::path(path).stem().string();
-    std::string head, problem;
-    if (!sniff(path, head, problem)) {
+    std::string text, problem;
+    BatchInput::Kind kind = BatchInput::Kind::Sounding;
+    bool whole = false;
+    if (!BatchInput::Open(path, SurveyFile::kMaxBytes, kind, text, whole, problem)) {
         item.source = path;
         item.problem = problem;
-    } else if (!SurveyFile::LooksLikeSurvey(head)) {
+    } else if (kind == BatchInput::Kind::Sounding && !whole) {
         item.path = path;  // read when its turn comes: a folder of soundings costs no memory
+    } else if (kind == BatchInput::Kind::Sounding) {
+        // A pipe's sounding, read already: kept as its table.
+        item.source = path;
+        auto table = std::make_unique<SoundingTable>();
+        CString err;
+        if (text.size() > SoundingFile::kMaxBytes)
+            item.problem = path + " is larger than " + std::to_string(SoundingFile::kMaxBytes) +
+                           " bytes, the most this reader takes";
+        else if (!SoundingFile::Parse(text, path.c_str(), 0, *table, err))
+            item.problem = err.str();
+        else
+            item.table = std::move(table);
     } else {
         SurveyTable t;
         CString err;
-        SoundingTable single;
-        CString singleErr;
-        if (!SurveyFile::Read(path.c_str(), t, err)) {
-            // A sounding file whose comment or header line looks like a
-            // survey's is drawn as the single render draws it.
-            if (SoundingFile::Read(path.c_str(), 0, single, singleErr)) {
-                item.path = path;
-            } else {
-                item.source = path;
-                item.problem = err.str();
-            }
+        if (!SurveyFile::Parse(text, path.c_str(), t, err)) {
+            item.source = path;
+            item.problem = err.str();
         } else {
+            std::string().swap(text);
             if (m_items.size() + t.stations.size() > kMaxItems) {
                 error = "more than 1000000 stations in the inputs, the most one batch takes";
                 return false;
             }
-            for (SurveyStation& s : t.stations) {
-                Item st;
-                st.station = s.name.str();
-                st.source = path + ": station " + st.station + " (line " + std::to_string(s.firstLine) + ")";
-                st.x = s.x;
-                st.table = std::make_unique<SoundingTable>(std::move(s.table));
-                m_items.push_back(std::move(st));
+            const size_t shards = static_cast<size_t>(m_opt.shards), mine = static_cast<size_t>(m_opt.shard - 1);
+            for (SurveyStation& st : t.stations) {
+                Item it;
+                it.station = st.name.str();
+                it.source = path + ": station " + it.station + " (line " + std::to_string(st.firstLine) + ")";
+                it.x = st.x;
+                // Another shard's station is named, never drawn here: its rows
+                // and text go as soon as it is listed.
+                if (m_items.size() % shards == mine)
+                    it.table = std::make_unique<SoundingTable>(std::move(st.table));
+                st = SurveyStation();
+                m_items.push_back(std::move(it));
             }
             return true;
         }
@@ -165,8 +159,13 @@ bool BatchJob::Prepare(std::string& error)
         std::vector<std::string> files;
         for (fs::directory_iterator it(input, ec), end; !ec && it != end; it.increment(ec)) {
             const fs::path& p = it->path();
-            std::error_code fileEc;
-            if (p.filename().string().starts_with('.') || !it->is_regular_file(fileEc) || isOutputFile(p))
+            if (p.filename().string().starts_with('.') || isOutputFile(p))
+                continue;
+            // A link that leads nowhere (dangling, or a loop) is a station
+            // that fails with the reason, never one left out unsaid.
+            std::error_code fileEc, linkEc;
+            const bool regular = it->is_regular_file(fileEc);
+            if (!regular && !(it->is_symlink(linkEc) && fileEc))
                 continue;
             if (files.size() >= kMaxItems) {
                 error = input + ": more than 1000000 files, the most one batch takes";
@@ -261,15 +260,19 @@ int BatchJob::Run(const std::atomic<bool>& stop, BatchProgress& progress)
     return m_opt.Book() ? runBook(stop, progress, mine) : runFolder(stop, progress, mine);
 }
 
-bool BatchJob::writeIndex(std::string& error) const
+bool BatchJob::writeIndex(const OutputFolder& out, std::string& error) const
 {
     std::vector<ContactSheet::Station> sheet;
     sheet.reserve(m_items.size());
-    for (const Item& it : m_items)
-        sheet.push_back({it.station, it.file + extensionOf(m_opt), "thumbs/" + it.file + ".png", it.problem});
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const Item& it = m_items[i];
+        std::string problem = it.problem;
+        if (const auto f = m_failures.find(i); f != m_failures.end())
+            problem = f->second;
+        sheet.push_back({it.station, it.file + extensionOf(m_opt), "thumbs/" + it.file + ".png", problem});
+    }
     CString err;
-    const std::string path = (fs::path(m_opt.output) / "index.html").string();
-    if (!AtomicFile::WriteBytes(path.c_str(), ContactSheet::Html("Survey charts", sheet), err)) {
+    if (!out.Write(out.folder, "index.html", ContactSheet::Html("Survey charts", sheet), err)) {
         error = err.str();
         return false;
     }
@@ -279,12 +282,17 @@ bool BatchJob::writeIndex(std::string& error) const
 // One station, whatever becomes of its chart: read, checked, laid out with
 // its legend and titles, handed to output, and counted; a failure is named
 // on the way out.
-void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output)
+bool BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output)
 {
     std::string err;
     const SoundingTable* table = nullptr;
-    bool ok = loadItem(item, scratch, table, err);
-    if (ok) {
+    bool ok = false;
+    try {
+        ok = loadItem(item, scratch, table, err);
+    } catch (const std::bad_alloc&) {
+        err = "out of memory";
+    }
+    if (ok) try {
         CString e, note;
         // The chart alone takes the values as they stand; a figure's plan
         // brings any magnitude into the chart.
@@ -296,7 +304,7 @@ void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress&
             if (figure.plan)
                 note = figure.plan->note;
             if (!note.IsEmpty() && !m_opt.quiet)
-                progress.Say("tarnex-render: note: " + item.Source() + ": " + note.str());
+                progress.Say("tarnex-render: note: " + TextNumber::Escape(item.Source() + ": " + note.str()));
             CDrawRPCurve chart;
             if (figure.plan)
                 figure.plan->Load(chart, *table);
@@ -305,64 +313,208 @@ void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress&
             ok = output([&chart, &figure](CDC* dc) { DrawSoundingFigure(chart, dc, figure); }, e);
         }
         err = e.str();
+    } catch (const std::bad_alloc&) {
+        // This station's chart does not fit in memory; the next may.
+        ok = false;
+        err = "out of memory";
     }
     if (ok) {
         ++m_drawn;
     } else {
         ++m_failed;
-        // Messages carry names from the data: no control byte reaches the terminal.
-        const bool named = err.find(item.Source()) != std::string::npos;
-        progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
+        try {
+            {
+                const std::lock_guard<std::mutex> lock(m_failMutex);
+                m_failures[static_cast<size_t>(&item - m_items.data())] = err;
+            }
+            // Messages carry names from the data: no control byte reaches the terminal.
+            const bool named = err.find(item.Source()) != std::string::npos;
+            progress.Say("tarnex-render: " + TextNumber::Escape(named ? err : item.Source() + ": " + err));
+        } catch (const std::bad_alloc&) {
+            std::fputs("tarnex-render: out of memory\n", stderr);
+        }
     }
     progress.Done();
+    return ok;
+}
+
+BatchJob::OutputFolder::~OutputFolder()
+{
+    if (thumbs >= 0)
+        close(thumbs);
+    if (folder >= 0)
+        close(folder);
+}
+
+bool BatchJob::OutputFolder::Open(const std::string& path, bool withThumbs, std::string& error)
+{
+    // The folder named on the command line is taken as it is, a link to it
+    // included; inside it nothing is written through a link.
+    root = path;
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    if (ec) {
+        error = "cannot make the folder " + path + ": " + ec.message();
+        return false;
+    }
+    folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        error = "cannot open the folder " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!withThumbs)
+        return true;
+    const std::string shown = (fs::path(path) / "thumbs").string();
+    if (mkdirat(folder, "thumbs", 0777) != 0 && errno != EEXIST) {
+        error = "cannot make the folder " + shown + ": " + std::strerror(errno);
+        return false;
+    }
+    thumbs = openat(folder, "thumbs", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (thumbs < 0) {
+        struct stat st {};
+        const bool link = fstatat(folder, "thumbs", &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+        error = "cannot use the folder " + shown + ": " +
+                (link ? std::string("it is a symbolic link, and the batch writes through no link in its output folder")
+                      : std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool BatchJob::OutputFolder::Write(int dir, const std::string& name, std::string_view bytes, CString& error) const
+{
+    const std::string shown = (fs::path(root) / (dir == thumbs ? "thumbs/" + name : name)).string();
+    AtomicFile file(dir, name.c_str(), shown.c_str());
+    if (file.Handle() < 0 || !file.Append(bytes.data(), bytes.size()) || !file.Commit()) {
+        error = file.Error();
+        return false;
+    }
+    return true;
+}
+
+void BatchJob::OutputFolder::Remove(int dir, const std::string& name) const
+{
+    // A chart that was not drawn this time must not stand for this run's:
+    // its old file goes, unless its owner made it read-only.
+    struct stat st {};
+    if (fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    if (S_ISLNK(st.st_mode) || (S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0))
+        unlinkat(dir, name.c_str(), 0);
+}
+
+unsigned BatchJob::Threads(int asked, size_t stations)
+{
+    unsigned jobs = asked > 0 ? static_cast<unsigned>(asked) : 0;
+    if (jobs == 0) {
+        // One a processor this process may run on (taskset, cgroups' cpusets).
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        if (sched_getaffinity(0, sizeof set, &set) == 0)
+            jobs = static_cast<unsigned>(CPU_COUNT(&set));
+        if (jobs == 0)
+            jobs = std::max(1u, std::thread::hardware_concurrency());
+    }
+    return static_cast<unsigned>(std::min<size_t>(jobs, std::max<size_t>(stations, 1)));
+}
+
+unsigned BatchJob::ThreadsInAddressSpace(unsigned jobs)
+{
+    // A drawing thread takes its stack, an allocator arena and its images:
+    // under an address space limit (ulimit -v) only as many start as fit in
+    // what is left, instead of running out halfway through a chart.
+    constexpr unsigned long long kPerThread = 128ull << 20;
+    rlimit lim{};
+    if (getrlimit(RLIMIT_AS, &lim) != 0 || lim.rlim_cur == RLIM_INFINITY)
+        return jobs;
+    unsigned long long pages = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%llu", &pages) != 1)
+            pages = 0;
+        std::fclose(f);
+    }
+    const unsigned long long used = pages * static_cast<unsigned long long>(sysconf(_SC_PAGESIZE));
+    const unsigned long long left = lim.rlim_cur > used ? lim.rlim_cur - used : 0;
+    return static_cast<unsigned>(std::clamp<unsigned long long>(left / kPerThread, 1, jobs));
 }
 
 int BatchJob::runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine)
 {
-    std::error_code ec;
-    fs::create_directories(m_opt.output, ec);
-    if (!ec && m_opt.index)
-        fs::create_directories(fs::path(m_opt.output) / "thumbs", ec);
-    if (ec) {
-        progress.Say("tarnex-render: cannot make the folder " + m_opt.output + ": " + ec.message());
+    OutputFolder out;
+    std::string error;
+    if (!out.Open(m_opt.output, m_opt.index, error)) {
+        progress.Say("tarnex-render: " + TextNumber::Escape(error));
         return kNoneDrawn;
     }
-    // The sheet depends on the list of stations only, so every shard would
-    // write the same page: the first writes it.
-    std::string error;
-    if (m_opt.index && m_opt.shard == 1 && !writeIndex(error))
-        progress.Say("tarnex-render: " + TextNumber::Escape(error));
 
     // Syncing each of thousands of files costs more than drawing them: the
     // files are still renamed into place whole, and synced all at once at the end.
     AtomicFile::DeferSync(true);
     std::atomic<size_t> next{0};
-    auto work = [&] {
+    const unsigned asked = Threads(m_opt.jobs, mine.size());
+    const unsigned jobs = ThreadsInAddressSpace(asked);
+    if (jobs < asked)
+        progress.Say("tarnex-render: note: the address space limit leaves room for " + std::to_string(jobs) + " of " +
+                     std::to_string(asked) + " drawing threads; drawing with those");
+    std::atomic<unsigned> working{jobs};  // threads numbered from here on stop
+    auto work = [&](unsigned index) {
         SoundingTable scratch;
         for (;;) {
-            if (stop.load())
+            if (stop.load() || index >= working.load())
                 return;
             const size_t k = next.fetch_add(1);
             if (k >= mine.size())
                 return;
             const Item& item = m_items[mine[k]];
-            drawItem(item, scratch, progress, [&](const ChartDraw& draw, CString& why) {
-                const fs::path base = fs::path(m_opt.output) / item.file;
-                if (!ChartExporter::Export(draw, (base.string() + extensionOf(m_opt)).c_str(), m_opt.dpi, why))
-                    return false;
-                const fs::path thumb = fs::path(m_opt.output) / "thumbs" / (item.file + ".png");
-                return !m_opt.index || ChartExporter::Export(draw, thumb.c_str(), kThumbDpi, why);
-            });
+            bool counted = false;
+            try {
+                const std::string chart = item.file + extensionOf(m_opt), thumb = item.file + ".png";
+                counted = true;
+                const bool drawn = drawItem(item, scratch, progress, [&](const ChartDraw& draw, CString& why) {
+                    const std::string shown = (fs::path(m_opt.output) / chart).string();
+                    std::string bytes;
+                    if (!ChartExporter::Encode(draw, shown.c_str(), m_opt.dpi, bytes, why) ||
+                        !out.Write(out.folder, chart, bytes, why))
+                        return false;
+                    return !m_opt.index || (ChartExporter::Encode(draw, thumb.c_str(), kThumbDpi, bytes, why) &&
+                                            out.Write(out.thumbs, thumb, bytes, why));
+                });
+                if (!drawn) {
+                    out.Remove(out.folder, chart);
+                    if (m_opt.index)
+                        out.Remove(out.thumbs, thumb);
+                }
+            } catch (const std::bad_alloc&) {
+                // Not even the station's names fit: it fails, the thread goes on.
+                if (!counted) {
+                    ++m_failed;
+                    progress.Done();
+                }
+            }
         }
     };
-    unsigned jobs = m_opt.jobs > 0 ? static_cast<unsigned>(m_opt.jobs) : std::max(1u, std::thread::hardware_concurrency());
-    jobs = static_cast<unsigned>(std::min<size_t>(jobs, std::max<size_t>(mine.size(), 1)));
     std::vector<std::thread> threads;
-    for (unsigned j = 1; j < jobs; ++j)
-        threads.emplace_back(work);
-    work();
+    threads.reserve(jobs);
+    for (unsigned j = 1; j < jobs; ++j) {
+        try {
+            threads.emplace_back(work, j);
+        } catch (const std::system_error&) {
+            // No memory or no thread left for another: the memory is short,
+            // so half of those started draw, each with room for its images.
+            working = std::max(1u, j / 2);
+            progress.Say("tarnex-render: note: only " + std::to_string(j) + " of " + std::to_string(jobs) +
+                         " drawing threads could be started; drawing with " + std::to_string(working.load()));
+            break;
+        }
+    }
+    work(0);
     for (std::thread& t : threads)
         t.join();
+    // The sheet depends on the list of stations and on which of them failed
+    // in this run, so it is written last; every shard's would list the same
+    // stations: the first writes it.
+    if (m_opt.index && m_opt.shard == 1 && !writeIndex(out, error))
+        progress.Say("tarnex-render: " + TextNumber::Escape(error));
     AtomicFile::DeferSync(false);
     CString syncError;
     const bool synced = AtomicFile::SyncFileSystem(m_opt.output.c_str(), syncError);
@@ -419,9 +571,10 @@ int BatchJob::runBook(const std::atomic<bool>& stop, BatchProgress& progress, co
             // bookmark of that line.
             const std::string itsLine = SoundingFigure::LineOf(item.station);
             if (!itsLine.empty() && itsLine != line)
-                outline.push_back({itsLine, book.Pages() - 1, 0});
+                outline.push_back({TextNumber::Escape(itsLine), book.Pages() - 1, 0});
             line = itsLine;
-            outline.push_back({item.station, book.Pages() - 1, itsLine.empty() ? 0 : 1});
+            // No control byte in a bookmark.
+            outline.push_back({TextNumber::Escape(item.station), book.Pages() - 1, itsLine.empty() ? 0 : 1});
             return true;
         });
     }

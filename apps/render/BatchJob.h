@@ -13,8 +13,11 @@
 #include <atomic>
 #include <functional>
 #include <limits>
+#include <map>
+#include <mutex>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class BatchProgress;
@@ -54,6 +57,12 @@ public:
     // the exit status.
     int Run(const std::atomic<bool>& stop, BatchProgress& progress);
 
+    // The drawing threads for asked (0: one a processor this process may
+    // run on), never more than stations.
+    static unsigned Threads(int asked, size_t stations);
+    // At most jobs, as many as the address space limit leaves room for.
+    static unsigned ThreadsInAddressSpace(unsigned jobs);
+
     size_t Drawn() const noexcept { return m_drawn; }
     size_t Failed() const noexcept { return m_failed; }
 
@@ -64,10 +73,24 @@ private:
     using ChartDraw = std::function<void(CDC*)>;
     // Makes the station's chart into output (a file, a page); false with why.
     using ChartOutput = std::function<bool(const ChartDraw& draw, CString& why)>;
-    void drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output);
+    bool drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output);
+    // The output folder and its thumbs folder, opened once: every file is
+    // made inside them by name, so that no symbolic link in them (put there
+    // by anyone who may write to the folder) redirects a write elsewhere.
+    struct OutputFolder {
+        std::string root;
+        int folder = -1, thumbs = -1;
+        OutputFolder() = default;
+        OutputFolder(const OutputFolder&) = delete;
+        OutputFolder& operator=(const OutputFolder&) = delete;
+        ~OutputFolder();
+        bool Open(const std::string& path, bool withThumbs, std::string& error);
+        bool Write(int dir, const std::string& name, std::string_view bytes, CString& error) const;
+        void Remove(int dir, const std::string& name) const;
+    };
     int runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     int runBook(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
-    bool writeIndex(std::string& error) const;
+    bool writeIndex(const OutputFolder& out, std::string& error) const;
     // With --common-scale: the plan for all the stations' rows together.
     void planCommonScale();
 
@@ -75,4 +98,6 @@ private:
     std::vector<Item> m_items;
     std::optional<SoundingPlan> m_common;
     std::atomic<size_t> m_drawn{0}, m_failed{0};
+    std::mutex m_failMutex;
+    std::map<size_t, std::string> m_failures;  // item index: why it failed in this run
 };

@@ -1,9 +1,13 @@
 #include "ContactSheet.h"
 
+#include "platform/core/TextNumber.h"
+
 #include <cstdio>
 
-std::string ContactSheet::Escape(const std::string& text)
+std::string ContactSheet::Escape(const std::string& raw)
 {
+    // Control bytes (C1 included) and invalid UTF-8 shown as \xNN, as on the terminal.
+    const std::string text = TextNumber::Escape(raw);
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
@@ -51,6 +55,7 @@ std::string ContactSheet::Html(const std::string& title, const std::vector<Stati
          "figure img{width:100%;height:auto;display:block}\n"
          "figcaption{margin-top:4px;font-size:.9em;word-break:break-all}\n"
          ".missing{padding:3em 0;color:#a00}\n"
+         ".why{color:#a00}\n"
          "</style>\n</head>\n<body>\n<h1>" +
          Escape(title) + "</h1>\n<p>" + std::to_string(stations.size()) +
          " stations; click a chart to open it.</p>\n<div class=\"sheet\">\n";
@@ -58,8 +63,11 @@ std::string ContactSheet::Html(const std::string& title, const std::vector<Stati
         const std::string name = Escape(s.name);
         h += "<figure>";
         if (!s.problem.empty()) {
-            h += "<div class=\"missing\" title=\"" + Escape(s.problem) + "\">not drawn</div><figcaption>" + name +
-                 "</figcaption>";
+            // Failed in this run: said on the page, with the reason, and no
+            // link to a chart an earlier run may have left.
+            h += "<div class=\"missing failed\" title=\"" + Escape(s.problem) +
+                 "\">failed</div><figcaption>" + name + "<br><small class=\"why\">" + Escape(s.problem) +
+                 "</small></figcaption>";
         } else {
             const std::string href = Href(s.file);
             h += "<a href=\"" + href + "\">";

@@ -23,8 +23,9 @@ bool SectionJob::Prepare(const RenderOptions& opt, std::string& error)
 bool SectionJob::Render(const RenderOptions& opt, std::string& error)
 {
     SectionSheet sheet;
-    if (!sheet.Load(m_model)) {
-        error = m_input + ": the model has no extent to draw";
+    std::string why;
+    if (!SectionSheet::Fits(m_model, why) || !sheet.Load(m_model)) {
+        error = m_input + ": " + (why.empty() ? "the model has no extent to draw" : why);
         return false;
     }
     CString e;

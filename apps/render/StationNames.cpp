@@ -1,5 +1,7 @@
 #include "StationNames.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <cctype>
 #include <unordered_set>
@@ -19,10 +21,17 @@ size_t utf8Length(std::string_view s, size_t i)
     return n;
 }
 
+// The name as file systems that ignore case compare it: macOS folds the case
+// of every letter and the composed and decomposed forms of an accented one
+// alike ("Ü", "ü", "u" with a combining diaeresis), Windows the case.
 std::string upper(std::string s)
 {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
+    if (std::all_of(s.begin(), s.end(), [](unsigned char c) { return c < 0x80; })) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        return s;
+    }
+    const QString folded = QString::fromUtf8(s).normalized(QString::NormalizationForm_C).toCaseFolded().toUpper();
+    return folded.normalized(QString::NormalizationForm_C).toUtf8().toStdString();
 }
 
 bool reservedOnWindows(const std::string& name)

@@ -17,7 +17,8 @@ public:
     // get a leading '_'; an empty result is "station".
     static std::string Safe(std::string_view station);
     // Safe names for all stations in order; the second and later stations
-    // whose safe names equal an earlier one ignoring ASCII case get "~2",
+    // whose safe names equal an earlier one ignoring case and composition
+    // ("Ü", "ü" and "u" with a combining diaeresis are one) get "~2",
     // "~3", ... (the first free number). The same list gives the same names.
     static std::vector<std::string> Assign(const std::vector<std::string>& stations);
 };

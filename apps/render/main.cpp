@@ -13,13 +13,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <system_error>
 
 namespace {
 
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "tarnex-render: %s\n", msg.toLocal8Bit().constData());
+        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(msg.toStdString()).c_str());
 }
 
 int run(int argc, char** argv)
@@ -31,7 +32,7 @@ int run(int argc, char** argv)
     RenderOptions opt;
     std::string error;
     if (!opt.Parse(args, error)) {
-        std::fprintf(stderr, "tarnex-render: %s\n", error.c_str());
+        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(error).c_str());
         return 2;
     }
     if (opt.help) {
@@ -44,7 +45,7 @@ int run(int argc, char** argv)
         return 1;
     }
     if (!job.Note().empty())
-        std::fprintf(stderr, "tarnex-render: note: %s\n", job.Note().c_str());
+        std::fprintf(stderr, "tarnex-render: note: %s\n", TextNumber::Escape(job.Note()).c_str());
     // A command-line renderer needs no display, and the framework's chatter
     // (missing runtime folders and the like) is not the user's business.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -72,6 +73,10 @@ int main(int argc, char** argv)
         return run(argc, argv);
     } catch (const std::bad_alloc&) {
         std::fputs("tarnex-render: out of memory: the input or the image is too large for this machine\n", stderr);
+        return 1;
+    } catch (const std::system_error& e) {
+        // No thread or other resource of the system left.
+        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(e.what()).c_str());
         return 1;
     }
 }

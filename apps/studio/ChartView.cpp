@@ -145,7 +145,10 @@ QRect ChartView::WidgetBounds(const CArray<CPoint, CPoint>& pts)
 
 void ChartView::FitToDrawing()
 {
+    // Only the drawing's extent is wanted: a recording of every call would
+    // hold a million-row sounding's markers several times over.
     CRecordingDC probe(logicalDpiX());
+    probe.SetBoundsOnly(true);
     Draw(&probe);
     const CRect b = probe.DeviceBounds();
     m_natural = QSize(std::max(b.right, 1) + kMarginPx, std::max(b.bottom, 1) + kMarginPx);

@@ -1,11 +1,16 @@
 #include "ScreenShots.h"
 
+#include "platform/core/TextNumber.h"
+#include "platform/core/AtomicFile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -37,13 +42,37 @@ QImage framed(QWidget* w)
 ScreenShots::ScreenShots(int argc, char** argv)
     : m_dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath())
 {
+    // Past a file size limit a write fails and is reported, instead of the
+    // signal ending the program mid-file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QDir().mkpath(m_dir);
+}
+
+bool ScreenShots::WritePng(const QImage& image, const QString& path, QString& error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG")) {
+        error = QStringLiteral("cannot encode %1").arg(path);
+        return false;
+    }
+    CString err;
+    if (!AtomicFile::WriteBytes(path.toUtf8().constData(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), err)) {
+        error = QString::fromUtf8(TextNumber::Escape(err.str()));
+        return false;
+    }
+    return true;
 }
 
 bool ScreenShots::Save(QWidget* w, const char* name) const
 {
     const QString path = m_dir + QLatin1Char('/') + QLatin1String(name);
-    const bool ok = framed(w).save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "could not write", path.toUtf8().constData());
+    QString error;
+    const bool ok = WritePng(framed(w), path, error);
+    if (ok)
+        std::printf("wrote %s\n", path.toUtf8().constData());
+    else
+        std::fprintf(stderr, "%s\n", error.toUtf8().constData());
     return ok;
 }

@@ -4,14 +4,21 @@
 
 #include <QString>
 
+class QImage;
 class QWidget;
 
 class ScreenShots {
 public:
     // The folder named on the command line (argv[1]), else the current one.
     ScreenShots(int argc, char** argv);
-    // Writes dir/name and says so on stdout; false when it could not.
+    // Writes dir/name and says so on stdout (or why not, on stderr); false
+    // when it could not.
     bool Save(QWidget* w, const char* name) const;
+
+    // Writes image as a PNG file whole or not at all: encoded in memory,
+    // then through the atomic writer (an existing file is kept when the
+    // write fails). False with a one-line message.
+    static bool WritePng(const QImage& image, const QString& path, QString& error);
 
 private:
     QString m_dir;

@@ -60,10 +60,16 @@ bool SectionPage::Open(const char* path)
     }
     SectionSheet sheet;
     if (!sheet.Load(model)) {
-        reportError(QCoreApplication::translate("Studio", "%1: the model has no extent to draw")
-                        .arg(QString::fromUtf8(path))
-                        .toUtf8()
-                        .constData());
+        // A section too thin for the page is told with its sizes; a model
+        // without extent in the user's language.
+        std::string why;
+        if (SectionSheet::Fits(model, why) || why.find(" mm ") == std::string::npos)
+            why.clear();
+        reportError(!why.empty() ? CString((std::string(path) + ": " + why).c_str())
+                                 : CString(QCoreApplication::translate("Studio", "%1: the model has no extent to draw")
+                                               .arg(QString::fromUtf8(path))
+                                               .toUtf8()
+                                               .constData()));
         return false;
     }
     m_sheet.Load(model);

@@ -1,6 +1,7 @@
 // tarnex-studio: the sounding and its layered model side by side, edited
 // with the mouse and saved back to their files.
 #include "StudioLanguage.h"
+#include "ScreenShots.h"
 #include "StudioWindow.h"
 
 #include <QApplication>
@@ -114,8 +115,13 @@ int run(int argc, char** argv)
     if (v == QLatin1String("loglog") || v == QLatin1String("2"))
         w.SetDisplayModel(2);
     w.show();
-    if (cli.isSet(screenshot))
-        return w.grab().save(cli.value(screenshot), "PNG") ? 0 : 1;
+    if (cli.isSet(screenshot)) {
+        QString error;
+        if (ScreenShots::WritePng(w.grab().toImage(), cli.value(screenshot), error))
+            return 0;
+        std::fprintf(stderr, "tarnex-studio: %s\n", error.toUtf8().constData());
+        return 1;
+    }
     return app.exec();
 }
 

@@ -1,10 +1,14 @@
 #include "platform/core/AtomicFile.h"
 
+#include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <random>
 #include <string>
 #include <sys/stat.h>
@@ -56,16 +60,8 @@ std::string randomSuffix()
 
 // Checks an existing target: a folder, a device or a read-only file is not
 // replaced. Sets mode to the target's permission bits when it exists.
-bool checkTarget(const std::string& path, const char* shown, unsigned& mode, bool& exists, CString& error)
+bool checkStat(const struct stat& st, const char* shown, CString& error)
 {
-    struct stat st {};
-    exists = stat(path.c_str(), &st) == 0;
-    if (!exists) {
-        if (errno == ENOENT)
-            return true;
-        error.Format("cannot write %s: %s", shown, std::strerror(errno));
-        return false;
-    }
     if (S_ISDIR(st.st_mode)) {
         error.Format("cannot write %s: is a directory", shown);
         return false;
@@ -80,8 +76,86 @@ bool checkTarget(const std::string& path, const char* shown, unsigned& mode, boo
         error.Format("cannot write %s: the file is read-only", shown);
         return false;
     }
+    return true;
+}
+
+bool checkTarget(const std::string& path, const char* shown, unsigned& mode, bool& exists, CString& error)
+{
+    struct stat st {};
+    exists = stat(path.c_str(), &st) == 0;
+    if (!exists) {
+        if (errno == ENOENT)
+            return true;
+        error.Format("cannot write %s: %s", shown, std::strerror(errno));
+        return false;
+    }
+    if (!checkStat(st, shown, error))
+        return false;
     mode = st.st_mode & 07777;
     return true;
+}
+
+// The named temporaries of the writers that are open, for a signal handler
+// that removes them before the process ends. A slot holds its folder's
+// handle (-1: free, -2: being filled) and the name inside that folder.
+constexpr int kSlots = 4096;
+struct TemporarySlot {
+    std::atomic<int> folder{-1};
+    char name[32] = {};
+};
+TemporarySlot g_slots[kSlots];
+std::atomic<int> g_naming{0};      // threads between deciding to name a temporary and registering it
+std::atomic<bool> g_ending{false}; // RemoveTemporaries ran: no new names
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free);
+
+// Held while a temporary gets a name: the stop signals wait on this thread,
+// and RemoveTemporaries (on another) waits until the name is registered.
+class NamingScope {
+public:
+    NamingScope()
+    {
+        sigset_t stops;
+        sigemptyset(&stops);
+        sigaddset(&stops, SIGINT);
+        sigaddset(&stops, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &stops, &m_old);
+        g_naming.fetch_add(1);
+    }
+    ~NamingScope()
+    {
+        g_naming.fetch_sub(1);
+        pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
+    }
+    NamingScope(const NamingScope&) = delete;
+    NamingScope& operator=(const NamingScope&) = delete;
+    static bool Ending() noexcept { return g_ending.load(); }
+
+private:
+    sigset_t m_old;
+};
+
+int registerTemporary(int folder, const std::string& name)
+{
+    static std::atomic<unsigned> hint{0};
+    const unsigned first = hint.fetch_add(1);
+    for (int k = 0; k < kSlots; ++k) {
+        TemporarySlot& slot = g_slots[(first + static_cast<unsigned>(k)) % kSlots];
+        int freeSlot = -1;
+        if (slot.folder.compare_exchange_strong(freeSlot, -2)) {
+            std::memcpy(slot.name, name.c_str(), std::min(name.size() + 1, sizeof slot.name));
+            slot.name[sizeof slot.name - 1] = '\0';
+            slot.folder.store(folder);
+            return static_cast<int>(&slot - g_slots);
+        }
+    }
+    return -1;
+}
+
+void unregisterTemporary(int& slot)
+{
+    if (slot >= 0)
+        g_slots[slot].folder.store(-1);
+    slot = -1;
 }
 
 }  // namespace
@@ -97,44 +171,104 @@ AtomicFile::AtomicFile(const char* targetPath) : m_target(targetPath ? targetPat
         return;
     m_final = CString(path);
     const size_t slash = path.rfind('/');
-    if (path.size() - (slash == std::string::npos ? 0 : slash + 1) > kMaxNameBytes) {
-        m_error.Format("cannot write %s: the name is longer than %zu bytes", m_target.GetString(), kMaxNameBytes);
-        return;
-    }
-    bool exists = false;
-    if (!checkTarget(path, m_target.GetString(), m_mode, exists, m_error))
-        return;
-    const std::string folder = folderOf(path);
-#ifdef O_TMPFILE
-    // The creation mode goes through the process's umask, as a new file's would.
-    m_fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-#endif
-    for (int attempt = 0; m_fd < 0 && attempt < 100; ++attempt) {
-        const std::string name = folder + "/.tarnex-" + randomSuffix();
-        m_fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-        if (m_fd >= 0)
-            m_temp = CString(name);
-        else if (errno != EEXIST)
-            break;
-    }
-    if (m_fd < 0) {
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    m_dir = ::open(folderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (m_dir < 0) {
         m_error.Format("cannot write beside %s: %s", m_target.GetString(), std::strerror(errno));
         return;
     }
-    if (!exists)
-        m_mode = 0;  // keep the mode the creation gave
+    openTemporary(name.c_str(), false);
 }
 
-AtomicFile::~AtomicFile() { discard(); }
+AtomicFile::AtomicFile(int folder, const char* name, const char* shown)
+    : m_target(shown ? shown : (name ? name : "")), m_final(m_target)
+{
+    const std::string n = name ? name : "";
+    if (n.empty() || n == "." || n == ".." || n.find('/') != std::string::npos) {
+        m_error.Format("cannot write %s: not a file name", m_target.GetString());
+        return;
+    }
+    m_dir = fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    if (m_dir < 0) {
+        m_error.Format("cannot write beside %s: %s", m_target.GetString(), std::strerror(errno));
+        return;
+    }
+    openTemporary(n.c_str(), true);
+}
+
+void AtomicFile::openTemporary(const char* name, bool inFolder)
+{
+    if (std::strlen(name) > kMaxNameBytes) {
+        m_error.Format("cannot write %s: the name is longer than %zu bytes", m_target.GetString(), kMaxNameBytes);
+        return;
+    }
+    m_name = name;
+    // The target as it is, never what a link at its place names: a link is
+    // replaced by the new file (a path's links were resolved before).
+    struct stat st {};
+    bool exists = fstatat(m_dir, name, &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT) {
+        m_error.Format("cannot write %s: %s", m_target.GetString(), std::strerror(errno));
+        return;
+    }
+    if (exists && S_ISLNK(st.st_mode) && inFolder)
+        exists = false;
+    if (exists) {
+        if (!checkStat(st, m_target.GetString(), m_error))
+            return;
+        m_mode = st.st_mode & 07777;
+        m_uid = static_cast<long>(st.st_uid);
+        m_gid = static_cast<long>(st.st_gid);
+    }
+#ifdef O_TMPFILE
+    // The creation mode goes through the process's umask, as a new file's
+    // would. TARNEX_NO_TMPFILE takes the way of file systems without it.
+    if (!std::getenv("TARNEX_NO_TMPFILE"))
+        m_fd = openat(m_dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#endif
+    int err = errno;
+    for (int attempt = 0; m_fd < 0 && attempt < 100; ++attempt) {
+        const std::string temp = ".tarnex-" + randomSuffix();
+        NamingScope naming;
+        if (NamingScope::Ending()) {
+            err = EINTR;
+            break;
+        }
+        m_slot = registerTemporary(m_dir, temp);
+        if (m_slot < 0) {
+            err = EMFILE;
+            break;
+        }
+        m_fd = openat(m_dir, temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
+        err = errno;
+        if (m_fd >= 0) {
+            m_temp = temp;
+            break;
+        }
+        unregisterTemporary(m_slot);
+        if (err != EEXIST)
+            break;
+    }
+    if (m_fd < 0)
+        m_error.Format("cannot write beside %s: %s", m_target.GetString(), std::strerror(err));
+}
+
+AtomicFile::~AtomicFile()
+{
+    discard();
+    if (m_dir >= 0)
+        close(m_dir);
+}
 
 void AtomicFile::discard()
 {
     if (m_fd >= 0)
         close(m_fd);
     m_fd = -1;
-    if (!m_committed && !m_temp.IsEmpty())
-        unlink(m_temp.GetString());
-    m_temp.Empty();
+    if (!m_committed && !m_temp.empty())
+        unlinkat(m_dir, m_temp.c_str(), 0);
+    unregisterTemporary(m_slot);
+    m_temp.clear();
 }
 
 bool AtomicFile::fail(const char* what, int err)
@@ -164,6 +298,31 @@ bool AtomicFile::Append(const void* data, size_t size)
     return true;
 }
 
+// Gives the unnamed temporary a name beside the target, registered so that
+// RemoveTemporaries finds it.
+bool AtomicFile::nameTemporary()
+{
+    const std::string proc = "/proc/self/fd/" + std::to_string(m_fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string temp = ".tarnex-" + randomSuffix();
+        NamingScope naming;
+        if (NamingScope::Ending())
+            return fail("", EINTR);
+        m_slot = registerTemporary(m_dir, temp);
+        if (m_slot < 0)
+            return fail("", EMFILE);
+        if (linkat(AT_FDCWD, proc.c_str(), m_dir, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_temp = temp;
+            return true;
+        }
+        const int err = errno;
+        unregisterTemporary(m_slot);
+        if (err != EEXIST)
+            return fail("", err);
+    }
+    return fail("", EEXIST);
+}
+
 bool AtomicFile::Commit(bool allowEmpty)
 {
     if (m_fd < 0) {
@@ -181,39 +340,50 @@ bool AtomicFile::Commit(bool allowEmpty)
     }
     if (m_mode != 0 && fchmod(m_fd, m_mode) != 0)
         return fail("", errno);
+    // The replaced file's owner and group where this user may give them
+    // (the superuser; a group the user belongs to); else the writer's.
+    if (m_uid >= 0 && (static_cast<long>(st.st_uid) != m_uid || static_cast<long>(st.st_gid) != m_gid)) {
+        if (fchown(m_fd, static_cast<uid_t>(m_uid), static_cast<gid_t>(m_gid)) != 0)
+            (void)!fchown(m_fd, static_cast<uid_t>(-1), static_cast<gid_t>(m_gid));
+        // A change of owner may clear the set-id bits: give the mode again.
+        if (m_mode != 0 && fchmod(m_fd, m_mode) != 0)
+            return fail("", errno);
+    }
     const bool sync = !g_deferSync.load(std::memory_order_relaxed);
     if (sync && fsync(m_fd) != 0)
         return fail("", errno);
-    if (m_temp.IsEmpty()) {
-        // Give the unnamed file a name only now, beside the target.
-        const std::string folder = folderOf(m_final.GetString());
-        const std::string proc = "/proc/self/fd/" + std::to_string(m_fd);
-        for (int attempt = 0; attempt < 100 && m_temp.IsEmpty(); ++attempt) {
-            const std::string name = folder + "/.tarnex-" + randomSuffix();
-            if (linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                m_temp = CString(name);
-            else if (errno != EEXIST)
-                return fail("", errno);
-        }
-        if (m_temp.IsEmpty())
-            return fail("", EEXIST);
-    }
+    if (m_temp.empty() && !nameTemporary())
+        return false;
     if (close(m_fd) != 0) {
         m_fd = -1;
         return fail("", errno);
     }
     m_fd = -1;
-    if (std::rename(m_temp.GetString(), m_final.GetString()) != 0)
+    if (renameat(m_dir, m_temp.c_str(), m_dir, m_name.c_str()) != 0)
         return fail("", errno);
     m_committed = true;
-    m_temp.Empty();
+    m_temp.clear();
+    unregisterTemporary(m_slot);
     // The rename itself is on disk only once the folder is.
-    const int dir = sync ? open(folderOf(m_final.GetString()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    const int dir = sync ? openat(m_dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
     if (dir >= 0) {
         fsync(dir);
         close(dir);
     }
     return true;
+}
+
+void AtomicFile::RemoveTemporaries() noexcept
+{
+    g_ending.store(true);
+    // A thread naming a temporary registers it before this goes on.
+    while (g_naming.load() > 0) {
+    }
+    for (TemporarySlot& slot : g_slots) {
+        const int folder = slot.folder.load();
+        if (folder >= 0)
+            unlinkat(folder, slot.name, 0);
+    }
 }
 
 void AtomicFile::DeferSync(bool defer) noexcept { g_deferSync.store(defer); }

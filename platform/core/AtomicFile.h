@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <string_view>
 
 class AtomicFile {
@@ -16,6 +17,12 @@ public:
     // written through to the file it names, as editors do; an existing
     // read-only target is refused; the new file keeps the target's mode.
     explicit AtomicFile(const char* targetPath);
+    // Writes name inside a folder the caller opened (folder stays open while
+    // the writer lives), never through a symbolic link: a link at name is
+    // replaced by the new file and the file it names is left alone. For a
+    // program writing into a folder others may write to as well. shown
+    // stands for the file in messages.
+    AtomicFile(int folder, const char* name, const char* shown);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -56,18 +63,31 @@ public:
     // Syncs the whole file system that holds folder; false with a message.
     static bool SyncFileSystem(const char* folder, CString& error);
 
+    // Removes the named temporary files of every writer still open, for a
+    // signal handler about to end the process: async-signal-safe, and once
+    // it has run no writer makes another temporary name. A writer's named
+    // temporary is made with SIGINT and SIGTERM blocked on its thread, so
+    // that the handler never waits on its own thread.
+    static void RemoveTemporaries() noexcept;
+
     // Longest target name this writer takes: the file system's own limit.
     static constexpr size_t kMaxNameBytes = 255;
 
 private:
+    void openTemporary(const char* name, bool inFolder);
     bool fail(const char* what, int err);
+    bool nameTemporary();
     void discard();
 
     CString m_target;
     CString m_final;
-    CString m_temp;  // the temporary's name, once it has one
     CString m_error;
+    std::string m_name;  // the target's name inside m_dir
+    std::string m_temp;  // the temporary's name inside m_dir, once it has one
+    int m_dir = -1;      // the target's folder
     int m_fd = -1;
+    int m_slot = -1;     // where RemoveTemporaries finds the temporary's name
     unsigned m_mode = 0;
+    long m_uid = -1, m_gid = -1;  // the replaced file's owner, kept where the writer may
     bool m_committed = false;
 };

@@ -47,7 +47,7 @@ size_t utf8Length(std::string_view s, size_t i)
     return n;
 }
 
-// The token with control and invalid bytes as \xNN, at most maxShown
+// The token with control bytes (C1 included) and invalid bytes as \xNN, at most maxShown
 // characters (an escaped byte counting as one), "..." when cut.
 std::string escaped(std::string_view token, size_t maxShown)
 {
@@ -58,7 +58,10 @@ std::string escaped(std::string_view token, size_t maxShown)
         if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
             ++i;
-        } else if (const size_t n = c >= 0x80 ? utf8Length(token, i) : 0; n > 0) {
+        } else if (const size_t n = c >= 0x80 ? utf8Length(token, i) : 0;
+                   n > 0 && !(c == 0xC2 && static_cast<unsigned char>(token[i + 1]) < 0xA0)) {
+            // Valid UTF-8 stays, but not the C1 controls (U+0080-U+009F),
+            // which some terminals obey as escapes: those go as bytes below.
             out.append(token.substr(i, n));
             i += n;
         } else {

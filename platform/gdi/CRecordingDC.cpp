@@ -1,7 +1,9 @@
 #include "platform/gdi/CRecordingDC.h"
 
+#include "platform/core/AtomicFile.h"
 #include "platform/gdi/QtPainterBackend.h"
 
+#include <QBuffer>
 #include <QImage>
 
 CRecordingDC::CRecordingDC(int dpi, CSize size) : m_rec(dpi, dpi, size)
@@ -22,5 +24,11 @@ bool CRecordingDC::SaveAsPng(const char* path) const
         QtPainterBackend painter(&img, m_rec.dpiX(), m_rec.dpiY(), m_rec.deviceSize());
         m_rec.replay(painter);
     }
-    return img.save(QString::fromUtf8(path), "PNG");
+    // Encoded in memory, then written whole or not at all.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !img.save(&buffer, "PNG"))
+        return false;
+    CString error;
+    return AtomicFile::WriteBytes(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error);
 }

@@ -9,6 +9,9 @@
 #include <QPen>
 #include <QPolygon>
 
+#include <cstdlib>
+#include <new>
+
 namespace {
 
 QColor qcolor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
@@ -79,6 +82,28 @@ void QtPainterBackend::applyPen(QPainter& p, const GdiStyle& st) const
     p.setPen(pen);
 }
 
+namespace {
+
+// The raster engine does not survive an allocation that fails while it
+// strokes or fills a long outline: it would crash instead of reporting. So
+// the room it takes (its outline and span buffers, about this much a point,
+// measured on million-point curves) is asked of the allocator first, and a
+// lack of it is thrown as the out-of-memory the callers report.
+constexpr size_t kPainterBytesPerPoint = 40;
+constexpr size_t kProbeFromPoints = 4096;
+
+void ensureRoom(size_t points)
+{
+    if (points < kProbeFromPoints)
+        return;
+    void* room = std::malloc(points * kPainterBytesPerPoint);
+    if (!room)
+        throw std::bad_alloc();
+    std::free(room);
+}
+
+}  // namespace
+
 void QtPainterBackend::draw(const GdiOp& op)
 {
     QPainter& p = painter();
@@ -89,6 +114,7 @@ void QtPainterBackend::draw(const GdiOp& op)
     case GdiOp::Kind::Polyline: {
         if (op.device.size() < 2 || st.pen.style == PS_NULL)
             return;
+        ensureRoom(op.device.size());
         QPolygon poly;
         poly.reserve(static_cast<qsizetype>(op.device.size()));
         for (const CPoint& d : op.device)
@@ -114,6 +140,7 @@ void QtPainterBackend::draw(const GdiOp& op)
         return;
     }
     case GdiOp::Kind::Polygon: {
+        ensureRoom(op.device.size());
         QPainterPath path;
         path.setFillRule(Qt::OddEvenFill);
         size_t at = 0;

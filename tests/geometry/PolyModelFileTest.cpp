@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -114,4 +115,43 @@ TEST(PolyModelFile, InputsBeyondTheCapsAreRefusedNamingTheCap)
     const std::string bin = testsupport::writeFile("bin.txt", std::string("vertex 1 0 0\0", 13));
     EXPECT_FALSE(PolyModelFile::Read(bin.c_str(), m, err));
     EXPECT_EQ(err.str(), bin + ": not a text file");
+}
+
+TEST(PolyModelFile, LongRingsAreCheckedEdgeAgainstNearbyEdges)
+{
+    // A 5000-vertex circle, then the same with one vertex pulled across the
+    // ring's far side, and a hole of 2000 vertices grazing its outer ring.
+    const int n = 5000;
+    auto circle = [](int count, double radius, int firstId, double pull = 0) {
+        std::string s;
+        for (int i = 0; i < count; ++i) {
+            const double a = 2 * M_PI * i / count;
+            const double r = i == count / 2 ? pull : radius;
+            s += "vertex " + std::to_string(firstId + i) + " " + std::to_string(r * std::cos(a)) + " " +
+                 std::to_string(r * std::sin(a) - 2000) + "\n";
+        }
+        return s;
+    };
+    auto ring = [](int count, int firstId) {
+        std::string s;
+        for (int i = 0; i < count; ++i)
+            s += " " + std::to_string(firstId + i);
+        return s + " " + std::to_string(firstId) + "\n";
+    };
+    TMOD2D m;
+    CString err;
+    EXPECT_TRUE(PolyModelFile::Parse((circle(n, 1000, 1) + "body a 10" + ring(n, 1)).c_str(), "m.txt", m, err))
+        << err.GetString();
+    // Vertex 2501 pulled to the opposite side (radius -1100): its two edges
+    // cross the ring's far edges; the first pair by the lower edge is named.
+    EXPECT_EQ(refusal(circle(n, 1000, 1, -1100) + "body a 10" + ring(n, 1)),
+              "m.txt:5001: body \"a\" crosses itself: edge 1-2 meets edge 2500-2501");
+    // A hole whose rim touches the outer ring at one point.
+    const std::string hole = circle(n, 1000, 1) + circle(2000, 500, 10001) + "vertex 20000 1000 -2000\n" +
+                             "body a 10" + ring(n, 1);
+    std::string holeRing = " 20000";
+    for (int i = 1; i < 2000; ++i)
+        holeRing += " " + std::to_string(10000 + i + 1);
+    EXPECT_EQ(refusal(hole + "hole a" + holeRing + " 20000\n"),
+              "m.txt:7003: hole in body \"a\" touches or crosses the body's outer ring");
 }

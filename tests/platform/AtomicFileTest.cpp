@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -62,6 +63,58 @@ TEST(AtomicFile, KeepsTheTargetsModeAndWritesThroughLinks)
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link was replaced by a plain file";
     EXPECT_EQ(slurp(target), "through\n");
     EXPECT_EQ(entriesIn(dir), 2) << "a temporary file was left behind";
+}
+
+TEST(AtomicFile, InAnOpenFolderALinkIsReplacedNeverWrittenThrough)
+{
+    const std::string dir = testsupport::tempDir(), elsewhere = testsupport::tempDir();
+    const std::string victim = elsewhere + "/victim.txt";
+    CString err;
+    ASSERT_TRUE(AtomicFile::WriteBytes(victim.c_str(), "mine\n", err));
+    ASSERT_EQ(symlink(victim.c_str(), (dir + "/chart.png").c_str()), 0);
+    ASSERT_EQ(symlink((elsewhere + "/made.txt").c_str(), (dir + "/dangling.png").c_str()), 0);
+    const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    for (const char* name : {"chart.png", "dangling.png", "new.png"}) {
+        AtomicFile f(folder, name, name);
+        ASSERT_TRUE(f.Append("chart", 5)) << f.Error().GetString();
+        ASSERT_TRUE(f.Commit()) << f.Error().GetString();
+        struct stat st {};
+        ASSERT_EQ(lstat((dir + "/" + name).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode)) << name;
+        EXPECT_EQ(slurp(dir + "/" + name), "chart");
+    }
+    EXPECT_EQ(slurp(victim), "mine\n");
+    EXPECT_EQ(entriesIn(elsewhere), 1) << "a dangling link made its target";
+    AtomicFile up(folder, "../escape.png", "x");
+    EXPECT_LT(up.Handle(), 0);
+    close(folder);
+    EXPECT_EQ(entriesIn(dir), 3);
+}
+
+TEST(AtomicFile, AProcessEndedMidWriteLeavesNoNamedTemporary)
+{
+    // Where the file system has no unnamed files a temporary has a name from
+    // the start: what a process killed mid-write leaves unless its handler
+    // removes them. Each case runs in a child, as a signal handler would.
+    for (const bool remove : {false, true}) {
+        const std::string dir = testsupport::tempDir();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            setenv("TARNEX_NO_TMPFILE", "1", 1);
+            AtomicFile* a = new AtomicFile((dir + "/a.png").c_str());
+            AtomicFile* b = new AtomicFile((dir + "/b.png").c_str());
+            const bool open = a->Handle() >= 0 && b->Handle() >= 0 && a->Append("x", 1);
+            if (remove)
+                AtomicFile::RemoveTemporaries();
+            _exit(open ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(entriesIn(dir), remove ? 0 : 2) << "removed: " << remove;
+    }
 }
 
 TEST(AtomicFile, RefusesReadOnlyTargetsFoldersAndOverlongNames)

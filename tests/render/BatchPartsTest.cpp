@@ -34,17 +34,21 @@ TEST(StationNames, ClashesGetTheFirstFreeNumberWhateverTheCase)
     const std::vector<std::string> expect = {"A_1", "a_1~3", "A_1~2", "B", "A_1~4", "b~2"};
     EXPECT_EQ(names, expect);
     EXPECT_EQ(StationNames::Assign({"A/1", "a_1", "A_1~2", "B", "A_1", "b"}), expect);
+    // Beyond ASCII: the case of ü/Ü, and the composed and decomposed forms.
+    const std::vector<std::string> umlauts = StationNames::Assign({"M\xc3\xbc", "M\xc3\x9c", "Mu\xcc\x88", "Mu"});
+    EXPECT_EQ(umlauts, (std::vector<std::string>{"M\xc3\xbc", "M\xc3\x9c~2", "Mu\xcc\x88~3", "Mu"}));
 }
 
 TEST(ContactSheet, NamesFromTheDataCannotBreakThePage)
 {
     EXPECT_EQ(ContactSheet::Escape("<a href='x'>&\"</a>"), "&lt;a href=&#39;x&#39;&gt;&amp;&quot;&lt;/a&gt;");
+    EXPECT_EQ(ContactSheet::Escape("a\x1b[1m\xc2\x85\xc3\xbc"), "a\\x1b[1m\\xc2\\x85\xc3\xbc");
     EXPECT_EQ(ContactSheet::Href("测 1#?%.png"), "%E6%B5%8B%201%23%3F%25.png");
     const std::string page =
         ContactSheet::Html("S", {{"<b>", "_b_.png", "thumbs/_b_.png", ""}, {"bad", "bad.png", "", "cannot open"}});
     EXPECT_NE(page.find("<a href=\"_b_.png\"><img src=\"thumbs/_b_.png\" alt=\"&lt;b&gt;\""), std::string::npos);
     EXPECT_EQ(page.find("<b>"), std::string::npos);
-    EXPECT_NE(page.find("title=\"cannot open\">not drawn"), std::string::npos);
+    EXPECT_NE(page.find("title=\"cannot open\">failed"), std::string::npos);
     EXPECT_EQ(page.find("href=\"bad.png\""), std::string::npos);
 }
 

@@ -57,3 +57,25 @@ TEST(SectionCommand, RefusesABadModelWithOneLineAndNoOutput)
     EXPECT_EQ(run(dir, {"section", "--rows", "5"}, err), 2);
     EXPECT_EQ(err, "tarnex-render: --rows applies to sounding files only\n");
 }
+
+TEST(SectionCommand, ASectionTooThinForThePageIsRefusedNamingTheFile)
+{
+    // 10 m wide and 1000 km deep: under 1 mm wide at 200 mm tall.
+    const std::string dir = testsupport::tempDir();
+    const std::string tall = testsupport::writeFile("tall.txt", "vertex 1 0 0\nvertex 2 10 0\nvertex 3 10 -1000000\n"
+                                                                "vertex 4 0 -1000000\nbody a 10 1 2 3 4 1\n");
+    std::string err;
+    EXPECT_EQ(run(dir, {"section", QString::fromStdString(tall), "-o", "t.png"}, err), 1);
+    EXPECT_EQ(err.rfind("tarnex-render: " + tall + ": the model is 10 m wide and 1e+06 m deep: at true scale its "
+                        "section would be 0.002 mm wide and 200 mm tall", 0), 0u) << err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir + "/t.png")));
+    // 1 m wide and 200 m deep: exactly 1 mm wide, drawn no taller than 200 mm.
+    const std::string thin = testsupport::writeFile("thin.txt", "vertex 1 0 0\nvertex 2 1 0\nvertex 3 1 -200\n"
+                                                                "vertex 4 0 -200\nbody a 10 1 2 3 4 1\n");
+    ASSERT_EQ(run(dir, {"section", QString::fromStdString(thin), "-o", "n.png", "--dpi", "50"}, err), 0) << err;
+    const QImage img(QString::fromStdString(dir + "/n.png"));
+    EXPECT_LT(img.height(), (200 + 2 * 5 + 15) * 50 / 25.4);  // the section, margins and the axis labels
+    const std::string past = testsupport::writeFile("past.txt", "vertex 1 0 0\nvertex 2 1 0\nvertex 3 1 -201\n"
+                                                                "vertex 4 0 -201\nbody a 10 1 2 3 4 1\n");
+    EXPECT_EQ(run(dir, {"section", QString::fromStdString(past), "-o", "p.png"}, err), 1) << err;
+}
