@@ -187,7 +187,7 @@ bool BatchJob::Prepare(std::string& error)
     stations.reserve(m_items.size());
     for (const Item& it : m_items)
         stations.push_back(it.station);
-    const std::vector<std::string> files = StationNames::Assign(stations);
+    const std::vector<std::string> files = StationNames::Assign(stations, StationNames::FoldedKey);
     for (size_t i = 0; i < m_items.size(); ++i)
         m_items[i].file = files[i];
     m_items.shrink_to_fit();

@@ -1,7 +1,5 @@
 #include "StationNames.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <cctype>
 #include <unordered_set>
@@ -21,23 +19,19 @@ size_t utf8Length(std::string_view s, size_t i)
     return n;
 }
 
-// The name as file systems that ignore case compare it: macOS folds the case
-// of every letter and the composed and decomposed forms of an accented one
-// alike ("Ü", "ü", "u" with a combining diaeresis), Windows the case.
-std::string upper(std::string s)
+// The name with its ASCII letters upper-cased: how a file system that
+// ignores case compares names of ASCII letters.
+std::string asciiUpper(std::string_view name)
 {
-    if (std::all_of(s.begin(), s.end(), [](unsigned char c) { return c < 0x80; })) {
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        return s;
-    }
-    const QString folded = QString::fromUtf8(s).normalized(QString::NormalizationForm_C).toCaseFolded().toUpper();
-    return folded.normalized(QString::NormalizationForm_C).toUtf8().toStdString();
+    std::string s(name);
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
 }
 
 bool reservedOnWindows(const std::string& name)
 {
     // The device names hold with any extension: "NUL.x" is the device too.
-    const std::string stem = upper(name.substr(0, name.find('.')));
+    const std::string stem = asciiUpper(name.substr(0, name.find('.')));
     if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL")
         return true;
     return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
@@ -75,8 +69,9 @@ std::string StationNames::Safe(std::string_view station)
     return out;
 }
 
-std::vector<std::string> StationNames::Assign(const std::vector<std::string>& stations)
+std::vector<std::string> StationNames::Assign(const std::vector<std::string>& stations, Key key)
 {
+    const Key upper = key ? key : asciiUpper;
     std::vector<std::string> names;
     names.reserve(stations.size());
     std::unordered_set<std::string> taken;  // upper-cased
@@ -89,8 +84,8 @@ std::vector<std::string> StationNames::Assign(const std::vector<std::string>& st
             // A suffix that no other station's own name takes either.
             for (int k = 2;; ++k) {
                 std::string candidate = name + "~" + std::to_string(k);
-                const std::string key = upper(candidate);
-                if (!taken.contains(key) && used.insert(key).second) {
+                const std::string folded = upper(candidate);
+                if (!taken.contains(folded) && used.insert(folded).second) {
                     name = std::move(candidate);
                     break;
                 }

@@ -35,7 +35,7 @@ TEST(StationNames, ClashesGetTheFirstFreeNumberWhateverTheCase)
     EXPECT_EQ(names, expect);
     EXPECT_EQ(StationNames::Assign({"A/1", "a_1", "A_1~2", "B", "A_1", "b"}), expect);
     // Beyond ASCII: the case of ü/Ü, and the composed and decomposed forms.
-    const std::vector<std::string> umlauts = StationNames::Assign({"M\xc3\xbc", "M\xc3\x9c", "Mu\xcc\x88", "Mu"});
+    const std::vector<std::string> umlauts = StationNames::Assign({"M\xc3\xbc", "M\xc3\x9c", "Mu\xcc\x88", "Mu"}, StationNames::FoldedKey);
     EXPECT_EQ(umlauts, (std::vector<std::string>{"M\xc3\xbc", "M\xc3\x9c~2", "Mu\xcc\x88~3", "Mu"}));
 }
 
