@@ -120,25 +120,27 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
 
+# Descriptions: the first line is the synopsis; CPack indents the rest and
+# writes an empty line as Debian's " .".
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "charts and tools of electromagnetic sounding work
- tarnex draws, and lets a user edit, the charts of electromagnetic (EM)
- sounding work in geophysics: sounding curves of apparent resistivity,
- layered-earth models, profiles and sections of 2-D polygon models.
- .
- This package holds the libraries, the command tarnex-render (charts to PNG,
- SVG, PDF or BMP without a display, a whole survey at a time), the
- interactive editor tarnex-studio, the bundled sample data and the
- documentation.")
+tarnex draws, and lets a user edit, the charts of electromagnetic (EM)
+sounding work in geophysics: sounding curves of apparent resistivity,
+layered-earth models, profiles and sections of 2-D polygon models.
+
+This package holds the libraries, the command tarnex-render (charts to PNG,
+SVG, PDF or BMP without a display, a whole survey at a time), the
+interactive editor tarnex-studio, the bundled sample data and the
+documentation.")
 set(CPACK_COMPONENT_DEV_DESCRIPTION "charts of electromagnetic sounding work - development files
- tarnex draws, and lets a user edit, the charts of electromagnetic (EM)
- sounding work in geophysics.
- .
- This package holds the headers, the CMake package (find_package(tarnex))
- and the pkg-config file (tarnex.pc) to build programs with the libraries.")
+tarnex draws, and lets a user edit, the charts of electromagnetic (EM)
+sounding work in geophysics.
+
+This package holds the headers, the CMake package (find_package(tarnex))
+and the pkg-config file (tarnex.pc) to build programs with the libraries.")
 set(CPACK_COMPONENT_PYTHON_DESCRIPTION "charts of electromagnetic sounding work - Python 3 module
- tarnex draws, and lets a user edit, the charts of electromagnetic (EM)
- sounding work in geophysics.
- .
- This package holds the Python 3 module.")
+tarnex draws, and lets a user edit, the charts of electromagnetic (EM)
+sounding work in geophysics.
+
+This package holds the Python 3 module.")
 
 include(CPack)
