@@ -11,16 +11,26 @@ namespace {
 
 // Folders where an installed tree keeps the samples: relative to this
 // library (the install's own layout) and to the program, as a program in
-// bin/ finds share/ beside it.
+// bin/ finds share/ beside it. Resolved by the file system, not by the text:
+// "/lib/x86_64-linux-gnu/../../share" is /usr/share when /lib links to
+// /usr/lib, and "/share" once the ".." are dropped from the text.
 CString Found(const fs::path& p)
 {
     std::error_code ec;
-    if (fs::is_regular_file(p, ec))
-        return CString(fs::absolute(p, ec).lexically_normal().string().c_str());
-    return CString();
+    if (!fs::is_regular_file(p, ec))
+        return CString();
+    const fs::path real = fs::canonical(p, ec);
+    return ec ? CString() : CString(real.string().c_str());
 }
 
 }  // namespace
+
+CString BundledData::Find(const char* folder, const char* name)
+{
+    if (!folder || !name || !*name)
+        return CString();
+    return Found(fs::path(folder) / name);
+}
 
 CString BundledData::Path(const char* name)
 {

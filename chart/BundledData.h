@@ -10,4 +10,9 @@ public:
     // (or the running program) is installed in, else in the source tree's
     // data folder. Empty when neither holds it.
     static CString Path(const char* name);
+    // The path of the named file in folder when it is a regular file there,
+    // with "..", "." and symbolic links resolved as the file system resolves
+    // them (folder may be /lib/<arch>/../../share/tarnex where /lib links to
+    // /usr/lib); empty otherwise.
+    static CString Find(const char* folder, const char* name);
 };

@@ -12,7 +12,7 @@ endfunction()
 # Installs the named headers of the calling folder under include/tarnex/<folder>.
 function(tarnex_install_headers)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  install(FILES ${ARGN} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarnex/${folder})
+  install(FILES ${ARGN} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarnex/${folder} COMPONENT dev)
 endfunction()
 
 # Sources of libtarnex-charts (layout and drawing: platform core and gdi only).
@@ -39,7 +39,15 @@ function(tarnex_platform_part part)
     VERSION ${PROJECT_VERSION} SOVERSION 1 EXPORT_NAME ${part})
   tarnex_public_includes(tarnex_${part})
   target_link_libraries(tarnex_${part} PRIVATE $<BUILD_INTERFACE:tarnex_warnings>)
-  install(FILES ${_hdr} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarnex/platform/${part})
-  install(TARGETS tarnex_${part} EXPORT tarnexTargets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${_hdr} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarnex/platform/${part} COMPONENT dev)
+  tarnex_install_libraries(tarnex_${part})
+endfunction()
+
+# Installs shared libraries of the tree: the library itself with the
+# programs (runtime), the unversioned link a build needs with the headers
+# (dev).
+function(tarnex_install_libraries)
+  install(TARGETS ${ARGN} EXPORT tarnexTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 endfunction()

@@ -20,6 +20,10 @@ PKGS=(
 if [ "${TARNEX_BENCH_TOOLS:-0}" = 1 ]; then
   PKGS+=(python3-matplotlib gnuplot-nox hyperfine)
 fi
+# Only for building and checking the Debian packages (scripts/package.sh).
+if [ "${TARNEX_PACKAGE_TOOLS:-0}" = 1 ]; then
+  PKGS+=(dpkg-dev file lintian)
+fi
 
 missing=()
 for p in "${PKGS[@]}"; do

@@ -89,7 +89,8 @@ const char* RenderOptions::Usage()
            "                    the line breaks (no comments or header)\n"
            "  --plain           the chart alone, as the library lays it out: no legend,\n"
            "                    axis titles, label spacing or room beside the model\n"
-           "  -h, --help        this text\n";
+           "  -h, --help        this text\n"
+           "  --version         the program's version\n";
 }
 
 bool RenderOptions::Parse(const std::vector<std::string>& args, std::string& error)

@@ -26,6 +26,10 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg
 int run(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::puts("tarnex-render " TARNEX_VERSION);
+        return 0;
+    }
     // Many stations at once: a command of its own with its own options.
     if (!args.empty() && args[0] == "batch")
         return RunBatchCommand(std::vector<std::string>(args.begin() + 1, args.end()), argv[0]);

@@ -17,8 +17,9 @@ namespace {
 
 using SvgDeviceFn = QPaintDevice* (*)(QIODevice*, int, int, int, const char*);
 
-// The SVG module lies beside this library (build tree and installed tree
-// alike). It stays loaded once opened: the devices it made live on.
+// The SVG module lies in the folder tarnex/ beside this library (build tree
+// and installed tree alike). It stays loaded once opened: the devices it made
+// live on.
 SvgDeviceFn SvgDeviceMaker()
 {
     static const SvgDeviceFn maker = []() -> SvgDeviceFn {
@@ -28,7 +29,7 @@ SvgDeviceFn SvgDeviceMaker()
         std::string dir = info.dli_fname;
         const size_t slash = dir.rfind('/');
         dir = slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
-        void* module = dlopen((dir + "libtarnex-gdi-svg.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+        void* module = dlopen((dir + "tarnex/libtarnex-gdi-svg.so").c_str(), RTLD_NOW | RTLD_LOCAL);
         return module ? reinterpret_cast<SvgDeviceFn>(dlsym(module, "tarnex_svg_device")) : nullptr;
     }();
     return maker;

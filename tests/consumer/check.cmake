@@ -1,5 +1,5 @@
 # Installs the built tree into a scratch prefix and builds a tiny host
-# against it with find_package(tarnex CONFIG).
+# against it with find_package(tarnex CONFIG), and again with pkg-config.
 file(REMOVE_RECURSE ${WORK_DIR})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix
   RESULT_VARIABLE rc OUTPUT_QUIET)
@@ -18,4 +18,30 @@ endif()
 execute_process(COMMAND ${WORK_DIR}/build/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "points 3")
   message(FATAL_ERROR "consumer run failed: ${rc} ${out}")
+endif()
+
+# pkg-config: tarnex.pc finds the prefix from its own folder.
+find_program(PKG_CONFIG pkg-config)
+find_program(CXX NAMES c++ g++)
+file(GLOB_RECURSE pc ${WORK_DIR}/prefix/*/tarnex.pc)
+if(NOT pc)
+  message(FATAL_ERROR "tarnex.pc not installed")
+endif()
+get_filename_component(pcdir ${pc} DIRECTORY)
+set(ENV{PKG_CONFIG_PATH} ${pcdir})
+execute_process(COMMAND ${PKG_CONFIG} --cflags --libs tarnex RESULT_VARIABLE rc OUTPUT_VARIABLE flags
+  ERROR_VARIABLE err OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "pkg-config tarnex failed: ${err}")
+endif()
+separate_arguments(flags UNIX_COMMAND "${flags}")
+get_filename_component(libdir ${pcdir} DIRECTORY)
+execute_process(COMMAND ${CXX} -std=c++20 ${SOURCE_DIR}/tests/consumer/main.cpp ${flags} -Wl,-rpath,${libdir}
+  -o ${WORK_DIR}/consumer-pc RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "build with pkg-config's flags failed: ${err}")
+endif()
+execute_process(COMMAND ${WORK_DIR}/consumer-pc RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "points 3")
+  message(FATAL_ERROR "consumer built with pkg-config failed: ${rc} ${out}")
 endif()

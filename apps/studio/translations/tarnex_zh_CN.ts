@@ -16,10 +16,6 @@
         <translation>用鼠标编辑测深曲线及其层状模型。</translation>
     </message>
     <message>
-        <source>sounding data file (five numbers a row); the bundled sample if none</source>
-        <translation>测深数据文件（每行五个数）；缺省为自带样例</translation>
-    </message>
-    <message>
         <source>layered model file; the bundled sample if none</source>
         <translation>层状模型文件；缺省为自带样例</translation>
     </message>
@@ -520,6 +516,10 @@ Save all of them?</source>
     <message>
         <source>Open Sounding as Stream</source>
         <translation>按数据流打开测深文件</translation>
+    </message>
+    <message>
+        <source>sounding data file (five numbers a row), layered model (*.model), survey table (*.csv) or folder; the bundled samples if none</source>
+        <translation>测深数据文件（每行五个数）、层状模型（*.model）、测量数据表（*.csv）或文件夹；缺省为自带样例</translation>
     </message>
 </context>
 </TS>
