@@ -14,7 +14,8 @@ const char* const kUsage =
     "usage: tarnex-em1d forward MODEL... [options]   the response of layered-model files\n"
     "       tarnex-em1d forward --help               the options\n"
     "usage: tarnex-em1d invert SOUNDING [options]    a layered model fitted to a sounding\n"
-    "       tarnex-em1d invert --help                the options\n";
+    "       tarnex-em1d invert --help                the options\n"
+    "       tarnex-em1d --version                    the version\n";
 
 bool writeAll(std::FILE* f, const std::string& s)
 {
@@ -31,6 +32,10 @@ int main(int argc, char** argv)
         return OptionScanner::kExitBadCommandLine;
     }
     const std::string& verb = args.front();
+    if (verb == "--version") {
+        std::puts("tarnex-em1d " TARNEX_VERSION);
+        return OptionScanner::kExitOk;
+    }
     if (verb == "-h" || verb == "--help") {
         std::fputs(kUsage, stdout);
         return OptionScanner::kExitOk;
