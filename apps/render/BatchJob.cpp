@@ -4,7 +4,12 @@
 #include "ContactSheet.h"
 #include "StationNames.h"
 
+#include "ForwardOption.h"
+#include "SoundingForward.h"
+
 #include "chart/ChartExporter.h"
+#include "model1d/LayeredModelFile.h"
+#include "platform/core/CappedFile.h"
 #include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/gdi/PdfBook.h"
@@ -104,8 +109,24 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
                 error = "more than 1000000 stations in the inputs, the most one batch takes";
                 return false;
             }
+            std::shared_ptr<const em1d::TemSystem> system;
+            if (!m_opt.forwardDir.empty()) {
+                std::string text, why;
+                CString e;
+                em1d::TemSystem sys;
+                if (!CappedFile::ReadAll(path.c_str(), SurveyFile::kMaxBytes, text, e)) {
+                    error = e.str();
+                    return false;
+                }
+                if (!SoundingForward::ApplySystem(text, path, sys, why)) {
+                    error = why;
+                    return false;
+                }
+                system = std::make_shared<const em1d::TemSystem>(sys);
+            }
             for (SurveyStation& s : t.stations) {
                 Item st;
+                st.system = system;
                 st.station = s.name.str();
                 st.source = path + ": station " + st.station + " (line " + std::to_string(s.firstLine) + ")";
                 st.table = std::make_unique<SoundingTable>(std::move(s.table));
@@ -214,6 +235,44 @@ bool BatchJob::writeIndex(std::string& error) const
     return true;
 }
 
+bool BatchJob::forwardItem(const Item& item, SoundingTable& scratch, const SoundingTable*& table,
+                           std::string& message, std::string& error) const
+{
+    std::string modelPath;
+    for (const std::string& name : {item.station, item.file})
+        for (const char* ext : {".txt", ".model.txt"}) {
+            std::error_code ec;
+            const fs::path p = fs::path(m_opt.forwardDir) / (name + ext);
+            if (modelPath.empty() && !name.empty() && name.find('/') == std::string::npos && fs::is_regular_file(p, ec))
+                modelPath = p.string();
+        }
+    if (modelPath.empty()) {
+        message = "no model in " + m_opt.forwardDir + ": drawn with its own modelled curves";
+        return true;
+    }
+    em1d::TemSystem system;
+    if (item.system) {
+        system = *item.system;
+    } else if (table->source && !SoundingForward::ApplySystem(*table->source, item.Source(), system, error)) {
+        return false;
+    }
+    LayeredModel model;
+    CString e;
+    if (!LayeredModelFile::Read(modelPath.c_str(), model, e)) {
+        error = e.str();
+        return false;
+    }
+    if (table != &scratch) {
+        scratch = *table;
+        table = &scratch;
+    }
+    double misfit = 0;
+    if (!ForwardOption::Apply(scratch, model, system, item.Source(), misfit, error))
+        return false;
+    message = "model " + modelPath + ": " + ForwardOption::MisfitLine(misfit);
+    return true;
+}
+
 // One station, whatever becomes of its chart: read, checked, laid out with
 // its legend and titles, handed to output, and counted; a failure is named
 // on the way out.
@@ -222,6 +281,11 @@ void BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress&
     std::string err;
     const SoundingTable* table = nullptr;
     bool ok = loadItem(item, scratch, table, err);
+    std::string misfit;
+    if (ok && !m_opt.forwardDir.empty())
+        ok = forwardItem(item, scratch, table, misfit, err);
+    if (ok && !misfit.empty() && !m_opt.quiet)
+        progress.Say("tarnex-render: " + TextNumber::Escape(item.Source() + ": " + misfit));
     if (ok) {
         CString e, note;
         const int model = SoundingRender::ReadableModel(*table, m_opt.model, note);

@@ -5,6 +5,7 @@
 
 #include "BatchOptions.h"
 
+#include "em1d/TemSystem.h"
 #include "sounding/SoundingFile.h"
 
 #include <atomic>
@@ -30,6 +31,9 @@ public:
         std::string path;     // a sounding file read when drawn; empty: table holds the data
         std::unique_ptr<SoundingTable> table;  // a survey table's station; kept small for folders of files
         std::string problem;  // known before drawing: the file cannot be read
+        // A survey table's system ("# tem:" line), for --forward-dir; null:
+        // the station's own file states it.
+        std::shared_ptr<const em1d::TemSystem> system;
 
         const std::string& Source() const noexcept { return source.empty() ? path : source; }
     };
@@ -59,6 +63,10 @@ private:
     using ChartDraw = std::function<void(CDC*)>;
     // Makes the station's chart into output (a file, a page); false with why.
     using ChartOutput = std::function<bool(const ChartDraw& draw, CString& why)>;
+    // --forward-dir: the station's model's response into table (copied
+    // into scratch when it is not already there); false with a message.
+    bool forwardItem(const Item& item, SoundingTable& scratch, const SoundingTable*& table, std::string& message,
+                     std::string& error) const;
     void drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output);
     int runFolder(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);
     int runBook(const std::atomic<bool>& stop, BatchProgress& progress, const std::vector<size_t>& mine);

@@ -18,6 +18,7 @@ public:
     bool index = true;                // write index.html with thumbnails
     bool plain = false;               // the chart alone: no legend, no axis titles
     bool help = false;
+    std::string forwardDir;           // one layered model a station drives its modelled curves
 
     static constexpr int kMaxJobs = 256;
     static constexpr int kMaxShards = 100000;

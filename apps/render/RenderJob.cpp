@@ -98,6 +98,8 @@ bool RenderJob::PrepareSounding(std::string& error)
         error = err.str();
         return false;
     }
+    if (m_opt.forward.Given() && !PrepareForward(input, error))
+        return false;
     m_table.source.reset();  // nothing is saved: the numbers are enough
     CString note;
     m_displayModel = SoundingRender::ReadableModel(m_table, m_opt.model, note);
@@ -106,6 +108,25 @@ bool RenderJob::PrepareSounding(std::string& error)
         error = err.str();
         return false;
     }
+    return true;
+}
+
+bool RenderJob::PrepareForward(const std::string& input, std::string& error)
+{
+    em1d::TemSystem system;
+    const std::string_view text = m_table.source ? std::string_view(*m_table.source) : std::string_view();
+    if (!m_opt.forward.System(text, input, system, error))
+        return false;
+    LayeredModel model;
+    CString err;
+    if (!LayeredModelFile::Read(m_opt.forward.model.c_str(), model, err)) {
+        error = err.str();
+        return false;
+    }
+    double misfit = 0;
+    if (!ForwardOption::Apply(m_table, model, system, input, misfit, error))
+        return false;
+    m_misfit = ForwardOption::MisfitLine(misfit);
     return true;
 }
 
