@@ -130,12 +130,12 @@ std::string SoundingForward::MaskLine(const std::vector<int>& masked)
     return line;
 }
 
-std::string SoundingForward::WithMaskLine(std::string_view text, const std::string& line)
+std::string SoundingForward::WithCommentLine(std::string_view text, std::string_view key, const std::string& line)
 {
     std::string out;
     eachLine(text, [&](int, std::string_view l) {
         std::string_view rest;
-        if (!commentWithKey(l, "mask", rest)) {
+        if (!commentWithKey(l, key, rest)) {
             out.append(l);
             out += '\n';
         }

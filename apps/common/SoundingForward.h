@@ -36,10 +36,10 @@ public:
                          std::string& error);
     // "# mask: 3,7,12" for the 0-based rows given (empty for none).
     static std::string MaskLine(const std::vector<int>& masked);
-    // text with its "# mask:" lines replaced by line (dropped when line is
-    // empty). The line goes last: a file whose first line is a comment is
-    // taken for a survey table by the batch.
-    static std::string WithMaskLine(std::string_view text, const std::string& line);
+    // text with its "# key:" comment lines replaced by line (dropped when
+    // line is empty). The line goes last: a file whose first line is a
+    // comment is taken for a survey table by the batch.
+    static std::string WithCommentLine(std::string_view text, std::string_view key, const std::string& line);
 
     // The factor from a sounding's abscissa to ms: 1000 when its header
     // names the first column t(s) or time_s, else 1.

@@ -8,6 +8,7 @@
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelFigure.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,9 @@ public:
     // Ranges, scales and area again for the values as they are now: only
     // on loading and when the user asks, so a drag never moves the axes.
     void Rescale();
+    // While a side is dragged: the layer and the resistivity it would get,
+    // at every step (live modelling follows the drag).
+    std::function<void(int layer, float resistivity)> onDragValue;
 
 protected:
     void ApplyMapping(CDC* dc) override;

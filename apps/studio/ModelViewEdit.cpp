@@ -100,8 +100,11 @@ void ModelView::Drag(CPoint p)
     m_chart.MoveSide(c.point);
     m_moved = true;
     double r = 0, h = 0;
-    if (EditLimits::ModelAt(m_chart, c.point, r, h))
+    if (EditLimits::ModelAt(m_chart, c.point, r, h)) {
         message(StatusReadout::Editing(m_chart, m_selLayer, static_cast<float>(r), c.stop));
+        if (onDragValue)
+            onDragValue(m_selLayer, static_cast<float>(r));
+    }
     update();
 }
 

@@ -19,6 +19,9 @@ void SoundingView::SetSounding(const SoundingTable& table)
     m_header = table.header;
     m_figure.abscissaTitle = SoundingFigure::AbscissaTitleFor(table.header);
     m_source = table.source;
+    m_masked.clear();
+    m_refR.clear();
+    m_refV.clear();
     Select(0, -1);
     FitToDrawing();
     update();

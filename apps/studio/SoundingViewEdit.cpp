@@ -44,6 +44,14 @@ void SoundingView::settle()
 
 bool SoundingView::SetValue(EditField field, int index, float value)
 {
+    if (field == EditField::SoundingMask) {
+        if (index < 0 || index >= m_chart.m_nCount)
+            return false;
+        m_masked.resize(static_cast<std::size_t>(m_chart.m_nCount), 0);
+        m_masked[static_cast<std::size_t>(index)] = value != 0;
+        update();
+        return true;
+    }
     const int curve = field == EditField::SoundingR ? 1 : field == EditField::SoundingV ? 2 : 0;
     auto& values = curve == 1 ? m_chart.m_fR : m_chart.m_fV;
     if (curve == 0 || index < 0 || index >= values.GetSize() || index >= m_chart.m_nCount)
@@ -55,7 +63,7 @@ bool SoundingView::SetValue(EditField field, int index, float value)
 
 void SoundingView::Press(CPoint p)
 {
-    if (!HasSounding())
+    if (!HasSounding() || pressMask(p))
         return;
     m_chart.m_nSelCurve = 0;
     m_chart.DefineInRect(p);
@@ -176,6 +184,7 @@ bool SoundingView::Nudge(int dx, int dy, bool repeat)
 
 void SoundingView::DrawOverlay(CDC* dc)
 {
+    drawForward(dc);
     if (!HasSounding() || m_selCurve == 0)
         return;
     const auto& rects = m_selCurve == 1 ? m_chart.m_RRects : m_chart.m_VRects;
