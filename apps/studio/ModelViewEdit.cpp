@@ -198,6 +198,7 @@ bool ModelView::Nudge(int dx, int dy, bool repeat)
 
 void ModelView::DrawOverlay(CDC* dc)
 {
+    drawInvestigationDepth(dc);
     if (m_selLayer < 0 || m_selLayer + 1 >= m_chart.m_RPoints.GetSize())
         return;
     ApplyMapping(dc);

@@ -1,6 +1,6 @@
 // Live modelling on the sounding chart: the modelled curves set from a
 // model's response, the response of the model as last saved drawn faintly
-// beneath them, and masked samples drawn hollow and grey. Shift+click masks
+// with them (dotted, thin), and masked samples drawn hollow and grey. Shift+click masks
 // or unmasks the sample under the pointer.
 #include "SoundingView.h"
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr COLORREF kReferenceColour = RGB(200, 200, 200);
+constexpr COLORREF kReferenceColour = RGB(150, 150, 150);
 constexpr COLORREF kMaskColour = RGB(150, 150, 150);
 constexpr int kMaskPen = 4;  // 0.4 mm
 
@@ -124,7 +124,7 @@ void SoundingView::drawForward(CDC* dc)
         return;
     ApplyMapping(dc);
     if (m_refVPoints.GetSize() > 1) {
-        CPen pen(PS_SOLID, 3, kReferenceColour);
+        CPen pen(PS_DOT, 1, kReferenceColour);
         CPen* old = dc->SelectObject(&pen);
         dc->Polyline(m_refVPoints.GetData(), m_refVPoints.GetSize());
         dc->Polyline(m_refRPoints.GetData(), m_refRPoints.GetSize());

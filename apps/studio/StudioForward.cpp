@@ -40,11 +40,11 @@ QString misfitText(double v, double r)
     return tr("Misfit V %1 % | R %2 %").arg(percent(v), percent(r));
 }
 
-std::vector<double> doubles(const CArray<float, float&>& a, int n)
+std::vector<double> doubles(const CArray<float, float&>& a, int n, double scale = 1)
 {
     std::vector<double> out(static_cast<std::size_t>(std::max(0, std::min(n, a.GetSize()))));
     for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = a[static_cast<int>(i)];
+        out[i] = a[static_cast<int>(i)] * scale;
     return out;
 }
 
@@ -53,7 +53,27 @@ std::vector<double> doubles(const std::vector<float>& a)
     return std::vector<double>(a.begin(), a.end());
 }
 
-// Text of a number for a box of the dialog, and back.
+// Largest over smallest value of the chart's four curves; 0 when some value
+// is not positive (the log-log view cannot show it).
+double valueSpan(const CDrawRPCurve& c)
+{
+    double lo = HUGE_VAL, hi = 0;
+    for (const auto* a : {&c.m_fR, &c.m_fV, &c.m_fRFwd, &c.m_fVFwd})
+        for (int i = 0; i < std::min(c.m_nCount, a->GetSize()); ++i) {
+            const double v = (*a)[i];
+            if (!(v > 0))
+                return 0;
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    return hi > 0 ? hi / lo : 0;
+}
+
+// Past this ratio the smaller values of a linear axis lie within 1 % of its
+// height from the bottom.
+constexpr double kMaxLinearSpan = 100;
+
+// Text of a number for a box of the dialog.
 QString boxText(double v) { return QString::number(v, 'g', 7); }
 
 }  // namespace
@@ -71,13 +91,19 @@ void StudioWindow::buildForward()
         }
         m_sounding->SetModelled(r.rho, r.v);
         m_misfit->setText(misfitText(r.misfitV, r.misfitR));
+        m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
+            doubles(m_sounding->Chart().m_fX, m_sounding->Chart().m_nCount, m_msPerUnit), r.rho,
+            m_sounding->Masked()));
         // The first response decides whether the linear value axis can show
-        // the curves: a modelled V spans decades.
+        // the curves: a transient's V spans decades, and on a linear axis all
+        // but its earliest samples would lie flat on the abscissa.
         if (!m_viewChecked && m_sounding->Chart().m_nDisModel == 1 && !m_sounding->Dragging()) {
             m_viewChecked = true;
-            CString note;
-            if (SoundingRender::ReadableModel(m_sounding->Sounding(), 1, note) == 2 && SetDisplayModel(2))
-                statusBar()->showMessage(QString::fromUtf8(note.GetString()));
+            const double span = valueSpan(m_sounding->Chart());
+            if (span > kMaxLinearSpan && SetDisplayModel(2))
+                statusBar()->showMessage(tr("The values span %1 decades, too many for a linear value axis: "
+                                            "the log-log view (model 2) is shown")
+                                             .arg(std::floor(std::log10(span))));
         }
     };
     m_misfit = new QLabel;
@@ -120,6 +146,8 @@ void StudioWindow::showFileModelled()
     m_sounding->SetModelled(doubles(m_fileRFwd), doubles(m_fileVFwd));
     const int n = m_sounding->Chart().m_nCount;
     const auto& masked = m_sounding->Masked();
+    m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
+        doubles(m_sounding->Chart().m_fX, n, m_msPerUnit), doubles(m_fileRFwd), masked));
     m_misfit->setText(misfitText(
         SoundingForward::MisfitPercent(doubles(m_sounding->Chart().m_fV, n), doubles(m_fileVFwd), masked),
         SoundingForward::MisfitPercent(doubles(m_sounding->Chart().m_fR, n), doubles(m_fileRFwd), masked)));
@@ -150,6 +178,7 @@ void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
         }
     }
     m_sounding->SetMasked(std::move(flags));
+    m_model->SetInvestigationDepth(std::nan(""));
     if (m_misfit)
         m_misfit->clear();
     referenceFromModel();
