@@ -31,13 +31,12 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Studio", text); }
 
 QString percent(double v) { return std::isfinite(v) ? QString::number(v, 'f', 2) : QStringLiteral("–"); }
 
 QString misfitText(double v, double r)
 {
-    return tr("Misfit V %1 % | R %2 %").arg(percent(v), percent(r));
+    return QCoreApplication::translate("Studio", "Misfit V %1 % | R %2 %").arg(percent(v), percent(r));
 }
 
 std::vector<double> doubles(const CArray<float, float&>& a, int n, double scale = 1)
@@ -86,7 +85,7 @@ void StudioWindow::buildForward()
             return;
         if (!r.error.empty()) {
             m_misfit->setText(misfitText(std::nan(""), std::nan("")));
-            statusBar()->showMessage(tr("The model cannot be computed: %1").arg(QString::fromStdString(r.error)));
+            statusBar()->showMessage(QCoreApplication::translate("Studio", "The model cannot be computed: %1").arg(QString::fromStdString(r.error)));
             return;
         }
         m_sounding->SetModelled(r.rho, r.v);
@@ -101,7 +100,7 @@ void StudioWindow::buildForward()
             m_viewChecked = true;
             const double span = valueSpan(m_sounding->Chart());
             if (span > kMaxLinearSpan && SetDisplayModel(2))
-                statusBar()->showMessage(tr("The values span %1 decades, too many for a linear value axis: "
+                statusBar()->showMessage(QCoreApplication::translate("Studio", "The values span %1 decades, too many for a linear value axis: "
                                             "the log-log view (model 2) is shown")
                                              .arg(std::floor(std::log10(span))));
         }
@@ -114,15 +113,15 @@ void StudioWindow::buildForward()
     QMenu* view = m_model1 ? qobject_cast<QMenu*>(m_model1->parent()) : nullptr;
     if (view) {
         view->addSeparator();
-        m_fileModelled = view->addAction(tr("Show the File's &Modelled Columns"));
+        m_fileModelled = view->addAction(QCoreApplication::translate("Studio", "Show the File's &Modelled Columns"));
         m_fileModelled->setCheckable(true);
         connect(m_fileModelled, &QAction::toggled, this, [this] { showFileModelled(); });
-        view->addAction(tr("Forward &Parameters..."), [this] { CreateForwardDialog()->open(); });
+        view->addAction(QCoreApplication::translate("Studio", "Forward &Parameters..."), [this] { CreateForwardDialog()->open(); });
     }
     for (QAction* a : menuBar()->actions())
         if (a->menu() && m_undo && a->menu() == m_undo->parent()) {
             a->menu()->addSeparator();
-            a->menu()->addAction(tr("&Mask or Unmask Sample"), QKeySequence(Qt::CTRL | Qt::Key_M),
+            a->menu()->addAction(QCoreApplication::translate("Studio", "&Mask or Unmask Sample"), QKeySequence(Qt::CTRL | Qt::Key_M),
                                  [this] { ToggleSelectedMask(); });
         }
 }
@@ -168,13 +167,13 @@ void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
         std::vector<int> rows;
         if (!SoundingForward::ApplySystem(*t.source, name, m_system, why)) {
             m_system = em1d::TemSystem();
-            statusBar()->showMessage(tr("%1; the default system is used").arg(QString::fromStdString(why)));
+            statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; the default system is used").arg(QString::fromStdString(why)));
         }
         if (SoundingForward::ReadMask(*t.source, name, t.Rows(), rows, why)) {
             for (int row : rows)
                 flags[static_cast<std::size_t>(row)] = 1;
         } else {
-            statusBar()->showMessage(tr("%1; no sample is masked").arg(QString::fromStdString(why)));
+            statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; no sample is masked").arg(QString::fromStdString(why)));
         }
     }
     m_sounding->SetMasked(std::move(flags));
@@ -269,8 +268,8 @@ bool StudioWindow::ToggleSelectedMask()
     if (!m_sounding->SetValue(e.field, e.index, e.after))
         return false;
     m_history.Record(e);
-    statusBar()->showMessage(was ? tr("Sample %1 unmasked").arg(index + 1)
-                                 : tr("Sample %1 masked: left out of the misfit").arg(index + 1));
+    statusBar()->showMessage(was ? QCoreApplication::translate("Studio", "Sample %1 unmasked").arg(index + 1)
+                                 : QCoreApplication::translate("Studio", "Sample %1 masked: left out of the misfit").arg(index + 1));
     editsChanged();
     return true;
 }
@@ -280,11 +279,11 @@ QDialog* StudioWindow::CreateForwardDialog()
     auto* dlg = new QDialog(this);
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     dlg->setObjectName(QStringLiteral("forwardParameters"));
-    dlg->setWindowTitle(tr("Forward Parameters"));
+    dlg->setWindowTitle(QCoreApplication::translate("Studio", "Forward Parameters"));
     auto* form = new QFormLayout(dlg);
     auto* shape = new QComboBox;
     shape->setObjectName(QStringLiteral("loopShape"));
-    shape->addItems({tr("Circular loop, radius (m)"), tr("Square loop, side (m)")});
+    shape->addItems({QCoreApplication::translate("Studio", "Circular loop, radius (m)"), QCoreApplication::translate("Studio", "Square loop, side (m)")});
     auto* size = new QLineEdit(boxText(m_system.loopRadius));
     size->setObjectName(QStringLiteral("loopSize"));
     auto* area = new QLineEdit(boxText(m_system.rxArea));
@@ -294,10 +293,10 @@ QDialog* StudioWindow::CreateForwardDialog()
     auto* error = new QLabel;
     error->setObjectName(QStringLiteral("error"));
     error->setStyleSheet(QStringLiteral("color: #b00000"));
-    form->addRow(tr("Transmitter loop"), shape);
-    form->addRow(tr("Loop size"), size);
-    form->addRow(tr("Receiver area (m², area × turns)"), area);
-    form->addRow(tr("Turn-off ramp (µs)"), ramp);
+    form->addRow(QCoreApplication::translate("Studio", "Transmitter loop"), shape);
+    form->addRow(QCoreApplication::translate("Studio", "Loop size"), size);
+    form->addRow(QCoreApplication::translate("Studio", "Receiver area (m², area × turns)"), area);
+    form->addRow(QCoreApplication::translate("Studio", "Turn-off ramp (µs)"), ramp);
     form->addRow(error);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     form->addRow(buttons);
@@ -314,7 +313,7 @@ QDialog* StudioWindow::CreateForwardDialog()
         sys.rxArea = c.toDouble(area->text().trimmed(), &okArea);
         sys.rampUs = c.toDouble(ramp->text().trimmed(), &okRamp);
         if (!okSize || !okArea || !okRamp) {
-            error->setText(tr("Type plain numbers, such as 50 or 1.5e2."));
+            error->setText(QCoreApplication::translate("Studio", "Type plain numbers, such as 50 or 1.5e2."));
             return;
         }
         try {
