@@ -1,8 +1,9 @@
 // Shows the studio with the bundled sounding and model, masks a sample and
 // drags the clay layer's side to the right, writing screenshots during the
 // drag and after it; with a number of seconds after the folder, holds the
-// drag that long so that the screen can be captured from outside:
-//   tarnex-live-shot [DIR [SECONDS]]
+// drag that long so that the screen can be captured from outside; a
+// sounding and a model file after that replace the bundled ones:
+//   tarnex-live-shot [DIR [SECONDS [SOUNDING MODEL]]]
 #include "LiveForward.h"
 #include "ModelView.h"
 #include "ScreenShots.h"
@@ -39,8 +40,8 @@ int main(int argc, char** argv)
     const ScreenShots shots(argc, argv);
     const int hold = argc > 2 ? std::atoi(argv[2]) : 0;
     StudioWindow w;
-    w.OpenSounding(StudioWindow::BundledData("sounding.dat"));
-    w.OpenModel(StudioWindow::BundledData("layered-model.txt"));
+    w.OpenSounding(argc > 4 ? CString(argv[3]) : StudioWindow::BundledData("sounding.dat"));
+    w.OpenModel(argc > 4 ? CString(argv[4]) : StudioWindow::BundledData("layered-model.txt"));
     w.resize(1400, 800);
     w.show();
     settle(w);

@@ -3,6 +3,7 @@
 // area with its value in metres.
 #include "ModelView.h"
 
+#include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
 
 #include <cstdio>
@@ -55,7 +56,12 @@ void ModelView::drawInvestigationDepth(CDC* dc)
         dc->LineTo(area.right, at);
     }
     dc->SelectObject(old);
+    // 9 points, as the chart's own labels.
+    CFont font;
+    font.CreatePointFont(90, nullptr, dc);
+    CFont* oldFont = dc->SelectObject(&font);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(kDoiColour);
-    dc->TextOut(area.left + 20, at + 45, text);
+    dc->TextOut(area.left + 20, at + (inside ? 45 : 70), text);
+    dc->SelectObject(oldFont);
 }
