@@ -6,7 +6,12 @@
 #include "RenderOptions.h"
 #include "StationNames.h"
 
+#include "ForwardOption.h"
+#include "SoundingForward.h"
+
 #include "chart/ChartExporter.h"
+#include "model1d/LayeredModelFile.h"
+#include "platform/core/CappedFile.h"
 #include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/gdi/PdfBook.h"
@@ -117,6 +122,18 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
             item.source = path;
             item.problem = err.str();
         } else {
+            // A survey's system ("# tem:" line) for --forward-dir, from the
+            // bytes already read: a pipe is read once.
+            std::shared_ptr<const em1d::TemSystem> system;
+            if (!m_opt.forwardDir.empty()) {
+                std::string why;
+                em1d::TemSystem sys;
+                if (!SoundingForward::ApplySystem(text, path, sys, why)) {
+                    error = why;
+                    return false;
+                }
+                system = std::make_shared<const em1d::TemSystem>(sys);
+            }
             std::string().swap(text);
             if (m_items.size() + t.stations.size() > kMaxItems) {
                 error = "more than 1000000 stations in the inputs, the most one batch takes";
@@ -128,6 +145,7 @@ bool BatchJob::addFile(const std::string& path, std::string& error)
                 it.station = st.name.str();
                 it.source = path + ": station " + it.station + " (line " + std::to_string(st.firstLine) + ")";
                 it.x = st.x;
+                it.system = system;
                 // Another shard's station is named, never drawn here: its rows
                 // and text go as soon as it is listed.
                 if (m_items.size() % shards == mine)
@@ -279,6 +297,44 @@ bool BatchJob::writeIndex(const OutputFolder& out, std::string& error) const
     return true;
 }
 
+bool BatchJob::forwardItem(const Item& item, SoundingTable& scratch, const SoundingTable*& table,
+                           std::string& message, std::string& error) const
+{
+    std::string modelPath;
+    for (const std::string& name : {item.station, item.file})
+        for (const char* ext : {".txt", ".model.txt"}) {
+            std::error_code ec;
+            const fs::path p = fs::path(m_opt.forwardDir) / (name + ext);
+            if (modelPath.empty() && !name.empty() && name.find('/') == std::string::npos && fs::is_regular_file(p, ec))
+                modelPath = p.string();
+        }
+    if (modelPath.empty()) {
+        message = "no model in " + m_opt.forwardDir + ": drawn with its own modelled curves";
+        return true;
+    }
+    em1d::TemSystem system;
+    if (item.system) {
+        system = *item.system;
+    } else if (table->source && !SoundingForward::ApplySystem(*table->source, item.Source(), system, error)) {
+        return false;
+    }
+    LayeredModel model;
+    CString e;
+    if (!LayeredModelFile::Read(modelPath.c_str(), model, e)) {
+        error = e.str();
+        return false;
+    }
+    if (table != &scratch) {
+        scratch = *table;
+        table = &scratch;
+    }
+    double misfit = 0;
+    if (!ForwardOption::Apply(scratch, model, system, item.Source(), misfit, error))
+        return false;
+    message = "model " + modelPath + ": " + ForwardOption::MisfitLine(misfit);
+    return true;
+}
+
 // One station, whatever becomes of its chart: read, checked, laid out with
 // its legend and titles, handed to output, and counted; a failure is named
 // on the way out.
@@ -287,11 +343,16 @@ bool BatchJob::drawItem(const Item& item, SoundingTable& scratch, BatchProgress&
     std::string err;
     const SoundingTable* table = nullptr;
     bool ok = false;
+    std::string misfit;
     try {
         ok = loadItem(item, scratch, table, err);
+        if (ok && !m_opt.forwardDir.empty())
+            ok = forwardItem(item, scratch, table, misfit, err);
     } catch (const std::bad_alloc&) {
         err = "out of memory";
     }
+    if (ok && !misfit.empty() && !m_opt.quiet)
+        progress.Say("tarnex-render: " + TextNumber::Escape(item.Source() + ": " + misfit));
     if (ok) try {
         CString e, note;
         // The chart alone takes the values as they stand; a figure's plan

@@ -5,6 +5,7 @@
 
 #include "BatchOptions.h"
 
+#include "em1d/TemSystem.h"
 #include "sounding/SoundingFile.h"
 #include "sounding/SoundingPlan.h"
 
@@ -38,6 +39,9 @@ public:
         std::unique_ptr<SoundingTable> table;  // a survey table's station; kept small for folders of files
         std::string problem;  // known before drawing: the file cannot be read
         double x = std::numeric_limits<double>::quiet_NaN();  // position along the line, when the table has it
+        // A survey table's system ("# tem:" line), for --forward-dir; null:
+        // the station's own file states it.
+        std::shared_ptr<const em1d::TemSystem> system;
 
         const std::string& Source() const noexcept { return source.empty() ? path : source; }
     };
@@ -73,6 +77,10 @@ private:
     using ChartDraw = std::function<void(CDC*)>;
     // Makes the station's chart into output (a file, a page); false with why.
     using ChartOutput = std::function<bool(const ChartDraw& draw, CString& why)>;
+    // --forward-dir: the station's model's response into table (copied
+    // into scratch when it is not already there); false with a message.
+    bool forwardItem(const Item& item, SoundingTable& scratch, const SoundingTable*& table, std::string& message,
+                     std::string& error) const;
     bool drawItem(const Item& item, SoundingTable& scratch, BatchProgress& progress, const ChartOutput& output);
     // The output folder and its thumbs folder, opened once: every file is
     // made inside them by name, so that no symbolic link in them (put there

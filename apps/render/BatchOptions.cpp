@@ -53,6 +53,10 @@ const char* BatchOptions::Usage()
            "  --no-index        no index.html and no thumbnails\n"
            "  --plain           the chart alone, as the library lays it out: no legend,\n"
            "                    no axis titles, labels where the chart puts them\n"
+           "  --forward-dir DIR the modelled curves of each station are the response of\n"
+           "                    DIR/STATION.txt (or DIR/STATION.model.txt), a layered\n"
+           "                    model, with its misfit named; a station without one is\n"
+           "                    named and drawn as it is\n"
            "\n"
            "Exit status: 0 every station drawn, 1 some stations or files failed (each\n"
            "named on stderr), 2 bad command line, 3 nothing could be drawn,\n"
@@ -151,6 +155,12 @@ bool BatchOptions::Parse(const std::vector<std::string>& args, std::string& erro
             index = false;
         } else if (a == "--plain") {
             plain = true;
+        } else if (a == "--forward-dir") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = "--forward-dir needs a folder";
+                return false;
+            }
+            forwardDir = args[++i];
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + TextNumber::Escape(a) + " (see batch --help)";
             return false;

@@ -20,6 +20,7 @@ public:
     bool plain = false;               // the chart alone: no legend, no axis titles
     bool commonScale = false;         // every station on the same axes
     bool help = false;
+    std::string forwardDir;           // one layered model a station drives its modelled curves
 
     static constexpr int kMaxJobs = 256;
     static constexpr int kMaxShards = 100000;

@@ -99,6 +99,8 @@ bool RenderJob::PrepareSounding(std::string& error)
         error = err.str();
         return false;
     }
+    if (m_opt.forward.Given() && !PrepareForward(input, error))
+        return false;
     m_table.source.reset();  // nothing is saved: the numbers are enough
     CString note;
     if (m_opt.plain) {
@@ -117,6 +119,25 @@ bool RenderJob::PrepareSounding(std::string& error)
     }
     m_figure = SoundingFigure::For(m_table, RenderOptions::ViewOf(m_opt.model));
     m_note = m_figure.plan->note.str();
+    return true;
+}
+
+bool RenderJob::PrepareForward(const std::string& input, std::string& error)
+{
+    em1d::TemSystem system;
+    const std::string_view text = m_table.source ? std::string_view(*m_table.source) : std::string_view();
+    if (!m_opt.forward.System(text, input, system, error))
+        return false;
+    LayeredModel model;
+    CString err;
+    if (!LayeredModelFile::Read(m_opt.forward.model.c_str(), model, err)) {
+        error = err.str();
+        return false;
+    }
+    double misfit = 0;
+    if (!ForwardOption::Apply(m_table, model, system, input, misfit, error))
+        return false;
+    m_misfit = ForwardOption::MisfitLine(misfit);
     return true;
 }
 

@@ -24,11 +24,15 @@ public:
     bool Render(std::string& error);
     // A remark for the user about how the data is drawn (empty: none).
     const std::string& Note() const noexcept { return m_note; }
+    // "misfit: X %" when a model drives the modelled curves (empty: none).
+    const std::string& Misfit() const noexcept { return m_misfit; }
 
 private:
     bool InputPath(const char* sample, std::string& path, std::string& error) const;
     bool PrepareSounding(std::string& error);
     bool PrepareModel(std::string& error);
+    // The model's response into the sounding's modelled columns (--forward).
+    bool PrepareForward(const std::string& input, std::string& error);
     bool RenderSounding(CString& error);
     bool RenderModel(CString& error);
 
@@ -40,4 +44,5 @@ private:
     int m_displayModel = 1;
     SoundingFigure m_figure;
     std::string m_note;
+    std::string m_misfit;
 };

@@ -49,7 +49,7 @@ bool formatOf(const std::string& path, RenderOptions::Format& f)
 const char* RenderOptions::Usage()
 {
     return "usage: tarnex-render [FILE] [-o OUT] [--view auto|linear|loglog] [--dpi N] [--rows N] [--stream]\n"
-           "                    [--plain]\n"
+           "                    [--plain] [--forward MODEL [--loop-radius M | --loop-side M] [--rx-area M2] [--ramp US]]\n"
            "       tarnex-render model [FILE] [-o OUT] [--dpi N] [--plain]\n"
            "       tarnex-render axes [-o OUT] [--dpi N]\n"
            "       tarnex-render profile [FILE] [-o OUT] [--dpi N]\n"
@@ -194,6 +194,13 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
                 return false;
             }
             plain = true;
+        } else if (const auto t = forward.TakeArg(args, i, error); t != ForwardOption::Take::No) {
+            if (t == ForwardOption::Take::Bad)
+                return false;
+            if (chart != Chart::Sounding) {
+                error = a + " applies to sounding files only";
+                return false;
+            }
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a + " (see --help)";
             return false;
@@ -207,6 +214,8 @@ bool RenderOptions::parseArgs(const std::vector<std::string>& args, std::string&
             return false;
         }
     }
+    if (!forward.Check(error))
+        return false;
     if (output.empty())
         output = chart == Chart::LayeredModel ? "model.png"
                  : chart == Chart::Axes       ? "axes.png"

@@ -2,6 +2,7 @@
 // output, at which resolution. Parsing never exits; errors come back as text.
 #pragma once
 
+#include "ForwardOption.h"
 #include "sounding/SoundingPlan.h"
 
 #include <string>
@@ -23,6 +24,7 @@ public:
     bool stream = false;                // sounding numbers five at a time, whatever the lines
     bool plain = false;                 // the chart alone: no legend or axis titles, labels as laid out
     bool help = false;
+    ForwardOption forward;              // a layered model drives the modelled curves
 
     static constexpr int kMinDpi = 24;
     static constexpr int kMaxDpi = 2400;

@@ -41,6 +41,7 @@ int run(int argc, char** argv)
     }
     if (opt.help) {
         std::fputs(RenderOptions::Usage(), stdout);
+        std::fputs(ForwardOption::Usage(), stdout);
         return 0;
     }
     RenderJob job(opt);
@@ -50,6 +51,8 @@ int run(int argc, char** argv)
     }
     if (!job.Note().empty())
         std::fprintf(stderr, "tarnex-render: note: %s\n", TextNumber::Escape(job.Note()).c_str());
+    if (!job.Misfit().empty())
+        std::fprintf(stderr, "%s\n", job.Misfit().c_str());
     // A command-line renderer needs no display, and the framework's chatter
     // (missing runtime folders and the like) is not the user's business.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

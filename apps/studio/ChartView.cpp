@@ -411,6 +411,7 @@ void ChartView::mousePressEvent(QMouseEvent* e)
     setFocus(Qt::MouseFocusReason);
     SetCapture(this);
     DropDragImages();
+    m_pressModifiers = e->modifiers();
     Press(ToLogical(e->position().toPoint()));
     m_lastMoving = MovingArea();
 }

@@ -107,6 +107,8 @@ protected:
     // current fit (y upwards in the charts' metric mappings).
     CPoint LogicalStep(int dx, int dy);
     void recordEdit(const ValueEdit& e, bool merge = false);
+    // The keys held as the mouse button went down (Shift+click masks a sample).
+    Qt::KeyboardModifiers PressModifiers() const { return m_pressModifiers; }
     void message(const QString& text);
     void readout(const QString& text);
 
@@ -156,6 +158,7 @@ private:
 
     CWnd m_wnd;
     bool m_dragging = false;
+    Qt::KeyboardModifiers m_pressModifiers;
     int m_fitDpi = 0;
     int m_zoomDpi = 0;  // 0: fitted
     QPoint m_scroll;

@@ -4,7 +4,7 @@
 
 int EditHistory::DocumentOf(EditField field)
 {
-    return field == EditField::SoundingR || field == EditField::SoundingV ? 0 : 1;
+    return field == EditField::SoundingR || field == EditField::SoundingV || field == EditField::SoundingMask ? 0 : 1;
 }
 
 void EditHistory::Record(const ValueEdit& edit, bool merge)

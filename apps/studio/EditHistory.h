@@ -8,7 +8,7 @@
 
 // The numbers a user edits: a measured sample of the sounding (R or V, by
 // sample index) or a layer's resistivity or thickness (by layer index).
-enum class EditField { SoundingR = 1, SoundingV = 2, LayerResistivity, LayerThickness };
+enum class EditField { SoundingR = 1, SoundingV = 2, LayerResistivity, LayerThickness, SoundingMask };
 
 struct ValueEdit {
     EditField field = EditField::SoundingR;

@@ -8,8 +8,11 @@
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelFigure.h"
 
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct LayeredModel;
 
@@ -33,6 +36,18 @@ public:
     // Ranges, scales and area again for the values as they are now: only
     // on loading and when the user asks, so a drag never moves the axes.
     void Rescale();
+    // While a side is dragged: the layer and the resistivity it would get,
+    // at every step (live modelling follows the drag).
+    std::function<void(int layer, float resistivity)> onDragValue;
+    // The depth of investigation of the current response, in m, marked as a
+    // dashed line with its value (ModelViewForward.cpp); NaN: none.
+    void SetInvestigationDepth(double metres);
+    double InvestigationDepth() const { return m_doi; }
+    // The diffusion depth of the latest usable gate: 1262·√(ρa·t) m, t in s,
+    // ρa the modelled apparent resistivity there (ohm-m); NaN when no gate
+    // has a positive finite ρa.
+    static double DepthOfInvestigation(const std::vector<double>& timesMs, const std::vector<double>& rhoApparent,
+                                       const std::vector<char>& masked);
 
 protected:
     void ApplyMapping(CDC* dc) override;
@@ -61,4 +76,6 @@ private:
     int m_selLayer = -1;
     float m_dragBefore = 0;
     bool m_moved = false;  // a press without a move only selects
+    double m_doi = std::nan("");
+    void drawInvestigationDepth(CDC* dc);
 };

@@ -100,8 +100,11 @@ void ModelView::Drag(CPoint p)
     m_chart.MoveSide(c.point);
     m_moved = true;
     double r = 0, h = 0;
-    if (EditLimits::ModelAt(m_chart, c.point, r, h))
+    if (EditLimits::ModelAt(m_chart, c.point, r, h)) {
         message(StatusReadout::Editing(m_chart, m_selLayer, static_cast<float>(r), c.stop));
+        if (onDragValue)
+            onDragValue(m_selLayer, static_cast<float>(r));
+    }
     update();
 }
 
@@ -195,6 +198,7 @@ bool ModelView::Nudge(int dx, int dy, bool repeat)
 
 void ModelView::DrawOverlay(CDC* dc)
 {
+    drawInvestigationDepth(dc);
     if (m_selLayer < 0 || m_selLayer + 1 >= m_chart.m_RPoints.GetSize())
         return;
     ApplyMapping(dc);

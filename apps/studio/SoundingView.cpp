@@ -58,6 +58,9 @@ void SoundingView::SetSounding(const SoundingTable& table)
         m_planned && m_figure.plan ? m_figure.plan->abscissaTitle : SoundingFigure::AbscissaTitleFor(table.header);
     m_figure.valueTitle = m_planned && m_figure.plan ? m_figure.plan->valueTitle : CString(SoundingFigure::kValueTitle);
     m_source = table.source;
+    m_masked.clear();
+    m_refR.clear();
+    m_refV.clear();
     Select(0, -1);
     FitToDrawing();
     update();

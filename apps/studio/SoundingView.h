@@ -11,6 +11,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct SoundingTable;
 
@@ -40,6 +42,20 @@ public:
     void Select(int curve, int index);
     // Asks for the exact value of a measured point and records the change.
     void EditValue(int curve, int index);
+
+    // Live modelling (SoundingViewForward.cpp). The modelled curves from a
+    // model's response, the scales unchanged (one value a sample).
+    void SetModelled(const std::vector<double>& rho, const std::vector<double>& v);
+    // A faint reference response drawn under the curves (empty: none).
+    void SetReference(std::vector<double> rho, std::vector<double> v);
+    bool HasReference() const { return !m_refV.empty(); }
+    // Masked samples take no part in the misfit and are drawn hollow and
+    // grey; one flag a sample. A mask is edited through SetValue with
+    // EditField::SoundingMask (1 masked, 0 not), so it is undone like a value.
+    const std::vector<char>& Masked() const { return m_masked; }
+    void SetMasked(std::vector<char> masked);
+    // Shift+click: the measured sample under p, as (curve, index); curve 0 none.
+    std::pair<int, int> SampleAt(CPoint p);
 
 protected:
     void ApplyMapping(CDC* dc) override;
@@ -82,4 +98,11 @@ private:
     int m_selCurve = 0;
     int m_selIndex = -1;
     float m_dragBefore = 0;
+
+    void drawForward(CDC* dc);
+    void referencePoints();
+    bool pressMask(CPoint p);
+    std::vector<double> m_refR, m_refV;
+    CArray<CPoint, CPoint> m_refRPoints, m_refVPoints;
+    std::vector<char> m_masked;
 };

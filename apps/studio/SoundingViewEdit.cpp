@@ -44,6 +44,14 @@ void SoundingView::settle()
 
 bool SoundingView::SetValue(EditField field, int index, float value)
 {
+    if (field == EditField::SoundingMask) {
+        if (index < 0 || index >= m_chart.m_nCount)
+            return false;
+        m_masked.resize(static_cast<std::size_t>(m_chart.m_nCount), 0);
+        m_masked[static_cast<std::size_t>(index)] = value != 0;
+        update();
+        return true;
+    }
     if (m_planned)
         return false;
     const int curve = field == EditField::SoundingR ? 1 : field == EditField::SoundingV ? 2 : 0;
@@ -59,7 +67,7 @@ void SoundingView::Press(CPoint p)
 {
     if (m_planned)
         return;  // scaled values: shown, not edited
-    if (!HasSounding())
+    if (!HasSounding() || pressMask(p))
         return;
     m_chart.m_nSelCurve = 0;
     m_chart.DefineInRect(p);
@@ -186,6 +194,7 @@ bool SoundingView::Nudge(int dx, int dy, bool repeat)
 
 void SoundingView::DrawOverlay(CDC* dc)
 {
+    drawForward(dc);
     if (!HasSounding() || m_selCurve == 0)
         return;
     const auto& rects = m_selCurve == 1 ? m_chart.m_RRects : m_chart.m_VRects;

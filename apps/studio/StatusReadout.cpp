@@ -52,6 +52,8 @@ QString StatusReadout::FieldName(EditField field, int index, int layers)
         return index + 1 == layers ? QCoreApplication::translate("Studio", "Half-space resistivity") : QCoreApplication::translate("Studio", "Layer %1 resistivity").arg(index + 1);
     case EditField::LayerThickness:
         return QCoreApplication::translate("Studio", "Layer %1 thickness").arg(index + 1);
+    case EditField::SoundingMask:
+        return QCoreApplication::translate("Studio", "Mask of sample %1").arg(index + 1);
     }
     return QString();
 }

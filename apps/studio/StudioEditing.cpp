@@ -66,7 +66,7 @@ void StudioWindow::editsChanged()
     // A survey is modified while any of its stations holds edits not saved,
     // whichever station is shown and whatever its history says.
     m_soundingDoc.modified = m_history.IsModified(documentIndex(m_soundingDoc)) ||
-                             (m_survey && m_survey->IsOpen() && m_survey->AnyEdited());
+                             (m_survey && m_survey->IsOpen() && m_survey->AnyEdited()) || m_systemChanged;
     m_modelDoc.modified = m_history.IsModified(documentIndex(m_modelDoc));
     updateTitle();
     if (m_undo)
@@ -75,6 +75,7 @@ void StudioWindow::editsChanged()
         m_redo->setEnabled(m_history.CanRedo());
     if (m_layers)
         m_layers->Refresh(m_model->Chart());
+    requestForward();
 }
 
 bool StudioWindow::takeBack(bool undo)

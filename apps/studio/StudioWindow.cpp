@@ -107,7 +107,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
                              error = bytes(QCoreApplication::translate("Studio", "There is no sounding to save."));
                              return false;
                          }
-                         return SoundingFile::Write(path, m_sounding->Sounding(), error);
+                         return SoundingFile::Write(path, soundingToSave(), error);
                      }};
     m_modelDoc = {CString(), false, "txt", kModelFilter, m_model, [this](const char* path, CString& error) {
                       return LayeredModelFile::Write(path, m_model->Model(), error);
@@ -146,6 +146,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
     buildMenus();
     buildEditing();
+    buildForward();
     menuBar()->addMenu(profiles->CreateMenu(this));
     buildSurvey();
     // Help stays the last menu, whatever the pages added.
@@ -343,6 +344,7 @@ bool StudioWindow::OpenSounding(const char* path, bool stream)
     const int readable = SoundingRender::ReadableModel(t, m_sounding->Chart().m_nDisModel, note);
     m_sounding->Chart().m_nDisModel = readable;
     m_sounding->SetSounding(t);
+    soundingShown(t, path);
     if (!note.IsEmpty())
         reportError(note);
     // The log-log model may have been refused for these values.
@@ -364,6 +366,7 @@ bool StudioWindow::OpenModel(const char* path)
     }
     m_model->SetModel(m);
     opened(m_modelDoc, path);
+    referenceFromModel();
     return true;
 }
 
@@ -387,6 +390,11 @@ bool StudioWindow::save(Document& doc)
     m_history.MarkSaved(documentIndex(doc));
     doc.modified = false;
     updateTitle();
+    if (&doc == &m_soundingDoc)
+        m_systemChanged = false;
+    if (&doc == &m_modelDoc)
+        referenceFromModel();
+    updateTitle();
     return true;
 }
 
@@ -406,7 +414,11 @@ bool StudioWindow::saveAs(Document& doc)
     doc.path = dlg.GetPathName();
     m_history.MarkSaved(documentIndex(doc));
     doc.modified = false;
+    if (&doc == &m_soundingDoc)
+        m_systemChanged = false;
     updateTitle();
+    if (&doc == &m_modelDoc)
+        referenceFromModel();
     return true;
 }
 

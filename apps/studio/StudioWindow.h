@@ -6,6 +6,7 @@
 #include "EditHistory.h"
 #include "RecentFiles.h"
 
+#include "em1d/TemSystem.h"
 #include "platform/core/CString.h"
 #include "platform/wnd/CFrameWnd.h"
 #include "ui/CTabWindow.h"
@@ -26,6 +27,8 @@ class QDockWidget;
 class QAction;
 class QLabel;
 class LayerTable;
+class LiveForward;
+struct SoundingTable;
 class QMenu;
 
 class StudioWindow : public QMainWindow {
@@ -97,6 +100,24 @@ public:
     bool PreviousStation();  // Page Up
     SurveyBrowser* Survey() { return m_survey; }
 
+    // Live modelling (StudioForward.cpp): while a sounding and a layered
+    // model are open, the modelled curves are the model's response at the
+    // sounding's times, computed away from the window on every model change
+    // (during a drag too); the status bar shows the misfit. The system is
+    // the sounding's "# tem:" line, edited in the forward parameters dialog.
+    LiveForward* Live() { return m_live; }
+    QLabel* MisfitLabel() { return m_misfit; }
+    const em1d::TemSystem& System() const { return m_system; }
+    // Takes a new system (the dialog), recorded in the sounding's text.
+    void SetSystem(const em1d::TemSystem& system);
+    // View > Show the File's Modelled Columns: the file's own modelled R and V
+    // instead of the model's response.
+    void ShowFileModelled(bool show);
+    bool ShowingFileModelled() const;
+    QDialog* CreateForwardDialog();
+    // Masks or unmasks the selected sample (Edit menu).
+    bool ToggleSelectedMask();
+
     // Opens entry index of the recent files as what it was opened as; an
     // entry whose file is gone is dropped from the list and the user told.
     bool OpenRecent(int index);
@@ -160,6 +181,18 @@ private:
     // The Edit menu, the status bar, the layer table and how the views report
     // their edits (StudioEditing.cpp).
     void buildEditing();
+    void buildForward();
+    // A sounding shown: its system, its own modelled columns and its masks.
+    void soundingShown(const SoundingTable& table, const char* path);
+    // A model shown or saved: its response becomes the faint reference.
+    void referenceFromModel();
+    // Asks for the response of the model as it is (with layer's resistivity
+    // at dragged while a side is dragged).
+    void requestForward(int layer = -1, float dragged = 0);
+    void showFileModelled();
+    // The sounding as the file should hold it: its own modelled columns and
+    // its masks and system line in its text.
+    SoundingTable soundingToSave() const;
     int documentIndex(const Document& doc) const { return &doc == &m_soundingDoc ? 0 : 1; }
     // After an edit, an undo, a save or a load: modified states, title,
     // menu states and the layer table follow the history.
@@ -188,4 +221,12 @@ private:
     QAction* m_nextStation = nullptr;
     QAction* m_previousStation = nullptr;
     Document m_plainSounding;  // the sounding document as it is outside a survey
+    LiveForward* m_live = nullptr;
+    QLabel* m_misfit = nullptr;
+    QAction* m_fileModelled = nullptr;
+    em1d::TemSystem m_system;
+    bool m_systemChanged = false;  // the dialog changed it since the sounding was read
+    double m_msPerUnit = 1;        // the sounding's abscissa to ms
+    std::vector<float> m_fileRFwd, m_fileVFwd;
+    bool m_viewChecked = false;    // the first response has chosen the value axis
 };

@@ -79,6 +79,9 @@ struct Studio {
         std::ofstream(dir + "/m.txt") << "10 100\n20 10\n300\n";
         EXPECT_TRUE(w.OpenSounding((dir + "/s.dat").c_str()));
         EXPECT_TRUE(w.OpenModel((dir + "/m.txt").c_str()));
+        // These edits keep the file's modelled curves and the linear view
+        // (live modelling would take the log-log view for these values).
+        w.ShowFileModelled(true);
         w.show();
     }
     std::string status() { return w.statusBar()->currentMessage().toStdString(); }

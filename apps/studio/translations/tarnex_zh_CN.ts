@@ -521,5 +521,81 @@ Save all of them?</source>
         <source>sounding data file (five numbers a row), layered model (*.model), survey table (*.csv) or folder; the bundled samples if none</source>
         <translation>测深数据文件（每行五个数）、层状模型（*.model）、测量数据表（*.csv）或文件夹；缺省为自带样例</translation>
     </message>
+    <message>
+        <source>Sample %1 unmasked</source>
+        <translation>样点 %1 已取消屏蔽</translation>
+    </message>
+    <message>
+        <source>Sample %1 masked: left out of the misfit</source>
+        <translation>样点 %1 已屏蔽：不计入拟合差</translation>
+    </message>
+    <message>
+        <source>Mask of sample %1</source>
+        <translation>样点 %1 的屏蔽</translation>
+    </message>
+    <message>
+        <source>Misfit V %1 % | R %2 %</source>
+        <translation>拟合差 V %1 % | R %2 %</translation>
+    </message>
+    <message>
+        <source>The model cannot be computed: %1</source>
+        <translation>无法计算该模型：%1</translation>
+    </message>
+    <message>
+        <source>The values span %1 decades, too many for a linear value axis: the log-log view (model 2) is shown</source>
+        <translation>数值跨越 %1 个数量级，线性纵轴无法显示：已改用双对数显示（模式 2）</translation>
+    </message>
+    <message>
+        <source>Show the File&apos;s &amp;Modelled Columns</source>
+        <translation>显示文件中的正演列(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Forward &amp;Parameters...</source>
+        <translation>正演参数(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Mask or Unmask Sample</source>
+        <translation>屏蔽或取消屏蔽样点(&amp;M)</translation>
+    </message>
+    <message>
+        <source>%1; the default system is used</source>
+        <translation>%1；使用默认装置参数</translation>
+    </message>
+    <message>
+        <source>%1; no sample is masked</source>
+        <translation>%1；未屏蔽任何样点</translation>
+    </message>
+    <message>
+        <source>Forward Parameters</source>
+        <translation>正演参数</translation>
+    </message>
+    <message>
+        <source>Circular loop, radius (m)</source>
+        <translation>圆形回线，半径 (m)</translation>
+    </message>
+    <message>
+        <source>Square loop, side (m)</source>
+        <translation>方形回线，边长 (m)</translation>
+    </message>
+    <message>
+        <source>Transmitter loop</source>
+        <translation>发射回线</translation>
+    </message>
+    <message>
+        <source>Loop size</source>
+        <translation>回线尺寸</translation>
+    </message>
+    <message>
+        <source>Receiver area (m², area × turns)</source>
+        <translation>接收等效面积 (m²，面积 × 匝数)</translation>
+    </message>
+    <message>
+        <source>Turn-off ramp (µs)</source>
+        <translation>关断时间 (µs)</translation>
+    </message>
+    <message>
+        <source>Type plain numbers, such as 50 or 1.5e2.</source>
+        <translation>请输入普通数字，例如 50 或 1.5e2。</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,149 @@
+#include "ForwardOption.h"
+
+#include "SoundingForward.h"
+
+#include "em1d/ModelError.h"
+#include "model1d/LayeredModelFile.h"
+#include "platform/core/TextNumber.h"
+#include "sounding/SoundingFile.h"
+
+#include <cmath>
+#include <cstdio>
+#include <span>
+
+namespace {
+
+bool readNumber(const std::string& text, const char* what, double& v, std::string& error)
+{
+    const TextNumber::Result r = TextNumber::Read(text, v);
+    if (r == TextNumber::Result::Ok)
+        return true;
+    error = std::string(what) + ": " + TextNumber::Quote(text) + " " + TextNumber::Describe(r);
+    return false;
+}
+
+} // namespace
+
+const char* ForwardOption::Usage()
+{
+    return "  --forward MODEL   draw the response of the layered model in MODEL as the\n"
+           "                    modelled curves (abscissa: time in ms) and print\n"
+           "                    \"misfit: X %\" (V, RMS over the samples not masked)\n"
+           "  --loop-radius M   transmitter loop radius in m (default 50, or the\n"
+           "                    sounding's \"# tem:\" line)\n"
+           "  --loop-side M     side of a square loop in m, instead of the radius\n"
+           "  --rx-area M2      receiver effective area in m2 (default 1)\n"
+           "  --ramp US         linear turn-off ramp in microseconds (default 0)\n";
+}
+
+ForwardOption::Take ForwardOption::TakeArg(const std::vector<std::string>& args, std::size_t& i, std::string& error)
+{
+    const std::string& a = args[i];
+    std::string* target = a == "--forward"       ? &model
+                          : a == "--loop-radius" ? &loopRadius
+                          : a == "--loop-side"   ? &loopSide
+                          : a == "--rx-area"     ? &rxArea
+                          : a == "--ramp"        ? &ramp
+                                                 : nullptr;
+    if (!target)
+        return Take::No;
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
+        error = a + " needs a value";
+        return Take::Bad;
+    }
+    *target = args[++i];
+    return Take::Yes;
+}
+
+bool ForwardOption::Check(std::string& error) const
+{
+    if (model.empty() && !(loopRadius.empty() && loopSide.empty() && rxArea.empty() && ramp.empty())) {
+        error = "--loop-radius, --loop-side, --rx-area and --ramp describe the system of --forward MODEL";
+        return false;
+    }
+    if (!loopRadius.empty() && !loopSide.empty()) {
+        error = "--loop-radius and --loop-side both given; a loop has one size";
+        return false;
+    }
+    em1d::TemSystem system;
+    return System({}, {}, system, error);
+}
+
+bool ForwardOption::System(std::string_view text, const std::string& name, em1d::TemSystem& system,
+                           std::string& error) const
+{
+    if (!SoundingForward::ApplySystem(text, name, system, error))
+        return false;
+    const struct {
+        const std::string& text;
+        const char* name;
+        double* target;
+    } numbers[] = {{loopRadius, "--loop-radius", &system.loopRadius},
+                   {rxArea, "--rx-area", &system.rxArea},
+                   {ramp, "--ramp", &system.rampUs}};
+    for (const auto& n : numbers)
+        if (!n.text.empty() && !readNumber(n.text, n.name, *n.target, error))
+            return false;
+    try {
+        if (!loopSide.empty()) {
+            double side = 0;
+            if (!readNumber(loopSide, "--loop-side", side, error))
+                return false;
+            system.loopRadius = em1d::TemSystem::fromSquareLoop(side).loopRadius;
+        }
+        system.validate();
+    } catch (const em1d::ModelError& e) {
+        error = e.what();
+        return false;
+    }
+    return true;
+}
+
+bool ForwardOption::Apply(SoundingTable& table, const LayeredModel& model, const em1d::TemSystem& system,
+                          const std::string& name, double& misfit, std::string& error)
+{
+    const int n = table.Rows();
+    std::vector<int> maskRows;
+    if (table.source && !SoundingForward::ReadMask(*table.source, name, n, maskRows, error))
+        return false;
+    std::vector<char> masked(static_cast<std::size_t>(n), 0);
+    for (int row : maskRows)
+        masked[static_cast<std::size_t>(row)] = 1;
+    const double scale = SoundingForward::MsPerAbscissaUnit(table.header);
+    std::vector<double> times(static_cast<std::size_t>(n)), measured(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        times[static_cast<std::size_t>(i)] = static_cast<double>(table.x[i]) * scale;
+        measured[static_cast<std::size_t>(i)] = table.v[i];
+    }
+    SoundingForward::Curves c;
+    try {
+        const auto earth = SoundingForward::Earth(
+            std::span<const float>(model.thick.GetData(), static_cast<std::size_t>(model.thick.GetSize())),
+            std::span<const float>(model.res.GetData(), static_cast<std::size_t>(model.res.GetSize())));
+        c = SoundingForward::Compute(earth, system, times);
+    } catch (const em1d::ModelError& e) {
+        error = name + ": " + e.what();
+        return false;
+    }
+    for (int i = 0; i < n; ++i) {
+        const double rho = c.rho[static_cast<std::size_t>(i)], v = c.v[static_cast<std::size_t>(i)];
+        if (!std::isfinite(rho) || !std::isfinite(v) || std::fabs(rho) > 3e38 || std::fabs(v) > 3e38) {
+            error = name + ": row " + std::to_string(i + 1) + ": the model's response cannot be drawn there "
+                    "(the field is zero or out of range)";
+            return false;
+        }
+        table.rFwd[i] = static_cast<float>(rho);
+        table.vFwd[i] = static_cast<float>(v);
+    }
+    misfit = SoundingForward::MisfitPercent(measured, c.v, masked);
+    return true;
+}
+
+std::string ForwardOption::MisfitLine(double misfit)
+{
+    if (!std::isfinite(misfit))
+        return "misfit: none (no sample left to compare: every one masked or zero)";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "misfit: %.2f %%", misfit);
+    return buf;
+}

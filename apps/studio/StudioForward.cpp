@@ -1,0 +1,330 @@
+// Live modelling in the studio: the sounding chart's modelled curves follow
+// the layered model as it is edited, with the misfit in the status bar, the
+// response of the model as last saved drawn faintly for comparison, masked
+// samples, and the forward parameters dialog.
+#include "StudioWindow.h"
+
+#include "LiveForward.h"
+#include "ModelView.h"
+#include "SoundingForward.h"
+#include "SoundingView.h"
+#include "StatusReadout.h"
+#include "SurveyBrowser.h"
+
+#include "em1d/ModelError.h"
+#include "sounding/SoundingFile.h"
+#include "sounding/SoundingRender.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <cmath>
+
+namespace {
+
+
+QString percent(double v) { return std::isfinite(v) ? QString::number(v, 'f', 2) : QStringLiteral("–"); }
+
+QString misfitText(double v, double r)
+{
+    return QCoreApplication::translate("Studio", "Misfit V %1 % | R %2 %").arg(percent(v), percent(r));
+}
+
+std::vector<double> doubles(const CArray<float, float&>& a, int n, double scale = 1)
+{
+    std::vector<double> out(static_cast<std::size_t>(std::max(0, std::min(n, a.GetSize()))));
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = a[static_cast<int>(i)] * scale;
+    return out;
+}
+
+std::vector<double> doubles(const std::vector<float>& a)
+{
+    return std::vector<double>(a.begin(), a.end());
+}
+
+// Largest over smallest value of the chart's four curves; 0 when some value
+// is not positive (the log-log view cannot show it).
+double valueSpan(const CDrawRPCurve& c)
+{
+    double lo = HUGE_VAL, hi = 0;
+    for (const auto* a : {&c.m_fR, &c.m_fV, &c.m_fRFwd, &c.m_fVFwd})
+        for (int i = 0; i < std::min(c.m_nCount, a->GetSize()); ++i) {
+            const double v = (*a)[i];
+            if (!(v > 0))
+                return 0;
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    return hi > 0 ? hi / lo : 0;
+}
+
+// Past this ratio the smaller values of a linear axis lie within 1 % of its
+// height from the bottom.
+constexpr double kMaxLinearSpan = 100;
+
+// Text of a number for a box of the dialog.
+QString boxText(double v) { return QString::number(v, 'g', 7); }
+
+}  // namespace
+
+void StudioWindow::buildForward()
+{
+    m_live = new LiveForward(this);
+    m_live->onResult = [this](const LiveForward::Result& r) {
+        if (ShowingFileModelled() || !m_sounding->HasSounding())
+            return;
+        if (!r.error.empty()) {
+            m_misfit->setText(misfitText(std::nan(""), std::nan("")));
+            statusBar()->showMessage(QCoreApplication::translate("Studio", "The model cannot be computed: %1").arg(QString::fromStdString(r.error)));
+            return;
+        }
+        m_sounding->SetModelled(r.rho, r.v);
+        m_misfit->setText(misfitText(r.misfitV, r.misfitR));
+        m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
+            doubles(m_sounding->Chart().m_fX, m_sounding->Chart().m_nCount, m_msPerUnit), r.rho,
+            m_sounding->Masked()));
+        // The first response decides whether the linear value axis can show
+        // the curves: a transient's V spans decades, and on a linear axis all
+        // but its earliest samples would lie flat on the abscissa.
+        if (!m_viewChecked && m_sounding->Chart().m_nDisModel == 1 && !m_sounding->Dragging()) {
+            m_viewChecked = true;
+            const double span = valueSpan(m_sounding->Chart());
+            if (span > kMaxLinearSpan && SetDisplayModel(2))
+                statusBar()->showMessage(QCoreApplication::translate("Studio", "The values span %1 decades, too many for a linear value axis: "
+                                            "the log-log view (model 2) is shown")
+                                             .arg(std::floor(std::log10(span))));
+        }
+    };
+    m_misfit = new QLabel;
+    m_misfit->setObjectName(QStringLiteral("misfit"));
+    statusBar()->addPermanentWidget(m_misfit);
+    m_model->onDragValue = [this](int layer, float resistivity) { requestForward(layer, resistivity); };
+
+    QMenu* view = m_model1 ? qobject_cast<QMenu*>(m_model1->parent()) : nullptr;
+    if (view) {
+        view->addSeparator();
+        m_fileModelled = view->addAction(QCoreApplication::translate("Studio", "Show the File's &Modelled Columns"));
+        m_fileModelled->setCheckable(true);
+        connect(m_fileModelled, &QAction::toggled, this, [this] { showFileModelled(); });
+        view->addAction(QCoreApplication::translate("Studio", "Forward &Parameters..."), [this] { CreateForwardDialog()->open(); });
+    }
+    for (QAction* a : menuBar()->actions())
+        if (a->menu() && m_undo && a->menu() == m_undo->parent()) {
+            a->menu()->addSeparator();
+            a->menu()->addAction(QCoreApplication::translate("Studio", "&Mask or Unmask Sample"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                                 [this] { ToggleSelectedMask(); });
+        }
+}
+
+bool StudioWindow::ShowingFileModelled() const { return m_fileModelled && m_fileModelled->isChecked(); }
+
+void StudioWindow::ShowFileModelled(bool show)
+{
+    if (m_fileModelled)
+        m_fileModelled->setChecked(show);
+}
+
+void StudioWindow::showFileModelled()
+{
+    if (!ShowingFileModelled()) {
+        requestForward();
+        return;
+    }
+    if (!m_sounding->HasSounding())
+        return;
+    m_sounding->SetModelled(doubles(m_fileRFwd), doubles(m_fileVFwd));
+    const int n = m_sounding->Chart().m_nCount;
+    const auto& masked = m_sounding->Masked();
+    m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
+        doubles(m_sounding->Chart().m_fX, n, m_msPerUnit), doubles(m_fileRFwd), masked));
+    m_misfit->setText(misfitText(
+        SoundingForward::MisfitPercent(doubles(m_sounding->Chart().m_fV, n), doubles(m_fileVFwd), masked),
+        SoundingForward::MisfitPercent(doubles(m_sounding->Chart().m_fR, n), doubles(m_fileRFwd), masked)));
+}
+
+void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
+{
+    m_system = em1d::TemSystem();
+    m_systemChanged = false;
+    m_viewChecked = false;
+    m_msPerUnit = SoundingForward::MsPerAbscissaUnit(t.header);
+    m_fileRFwd.assign(t.rFwd.GetData(), t.rFwd.GetData() + t.rFwd.GetSize());
+    m_fileVFwd.assign(t.vFwd.GetData(), t.vFwd.GetData() + t.vFwd.GetSize());
+    std::vector<char> flags(static_cast<std::size_t>(t.Rows()), 0);
+    if (t.source) {
+        const std::string name = path ? std::string(path) : std::string("sounding");
+        std::string why;
+        std::vector<int> rows;
+        if (!SoundingForward::ApplySystem(*t.source, name, m_system, why)) {
+            m_system = em1d::TemSystem();
+            statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; the default system is used").arg(QString::fromStdString(why)));
+        }
+        if (SoundingForward::ReadMask(*t.source, name, t.Rows(), rows, why)) {
+            for (int row : rows)
+                flags[static_cast<std::size_t>(row)] = 1;
+        } else {
+            statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; no sample is masked").arg(QString::fromStdString(why)));
+        }
+    }
+    m_sounding->SetMasked(std::move(flags));
+    m_model->SetInvestigationDepth(std::nan(""));
+    if (m_misfit)
+        m_misfit->clear();
+    referenceFromModel();
+}
+
+void StudioWindow::referenceFromModel()
+{
+    m_sounding->SetReference({}, {});
+    if (!m_sounding->HasSounding() || m_model->Chart().m_nLayer < 1 || (m_survey && m_survey->IsOpen()))
+        return;
+    const LiveForward::Request q = [&] {
+        LiveForward::Request r;
+        const int layers = m_model->Chart().m_nLayer;
+        r.thick = doubles(m_model->Chart().m_fThick, layers - 1);
+        r.res = doubles(m_model->Chart().m_fR, layers);
+        r.system = m_system;
+        r.timesMs = doubles(m_sounding->Chart().m_fX, m_sounding->Chart().m_nCount);
+        for (double& t : r.timesMs)
+            t *= m_msPerUnit;
+        return r;
+    }();
+    const LiveForward::Result r = LiveForward::Compute(q);
+    if (r.error.empty())
+        m_sounding->SetReference(r.rho, r.v);
+}
+
+void StudioWindow::requestForward(int layer, float dragged)
+{
+    if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Chart().m_nLayer < 1 ||
+        (m_survey && m_survey->IsOpen()))
+        return;
+    const CDrawRPCurve& s = m_sounding->Chart();
+    const CDrawRPToH& m = m_model->Chart();
+    LiveForward::Request q;
+    q.thick = doubles(m.m_fThick, m.m_nLayer - 1);
+    q.res = doubles(m.m_fR, m.m_nLayer);
+    if (layer >= 0 && static_cast<std::size_t>(layer) < q.res.size())
+        q.res[static_cast<std::size_t>(layer)] = dragged;
+    q.system = m_system;
+    q.timesMs = doubles(s.m_fX, s.m_nCount);
+    for (double& t : q.timesMs)
+        t *= m_msPerUnit;
+    q.measuredR = doubles(s.m_fR, s.m_nCount);
+    q.measuredV = doubles(s.m_fV, s.m_nCount);
+    q.masked = m_sounding->Masked();
+    m_live->Submit(std::move(q));
+}
+
+SoundingTable StudioWindow::soundingToSave() const
+{
+    SoundingTable t = m_sounding->Sounding();
+    const int n = t.Rows();
+    if (m_fileRFwd.size() == static_cast<std::size_t>(n) && m_fileVFwd.size() == static_cast<std::size_t>(n))
+        for (int i = 0; i < n; ++i) {
+            t.rFwd[i] = m_fileRFwd[static_cast<std::size_t>(i)];
+            t.vFwd[i] = m_fileVFwd[static_cast<std::size_t>(i)];
+        }
+    std::vector<int> rows;
+    const auto& masked = m_sounding->Masked();
+    for (std::size_t i = 0; i < masked.size(); ++i)
+        if (masked[i])
+            rows.push_back(static_cast<int>(i));
+    std::string text = t.source ? *t.source : std::string();
+    text = SoundingForward::WithCommentLine(text, "mask", SoundingForward::MaskLine(rows));
+    if (m_systemChanged)
+        text = SoundingForward::WithCommentLine(text, "tem", SoundingForward::SystemLine(m_system));
+    if (t.source || !rows.empty() || m_systemChanged)
+        t.source = std::make_shared<const std::string>(std::move(text));
+    return t;
+}
+
+void StudioWindow::SetSystem(const em1d::TemSystem& system)
+{
+    m_system = system;
+    m_systemChanged = true;
+    editsChanged();
+    referenceFromModel();
+}
+
+bool StudioWindow::ToggleSelectedMask()
+{
+    const int index = m_sounding->SelectedIndex();
+    if (!m_sounding->HasSounding() || index < 0 || m_sounding->Dragging())
+        return false;
+    const auto& masked = m_sounding->Masked();
+    const bool was = static_cast<std::size_t>(index) < masked.size() && masked[static_cast<std::size_t>(index)];
+    const ValueEdit e{EditField::SoundingMask, index, was ? 1.0f : 0.0f, was ? 0.0f : 1.0f};
+    if (!m_sounding->SetValue(e.field, e.index, e.after))
+        return false;
+    m_history.Record(e);
+    statusBar()->showMessage(was ? QCoreApplication::translate("Studio", "Sample %1 unmasked").arg(index + 1)
+                                 : QCoreApplication::translate("Studio", "Sample %1 masked: left out of the misfit").arg(index + 1));
+    editsChanged();
+    return true;
+}
+
+QDialog* StudioWindow::CreateForwardDialog()
+{
+    auto* dlg = new QDialog(this);
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    dlg->setObjectName(QStringLiteral("forwardParameters"));
+    dlg->setWindowTitle(QCoreApplication::translate("Studio", "Forward Parameters"));
+    auto* form = new QFormLayout(dlg);
+    auto* shape = new QComboBox;
+    shape->setObjectName(QStringLiteral("loopShape"));
+    shape->addItems({QCoreApplication::translate("Studio", "Circular loop, radius (m)"), QCoreApplication::translate("Studio", "Square loop, side (m)")});
+    auto* size = new QLineEdit(boxText(m_system.loopRadius));
+    size->setObjectName(QStringLiteral("loopSize"));
+    auto* area = new QLineEdit(boxText(m_system.rxArea));
+    area->setObjectName(QStringLiteral("rxArea"));
+    auto* ramp = new QLineEdit(boxText(m_system.rampUs));
+    ramp->setObjectName(QStringLiteral("ramp"));
+    auto* error = new QLabel;
+    error->setObjectName(QStringLiteral("error"));
+    error->setStyleSheet(QStringLiteral("color: #b00000"));
+    form->addRow(QCoreApplication::translate("Studio", "Transmitter loop"), shape);
+    form->addRow(QCoreApplication::translate("Studio", "Loop size"), size);
+    form->addRow(QCoreApplication::translate("Studio", "Receiver area (m², area × turns)"), area);
+    form->addRow(QCoreApplication::translate("Studio", "Turn-off ramp (µs)"), ramp);
+    form->addRow(error);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    connect(shape, &QComboBox::currentIndexChanged, dlg, [this, size](int index) {
+        const double side = m_system.loopRadius * std::sqrt(M_PI);
+        size->setText(boxText(index == 1 ? side : m_system.loopRadius));
+    });
+    connect(buttons, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, dlg, [this, dlg, shape, size, area, ramp, error] {
+        const QLocale c = QLocale::c();
+        bool okSize = false, okArea = false, okRamp = false;
+        const double s = c.toDouble(size->text().trimmed(), &okSize);
+        em1d::TemSystem sys = m_system;
+        sys.rxArea = c.toDouble(area->text().trimmed(), &okArea);
+        sys.rampUs = c.toDouble(ramp->text().trimmed(), &okRamp);
+        if (!okSize || !okArea || !okRamp) {
+            error->setText(QCoreApplication::translate("Studio", "Type plain numbers, such as 50 or 1.5e2."));
+            return;
+        }
+        try {
+            sys.loopRadius = shape->currentIndex() == 1 ? em1d::TemSystem::fromSquareLoop(s).loopRadius : s;
+            sys.validate();
+        } catch (const em1d::ModelError& e) {
+            error->setText(QString::fromStdString(e.what()));
+            return;
+        }
+        SetSystem(sys);
+        dlg->accept();
+    });
+    return dlg;
+}
