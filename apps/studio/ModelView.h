@@ -43,9 +43,10 @@ public:
     // dashed line with its value (ModelViewForward.cpp); NaN: none.
     void SetInvestigationDepth(double metres);
     double InvestigationDepth() const { return m_doi; }
-    // The diffusion depth of the latest usable gate: 1262·√(ρa·t) m, t in s,
-    // ρa the modelled apparent resistivity there (ohm-m); NaN when no gate
-    // has a positive finite ρa.
+    // The depth of investigation by the inversion's rule (half the diffusion
+    // depth, 0.5·1262·√(ρa·t) m, t in s) at the latest usable gate, ρa the
+    // modelled apparent resistivity there (ohm-m); NaN when no gate has a
+    // positive finite ρa.
     static double DepthOfInvestigation(const std::vector<double>& timesMs, const std::vector<double>& rhoApparent,
                                        const std::vector<char>& masked);
 

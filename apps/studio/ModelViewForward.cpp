@@ -3,6 +3,8 @@
 // area with its value in metres.
 #include "ModelView.h"
 
+#include "em1d/TemInversion.h"
+
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
 
@@ -11,8 +13,6 @@
 namespace {
 
 constexpr COLORREF kDoiColour = RGB(120, 60, 160);
-// The diffusion depth in m of a field after t s in ρ ohm-m: √(2tρ/μ0).
-constexpr double kDiffusionFactor = 1262.0;
 
 }  // namespace
 
@@ -23,7 +23,7 @@ double ModelView::DepthOfInvestigation(const std::vector<double>& timesMs, const
         if (i < masked.size() && masked[i])
             continue;
         if (std::isfinite(rho[i]) && rho[i] > 0 && timesMs[i] > 0)
-            return kDiffusionFactor * std::sqrt(rho[i] * timesMs[i] / 1000.0);
+            return em1d::TemInversion::depthOfInvestigation(rho[i], timesMs[i]);
     }
     return std::nan("");
 }

@@ -146,8 +146,8 @@ TEST(StudioForward, TheMisfitLeavesMaskedSamplesOutThroughUndoSaveAndReopen)
     EXPECT_EQ(s.misfit(), "Misfit V 46.37 % | R 22.06 %");
     // V spans six decades: the studio took the log-log view by itself.
     EXPECT_EQ(s.sv()->Chart().m_nDisModel, 2);
-    // The diffusion depth of the last gate, 1262·√(100.037 ohm-m · 0.01 s).
-    EXPECT_NEAR(s.mv()->InvestigationDepth(), 1262.23, 0.5);
+    // Half the diffusion depth of the last gate, 0.5·1262·√(100.037 ohm-m · 0.01 s).
+    EXPECT_NEAR(s.mv()->InvestigationDepth(), 631.12, 0.3);
 
     // Shift+click on sample 4's V masks the sample.
     const QPoint v4 = s.sv()->ToWidget(s.sv()->Chart().m_VPoints[3]);
@@ -161,8 +161,8 @@ TEST(StudioForward, TheMisfitLeavesMaskedSamplesOutThroughUndoSaveAndReopen)
     // V: 100·√((0.01 + 0.04 + 0)/3); R: 100·√((0.19317 + 0.00144 + 0.00001)/3).
     EXPECT_EQ(s.misfit(), "Misfit V 12.91 % | R 25.47 %");
     EXPECT_TRUE(s.w.SoundingModified());
-    // ... and from the latest gate left in: 1262·√(100.375 · 0.001).
-    EXPECT_NEAR(s.mv()->InvestigationDepth(), 399.83, 0.2);
+    // ... and from the latest gate left in: 0.5·1262·√(100.375 · 0.001).
+    EXPECT_NEAR(s.mv()->InvestigationDepth(), 199.92, 0.1);
 
     // Editing the masked sample changes no figure.
     drag(s.sv(), s.sv()->ToWidget(s.sv()->Chart().m_VPoints[3]),
