@@ -51,9 +51,9 @@ constexpr size_t kSniffBytes = 4096;
 // Files in an input folder that a batch itself writes, never data.
 bool isOutputFile(const fs::path& p)
 {
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".png" || ext == ".svg" || ext == ".pdf" || ext == ".bmp" || ext == ".html";
+    std::string format;
+    return OptionScanner::FormatOf(p.string(), ChartExporter::Formats(), format) ||
+           OptionScanner::FormatOf(p.string(), {"html"}, format);
 }
 
 // The start of a file, enough to tell a survey table from a sounding file.

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
+class OptionScanner;
+
 class RenderOptions {
 public:
     enum class Chart { Sounding, LayeredModel, Axes, Profile, Section };
-    enum class Format { Png, Svg, Pdf, Bmp };
 
     Chart chart = Chart::Sounding;
     std::string input;                  // empty: the bundled sample
     std::string output;                 // empty: sounding.png, model.png, axes.png or profile.png
-    Format format = Format::Png;
     int model = 1;                      // display model of the sounding chart
     int dpi = 150;
     int rows = 0;                       // 0: every row of the file
@@ -24,10 +24,11 @@ public:
     static constexpr int kMinDpi = 24;
     static constexpr int kMaxDpi = 2400;
 
-    // False with a one-line message on bad arguments.
+    // False with a one-line message on bad arguments (exit status
+    // OptionScanner::kExitBadCommandLine); help set for -h or --help.
     bool Parse(const std::vector<std::string>& args, std::string& error);
-    static const char* Usage();
+    static std::string Usage();
 
 private:
-    bool parseArgs(const std::vector<std::string>& args, std::string& error);
+    void addOptions(OptionScanner& scan, std::string& outputArg);
 };
