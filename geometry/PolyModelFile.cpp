@@ -1,17 +1,15 @@
 #include "geometry/PolyModelFile.h"
 
-#include "platform/core/CappedFile.h"
+#include "platform/core/TextNumber.h"
+#include "platform/core/TextTable.h"
 
 #include "geometry/TMOD2D.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,17 +33,9 @@ struct Body {
     std::vector<Ring> holes;
 };
 
-std::string quote(const std::string& s) { return "\"" + (s.size() > 40 ? s.substr(0, 40) + "..." : s) + "\""; }
+std::string quote(const std::string& s) { return "\"" + TextNumber::Quote(s) + "\""; }
 
-bool toDouble(const std::string& s, double& out)
-{
-    const char* b = s.data();
-    const char* e = b + s.size();
-    if (b != e && *b == '+')
-        ++b;
-    const auto r = std::from_chars(b, e, out);
-    return r.ec == std::errc() && r.ptr == e && std::isfinite(out);
-}
+bool toDouble(const std::string& s, double& out) { return TextNumber::Read(s, out) == TextNumber::Result::Ok; }
 
 bool toId(const std::string& s, int& out)
 {
@@ -209,19 +199,19 @@ bool Reader::checkRing(const Ring& r, const std::string& what)
 
 bool Reader::parse(const char* text)
 {
-    std::istringstream in(text ? text : "");
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        if (const auto hash = raw.find('#'); hash != std::string::npos)
-            raw.resize(hash);
-        std::istringstream words(raw);
-        std::vector<std::string> t;
-        for (std::string w; words >> w;)
-            t.push_back(w);
-        if (t.empty())
-            continue;
+    // Words separated by blanks (a comma is part of a word: body names may
+    // hold one); no header.
+    TextTable::Rules rules;
+    rules.commas = false;
+    rules.maxFieldChars = 256;
+    TextTable table(text ? std::string_view(text) : std::string_view(), m_name, rules);
+    TextTable::Line line;
+    std::vector<std::string> t;
+    while (table.Next(line)) {
+        const int lineNo = line.number;
+        t.assign(line.fields.size(), std::string());
+        for (size_t k = 0; k < line.fields.size(); ++k)
+            t[k].assign(line.fields[k].text);
         const std::string& key = t[0];
         if (key == "vertex") {
             if (!vertex(lineNo, t))
@@ -272,6 +262,10 @@ bool Reader::parse(const char* text)
         } else {
             return fail(lineNo, "unknown keyword " + quote(key) + ": a line starts with vertex, body or hole");
         }
+    }
+    if (table.Failed()) {
+        m_error = table.Error();
+        return false;
     }
     if (m_bodies.empty())
         return fail(0, "no bodies: the model needs at least one \"body\" line");
@@ -365,11 +359,7 @@ bool PolyModelFile::Parse(const char* text, const char* name, TMOD2D& model, CSt
 bool PolyModelFile::Read(const char* path, TMOD2D& model, CString& error)
 {
     std::string text;
-    if (!CappedFile::ReadAll(path, static_cast<size_t>(kMaxFileBytes), text, error))
+    if (!TextTable::Load(path, static_cast<size_t>(kMaxFileBytes), text, error))
         return false;
-    if (text.find('\0') != std::string::npos) {
-        error.Format("%s: not a text file", path);
-        return false;
-    }
     return Parse(text.c_str(), path, model, error);
 }

@@ -113,5 +113,5 @@ TEST(PolyModelFile, InputsBeyondTheCapsAreRefusedNamingTheCap)
     EXPECT_EQ(err.str(), "cannot open /nonexistent/model.txt: No such file or directory");
     const std::string bin = testsupport::writeFile("bin.txt", std::string("vertex 1 0 0\0", 13));
     EXPECT_FALSE(PolyModelFile::Read(bin.c_str(), m, err));
-    EXPECT_EQ(err.str(), bin + ": not a text file");
+    EXPECT_EQ(err.str(), bin + ": not a text file (it holds a NUL byte)");
 }

@@ -106,7 +106,7 @@ TEST(ProfileFile, RefusesBadInputNamingLineAndColumn)
     EXPECT_EQ(errorOf("1\n"), "p.txt:1: column 1: a row needs the position and at least one profile's value");
     EXPECT_EQ(errorOf("x a\n1 2\ny b\n"), "p.txt:3: column 1: \"y\" is not a number");
     EXPECT_EQ(errorOf("1 nan\n"), "p.txt:1: column 3: \"nan\" is not a number");
-    EXPECT_EQ(errorOf("1 1e999\n"), "p.txt:1: column 3: \"1e999\" is not a number");
+    EXPECT_EQ(errorOf("1 1e999\n"), "p.txt:1: column 3: \"1e999\" is out of range");
     std::string wide = "0";
     for (int i = 0; i <= ProfileFile::kMaxProfiles; ++i)
         wide += " 1";
@@ -114,7 +114,7 @@ TEST(ProfileFile, RefusesBadInputNamingLineAndColumn)
     ProfileTable t;
     CString binary;
     EXPECT_FALSE(ProfileFile::Parse(std::string("1 2\0 3\n", 7), "p.txt", t, binary));
-    EXPECT_EQ(binary.str(), "p.txt: not a text file");
+    EXPECT_EQ(binary.str(), "p.txt: not a text file (it holds a NUL byte)");
 
     ProfileTable untouched;
     untouched.x = {42};

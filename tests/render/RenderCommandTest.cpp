@@ -97,9 +97,9 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
     };
     const std::vector<Case> cases = {
         {"", {"/no/such/file.dat"}, "cannot open /no/such/file.dat"},
-        {"1 2 3 4 5\n10 2 3\n", {}, "line 2 holds 3 numbers"},
+        {"1 2 3 4 5\n10 2 3\n", {}, "in.dat:2: holds 3 numbers where the rows above hold 5"},
         {"1 2 3 4 5\n10 2 3\n", {"--stream"}, "row 2 is short of five numbers"},
-        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "line 2: \"abc\" is not a number"},
+        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "in.dat:2: \"abc\" is not a number"},
         {"1 2 3 4 5\n0 2 3 4 5\n", {}, "row 2: the abscissa must be positive"},
         {"1 2 3 4 5\n10 2 0 4 5\n", {"--model", "2"}, "row 2: model 2"},
         {"", {}, "holds no sounding rows"},
@@ -139,7 +139,7 @@ TEST(RenderCommand, RowsSpanningLinesNeedTheStreamOptionAndPlainLeavesTheFigureO
                                                                     "100 300 120\n280 118\n");
     const Result lines = render(dir, {QString::fromStdString(spanning), "-o", "a.png"});
     EXPECT_NE(lines.code, 0);
-    EXPECT_NE(lines.err.find("span.dat: line 1 holds 3 numbers"), std::string::npos) << lines.err;
+    EXPECT_NE(lines.err.find("span.dat:2: holds 2 numbers where the rows above hold 3"), std::string::npos) << lines.err;
     EXPECT_NE(lines.err.find("read as a stream"), std::string::npos) << lines.err;
     ASSERT_EQ(render(dir, {QString::fromStdString(spanning), "--stream", "-o", "a.png"}).code, 0);
 
