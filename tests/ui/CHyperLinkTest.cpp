@@ -208,9 +208,15 @@ TEST(CHyperLink, ColoursFollowHoverAndVisitedState)
     const QImage shot = h.label->grab().toImage();
     EXPECT_GT(testsupport::countColour(shot, QColor(200, 0, 0), 60), 3);
 
+    // 0xFFFFFFFF stands for the system highlight colour, whatever the
+    // desktop's palette says.
+    QPalette purple = QApplication::palette();
+    purple.setColor(QPalette::Highlight, QColor(128, 0, 128));
+    QApplication::setPalette(purple);
     link.SetColours(RGB(1, 2, 3), RGB(4, 5, 6), 0xFFFFFFFF);
-    const QColor hl = QApplication::palette().color(QPalette::Highlight);
-    EXPECT_EQ(link.GetHoverColour(), RGB(hl.red(), hl.green(), hl.blue()));
+    EXPECT_EQ(link.GetHoverColour(), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(Link().GetHoverColour(), GetSysColor(COLOR_HIGHLIGHT)) << "a new link's hover colour";
+    QApplication::setPalette(QPalette());
 
     EXPECT_TRUE(link.OnSetCursor(&link, HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), link.GetLinkCursor());
