@@ -3,7 +3,7 @@
 #include "platform/core/TextNumber.h"
 #include "platform/core/TextTable.h"
 
-#include "geometry/TMOD2D.h"
+#include "polymodel/TMOD2D.h"
 
 #include <algorithm>
 #include <charconv>

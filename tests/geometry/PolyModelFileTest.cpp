@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "geometry/PolyModelFile.h"
-#include "geometry/TMOD2D.h"
+#include "polymodel/TMOD2D.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "geometry/CMYColor.h"
+#include "polymodel/CMYColor.h"
 
-#include "geometry/TMOD2D.h"
+#include "polymodel/TMOD2D.h"
 
 #include <algorithm>
 #include <cmath>

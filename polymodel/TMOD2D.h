@@ -2,11 +2,11 @@
 // the bodies built from them. The model library builds, clears and draws it.
 #pragma once
 
-#include "geometry/CRecordArray.h"
-#include "geometry/LINE3D.h"
-#include "geometry/POLY3D.h"
-#include "geometry/POLY3D_CPLX.h"
-#include "geometry/VERT3D.h"
+#include "polymodel/CRecordArray.h"
+#include "polymodel/LINE3D.h"
+#include "polymodel/POLY3D.h"
+#include "polymodel/POLY3D_CPLX.h"
+#include "polymodel/VERT3D.h"
 
 class CDC;
 

@@ -1,4 +1,4 @@
-#include "geometry/POLY3D_CPLX.h"
+#include "polymodel/POLY3D_CPLX.h"
 
 void POLY3D_CPLX::operator=(POLY3D_CPLX& src)
 {

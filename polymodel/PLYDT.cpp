@@ -1,4 +1,4 @@
-#include "geometry/PLYDT.h"
+#include "polymodel/PLYDT.h"
 
 void PLYDT::operator=(PLYDT& src)
 {

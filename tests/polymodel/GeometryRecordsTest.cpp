@@ -1,9 +1,9 @@
 // The geometry records: defaults of new array slots, deep copies that share
 // nothing, emptying, and destruction of nested models (leaks show under ASan).
-#include "geometry/CCPloy2DRg.h"
-#include "geometry/CMYColor.h"
-#include "geometry/PLYDT.h"
-#include "geometry/TMOD3D.h"
+#include "polymodel/CCPloy2DRg.h"
+#include "polymodel/CMYColor.h"
+#include "polymodel/PLYDT.h"
+#include "polymodel/TMOD3D.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // coloured regions. Assignment and destruction live in the model library.
 #pragma once
 
-#include "geometry/CRecordArray.h"
+#include "polymodel/CRecordArray.h"
 #include "platform/core/CArray.h"
 #include "platform/core/afxtypes.h"
 
