@@ -1,10 +1,10 @@
 // tarnex-render as a user starts it: outputs of every type, and one clear
 // line, a non-zero exit and no output file for every kind of bad input.
 #include "TestSupport.h"
+#include "support/CommandRunner.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -12,20 +12,9 @@
 
 namespace {
 
-struct Result {
-    int code = -1;
-    std::string out, err;
-};
+using Result = testsupport::CommandResult;
 
-Result render(const std::string& cwd, const QStringList& args)
-{
-    QProcess p;
-    p.setWorkingDirectory(QString::fromStdString(cwd));
-    p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
+Result render(const std::string& cwd, const QStringList& args) { return testsupport::runRender(args, cwd); }
 
 bool exists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
 
@@ -190,15 +179,11 @@ TEST(RenderCommand, LoadsNoWindowOrDialogCodeForAnyOutputAndQtSvgForSvgOnly)
                                            {"model", "-o", "m.svg"},       {"axes", "-o", "x.png"}};
     for (const QStringList& args : runs) {
         const std::string out = args.join(' ').toStdString();
-        QProcess p;
-        p.setWorkingDirectory(QString::fromStdString(dir));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
-        ASSERT_TRUE(p.waitForFinished(60000));
-        ASSERT_EQ(p.exitCode(), 0) << out;
-        const std::string log = p.readAllStandardError().toStdString();
+        const Result r = testsupport::runRender(args, dir, 60000, &env);
+        ASSERT_EQ(r.code, 0) << out;
+        const std::string& log = r.err;
         // The log names every object as it is loaded; the sample run must
         // have loaded the drawing part, or the check would prove nothing.
         EXPECT_NE(log.find("file=libtarnex-charts.so"), std::string::npos) << out;

@@ -3,6 +3,7 @@
 // and saving that rewrites only what was edited.
 #include "StudioDriver.h"
 #include "TestSupport.h"
+#include "support/StudioFixture.h"
 
 #include "SoundingView.h"
 #include "StudioWindow.h"
@@ -42,17 +43,8 @@ float editShownStation(StudioWindow& w)
     return view->Chart().m_fV[2];
 }
 
-struct Studio {
-    StudioWindow w;
-    std::vector<std::string> errors;
-    std::string dir = testsupport::tempDir();
-    Studio()
-    {
-        w.onError = [this](const CString& m) { errors.push_back(m.str()); };
-        w.show();
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
+struct Studio : testsupport::StudioFixture {
+    Studio() : StudioFixture(Open::Nothing) { activate(); }
     QStringList stationLabels()
     {
         QStringList out;

@@ -3,6 +3,7 @@
 // and reading the files back.
 #include "StudioDriver.h"
 #include "TestSupport.h"
+#include "support/StudioFixture.h"
 
 #include "ModelView.h"
 #include "SoundingView.h"
@@ -46,21 +47,7 @@ struct ScriptedDialogs {
     ~ScriptedDialogs() { AfxSetFileDialogHook(nullptr); }
 };
 
-struct Studio {
-    StudioWindow w;
-    std::vector<std::string> errors;
-    std::string dir = testsupport::tempDir();
-    Studio()
-    {
-        w.onError = [this](const CString& m) { errors.push_back(m.str()); };
-        std::ofstream(dir + "/s.dat") << "1 50 40 55 45\n10 250 200 240 210\n100 400 300 380 320\n"
-                                         "1000 500 350 480 360\n";
-        std::ofstream(dir + "/m.txt") << "10 100\n20 10\n300\n";
-        EXPECT_TRUE(w.OpenSounding((dir + "/s.dat").c_str()));
-        EXPECT_TRUE(w.OpenModel((dir + "/m.txt").c_str()));
-        w.show();
-    }
-};
+using Studio = testsupport::StudioFixture;
 
 }  // namespace
 
