@@ -277,6 +277,9 @@ bool SurveyFile::LooksLikeSurvey(std::string_view text)
                 return true;
             continue;
         }
+        // A lone word first is a sounding's header, not a station.
+        if (line.Count() == 1 && table.Header().empty() && !TextTable::LooksNumeric(line.fields[0].text))
+            continue;
         // A row whose first field is a name, not a number, leads with its
         // station; a sounding row is numbers only, three or five of them.
         if (!TextTable::LooksNumeric(line.fields[0].text))

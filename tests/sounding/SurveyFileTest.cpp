@@ -106,6 +106,7 @@ TEST(SurveyFile, WhiteSpaceSeparatedTablesWithoutHeaderAndPlainSoundingsAreToldA
     EXPECT_FALSE(SurveyFile::LooksLikeSurvey("t, r, v\n1, 2, 3\n"));
     EXPECT_FALSE(SurveyFile::LooksLikeSurvey("1 2 3\n4 5\n"));
     EXPECT_FALSE(SurveyFile::LooksLikeSurvey("# nothing yet\n"));
+    EXPECT_FALSE(SurveyFile::LooksLikeSurvey("sounding\n1 2 3 4 5\n")) << "a one-word header";
 }
 
 TEST(SurveyFile, BadTablesNameTheLineAndLeaveTheTableAlone)
