@@ -43,7 +43,7 @@ TextTable::Rules tableRules()
     return r;
 }
 
-bool namesPosition(std::string_view field) { return strncasecmp(field.data(), "x_m", 3) == 0 && field.size() == 3; }
+bool namesPosition(std::string_view field) { return field.size() == 3 && strncasecmp(field.data(), "x_m", 3) == 0; }
 
 // How many fields a row holds, said for a message.
 std::string layoutOf(bool positions)
