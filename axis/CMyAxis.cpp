@@ -4,7 +4,7 @@
 #include "axis/AxisDefaults.h"
 #include "axis/BoundedNumber.h"
 #include "chart/ChartCanvas.h"
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "chart/TickGenerator.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // libtarnex so that programs that only draw axes need no widgets.
 #include "axis/CMyAxis.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "axis/AxisDialog.h"
 #include "axis/ParameterDialogRun.h"
 

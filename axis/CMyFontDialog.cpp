@@ -1,6 +1,6 @@
 #include "axis/CMyFontDialog.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 
 #include <cstring>
 

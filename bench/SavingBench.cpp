@@ -41,7 +41,7 @@ void BM_RewriteKeepingText(benchmark::State& state)
     read[read.size() / 2] += 1.0f;
     std::string out;
     for (auto _ : state) {
-        DataText::Rewrite(text, {true, true}, read.size(), [&](size_t k) { return read[k]; }, out);
+        DataText::Rewrite(text, {true, true, true, 0}, read.size(), [&](size_t k) { return read[k]; }, out);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<long long>(text.size()));

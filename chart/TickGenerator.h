@@ -2,7 +2,7 @@
 // i sits at start + i * step logical units, and every k-th one carries a label.
 #pragma once
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 
 class TickGenerator {
 public:

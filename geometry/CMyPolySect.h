@@ -3,7 +3,7 @@
 #pragma once
 
 #include "axis/CMyAxis.h"
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 #include "platform/core/CRect.h"
 
 class CMyPolySect {

@@ -1,18 +1,16 @@
 #include "geometry/PolyModelFile.h"
 
-#include "platform/core/CappedFile.h"
+#include "platform/core/TextNumber.h"
+#include "platform/core/TextTable.h"
 
 #include "geometry/SegmentGrid.h"
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -36,17 +34,11 @@ struct Body {
     std::vector<Ring> holes;
 };
 
-std::string quote(const std::string& s) { return "\"" + (s.size() > 40 ? s.substr(0, 40) + "..." : s) + "\""; }
+// A word of the file in a message, and a word as a number, as every reader
+// quotes and reads them.
+std::string quoted(const std::string& s) { return "\"" + TextNumber::Quote(s) + "\""; }
 
-bool toDouble(const std::string& s, double& out)
-{
-    const char* b = s.data();
-    const char* e = b + s.size();
-    if (b != e && *b == '+')
-        ++b;
-    const auto r = std::from_chars(b, e, out);
-    return r.ec == std::errc() && r.ptr == e && std::isfinite(out);
-}
+bool isNumber(const std::string& s, double& out) { return TextNumber::Read(s, out) == TextNumber::Result::Ok; }
 
 bool toId(const std::string& s, int& out)
 {
@@ -137,10 +129,10 @@ bool Reader::vertex(int line, const std::vector<std::string>& t)
         return fail(line, "a vertex line holds \"vertex ID X Z\", found " + std::to_string(t.size()) + " words");
     int id = 0;
     if (!toId(t[1], id))
-        return fail(line, "vertex number " + quote(t[1]) + " is not a positive whole number");
+        return fail(line, "vertex number " + quoted(t[1]) + " is not a positive whole number");
     Pt p{};
-    if (!toDouble(t[2], p.x) || !toDouble(t[3], p.z))
-        return fail(line, "vertex " + t[1] + ": " + quote(toDouble(t[2], p.x) ? t[3] : t[2]) + " is not a number");
+    if (!isNumber(t[2], p.x) || !isNumber(t[3], p.z))
+        return fail(line, "vertex " + t[1] + ": " + quoted(isNumber(t[2], p.x) ? t[3] : t[2]) + " is not a number");
     if (std::fabs(p.x) > PolyModelFile::kMaxCoordinate || std::fabs(p.z) > PolyModelFile::kMaxCoordinate)
         return fail(line, "vertex " + t[1] + " lies more than 10000 km from the origin");
     if (m_index.count(id))
@@ -167,7 +159,7 @@ bool Reader::ring(int line, const std::vector<std::string>& t, size_t from, cons
     for (size_t i = from; i < t.size(); ++i) {
         int id = 0;
         if (!toId(t[i], id))
-            return fail(line, what + ": vertex number " + quote(t[i]) + " is not a positive whole number");
+            return fail(line, what + ": vertex number " + quoted(t[i]) + " is not a positive whole number");
         const auto it = m_index.find(id);
         if (it == m_index.end())
             return fail(line, what + ": unknown vertex " + t[i] + " (declare it above with \"vertex\")");
@@ -261,19 +253,19 @@ bool Reader::checkRing(const Ring& r, const std::string& what)
 
 bool Reader::parse(const char* text)
 {
-    std::istringstream in(text ? text : "");
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        if (const auto hash = raw.find('#'); hash != std::string::npos)
-            raw.resize(hash);
-        std::istringstream words(raw);
-        std::vector<std::string> t;
-        for (std::string w; words >> w;)
-            t.push_back(w);
-        if (t.empty())
-            continue;
+    // Words separated by blanks (a comma is part of a word: body names may
+    // hold one); no header.
+    TextTable::Rules rules;
+    rules.commas = false;
+    rules.maxFieldChars = 256;
+    TextTable table(text ? std::string_view(text) : std::string_view(), m_name, rules);
+    TextTable::Line line;
+    std::vector<std::string> t;
+    while (table.Next(line)) {
+        const int lineNo = line.number;
+        t.assign(line.fields.size(), std::string());
+        for (size_t k = 0; k < line.fields.size(); ++k)
+            t[k].assign(line.fields[k].text);
         const std::string& key = t[0];
         if (key == "vertex") {
             if (!vertex(lineNo, t))
@@ -283,18 +275,18 @@ bool Reader::parse(const char* text)
                 return fail(lineNo, "a body line holds \"body NAME RHO\" and its closed ring of vertex numbers");
             const std::string& name = t[1];
             if (m_byName.count(name))
-                return fail(lineNo, "body " + quote(name) + " is declared twice");
+                return fail(lineNo, "body " + quoted(name) + " is declared twice");
             if (static_cast<int>(m_bodies.size()) >= PolyModelFile::kMaxBodies)
                 return fail(lineNo, "too many bodies: at most " + std::to_string(PolyModelFile::kMaxBodies) +
                                         " are allowed");
             Body b{name, 0, {}, {}};
-            if (!toDouble(t[2], b.rho))
-                return fail(lineNo, "body " + quote(name) + ": resistivity " + quote(t[2]) + " is not a number");
+            if (!isNumber(t[2], b.rho))
+                return fail(lineNo, "body " + quoted(name) + ": resistivity " + quoted(t[2]) + " is not a number");
             if (!(b.rho > 0))
-                return fail(lineNo, "body " + quote(name) + ": resistivity " + t[2] + " must be greater than 0");
+                return fail(lineNo, "body " + quoted(name) + ": resistivity " + t[2] + " must be greater than 0");
             if (b.rho > PolyModelFile::kMaxResistivity)
-                return fail(lineNo, "body " + quote(name) + ": resistivity " + t[2] + " exceeds 1e9 ohm-m");
-            if (!ring(lineNo, t, 3, "body " + quote(name), b.outer))
+                return fail(lineNo, "body " + quoted(name) + ": resistivity " + t[2] + " exceeds 1e9 ohm-m");
+            if (!ring(lineNo, t, 3, "body " + quoted(name), b.outer))
                 return false;
             m_byName[name] = m_bodies.size();
             m_bodies.push_back(std::move(b));
@@ -303,13 +295,13 @@ bool Reader::parse(const char* text)
                 return fail(lineNo, "a hole line holds \"hole NAME\" and its closed ring of vertex numbers");
             const auto it = m_byName.find(t[1]);
             if (it == m_byName.end())
-                return fail(lineNo, "hole in unknown body " + quote(t[1]) + " (declare the body above)");
+                return fail(lineNo, "hole in unknown body " + quoted(t[1]) + " (declare the body above)");
             Body& b = m_bodies[it->second];
             if (static_cast<int>(b.holes.size()) >= PolyModelFile::kMaxHolesPerBody)
-                return fail(lineNo, "body " + quote(b.name) + " has more than " +
+                return fail(lineNo, "body " + quoted(b.name) + " has more than " +
                                         std::to_string(PolyModelFile::kMaxHolesPerBody) + " holes");
             Ring h;
-            const std::string what = "hole in body " + quote(b.name);
+            const std::string what = "hole in body " + quoted(b.name);
             if (!ring(lineNo, t, 2, what, h))
                 return false;
             const std::vector<int>& o = b.outer.at;
@@ -319,8 +311,12 @@ bool Reader::parse(const char* text)
                 return fail(lineNo, what + " lies outside the body's outer ring");
             b.holes.push_back(std::move(h));
         } else {
-            return fail(lineNo, "unknown keyword " + quote(key) + ": a line starts with vertex, body or hole");
+            return fail(lineNo, "unknown keyword " + quoted(key) + ": a line starts with vertex, body or hole");
         }
+    }
+    if (table.Failed()) {
+        m_error = table.Error();
+        return false;
     }
     if (m_bodies.empty())
         return fail(0, "no bodies: the model needs at least one \"body\" line");
@@ -414,11 +410,7 @@ bool PolyModelFile::Parse(const char* text, const char* name, TMOD2D& model, CSt
 bool PolyModelFile::Read(const char* path, TMOD2D& model, CString& error)
 {
     std::string text;
-    if (!CappedFile::ReadAll(path, static_cast<size_t>(kMaxFileBytes), text, error))
+    if (!TextTable::Load(path, static_cast<size_t>(kMaxFileBytes), text, error))
         return false;
-    if (text.find('\0') != std::string::npos) {
-        error.Format("%s: not a text file", path);
-        return false;
-    }
     return Parse(text.c_str(), path, model, error);
 }

@@ -1,6 +1,6 @@
 #include "geometry/SectionColourBar.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CFont.h"

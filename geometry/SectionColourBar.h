@@ -2,7 +2,7 @@
 // of colours with a tick and a label at every decade, in ohm-metres.
 #pragma once
 
-#include "geometry/CMYColor.h"
+#include "morvel/CMYColor.h"
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 

@@ -1,6 +1,6 @@
 #include "geometry/SectionSheet.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "platform/gdi/CDC.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Model data, mapping, side editing and drawing of the layered model chart.
 #include "model1d/CDrawRPToH.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "chart/LabelLayout.h"
 #include "chart/TickGenerator.h"
 #include "model1d/LayeredModelParts.h"

@@ -2,7 +2,7 @@
 // on a window's context turns its points into the window's pixels.
 #include "model1d/CDrawRPToH.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "chart/TickGenerator.h"
 #include "model1d/LayeredModelParts.h"
 #include "platform/gdi/CFont.h"

@@ -1,17 +1,10 @@
 #include "model1d/LayeredModelFile.h"
 
 #include "platform/core/DataText.h"
-#include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
-#include "platform/core/CappedFile.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/TextTable.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -58,74 +51,59 @@ std::string leadingComments(const std::string& source)
     return source.substr(0, first);
 }
 
-struct DataLine {
-    int number;
-    std::vector<std::string> tokens;
-};
-
 }  // namespace
 
 bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& out, CString& error)
 {
-    if (!name)
-        name = "(model)";
-    std::istringstream in(text ? text : "");
-    std::vector<DataLine> lines;
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        if (const auto hash = raw.find('#'); hash != std::string::npos)
-            raw.resize(hash);
-        std::istringstream words(raw);
-        DataLine d{lineNo, {}};
-        std::string tok;
-        while (words >> tok)
-            d.tokens.push_back(tok);
-        if (d.tokens.empty())
-            continue;
+    TextTable::Rules rules;
+    rules.maxFieldChars = 64;
+    const std::string_view all = text ? std::string_view(text) : std::string_view();
+    TextTable table(all, name ? name : "(model)", rules);
+    std::vector<TextTable::Line> lines;
+    TextTable::Line line;
+    while (table.Next(line)) {
         if (static_cast<int>(lines.size()) >= kMaxLayers) {
-            error.Format("%s:%d: too many layers, at most %d are allowed", name, lineNo, kMaxLayers);
-            return false;
+            table.Fail(line.number, "too many layers, at most %d are allowed", kMaxLayers);
+            break;
         }
-        lines.push_back(std::move(d));
+        lines.push_back(line);
     }
-    if (lines.empty()) {
-        error.Format("%s: no layers: the file holds no numbers", name);
+    if (!table.Failed() && lines.empty())
+        table.Fail(0, "no layers: the file holds no numbers");
+    if (table.Failed()) {
+        error = table.Error();
         return false;
     }
 
     LayeredModel m;
     double depth = 0.0;
     for (size_t k = 0; k < lines.size(); ++k) {
-        const DataLine& d = lines[k];
+        const TextTable::Line& d = lines[k];
         const bool last = k + 1 == lines.size();
         const size_t want = last ? 1 : 2;
-        std::vector<float> v(d.tokens.size());
-        for (size_t j = 0; j < d.tokens.size(); ++j) {
-            const TextNumber::Result r = TextNumber::Read(d.tokens[j], v[j]);
-            if (r != TextNumber::Result::Ok) {
-                error.Format("%s:%d: \"%s\" %s", name, d.number, TextNumber::Quote(d.tokens[j]).c_str(),
-                             TextNumber::Describe(r));
+        std::vector<float> v(d.Count());
+        for (size_t j = 0; j < d.Count(); ++j)
+            if (!table.Number(d, j, v[j])) {
+                error = table.Error();
                 return false;
             }
-        }
         if (last && v.size() == 2) {
-            error.Format("%s:%d: missing half-space: the last line must hold the half-space's resistivity alone",
-                         name, d.number);
+            table.Fail(d.number, "missing half-space: the last line must hold the half-space's resistivity alone");
+            error = table.Error();
             return false;
         }
         if (v.size() != want) {
             if (last)
-                error.Format("%s:%d: the half-space line must hold one number (its resistivity), found %d", name,
-                             d.number, static_cast<int>(v.size()));
+                table.Fail(d.number, "the half-space line must hold one number (its resistivity), found %zu",
+                           v.size());
             else
-                error.Format("%s:%d: a layer line must hold two numbers (thickness resistivity), found %d", name,
-                             d.number, static_cast<int>(v.size()));
+                table.Fail(d.number, "a layer line must hold two numbers (thickness resistivity), found %zu",
+                           v.size());
+            error = table.Error();
             return false;
         }
         CString where;
-        where.Format("%s:%d", name, d.number);
+        where.Format("%s:%d", table.Name().c_str(), d.number);
         if (!last) {
             depth += v[0];
             if (!checkValue(v[0], "thickness", where, error) || !checkValue(v[1], "resistivity", where, error) ||
@@ -146,12 +124,8 @@ bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& o
 bool LayeredModelFile::Read(const char* path, LayeredModel& out, CString& error)
 {
     std::string text;
-    if (!CappedFile::ReadAll(path, kMaxFileBytes, text, error))
+    if (!TextTable::Load(path, kMaxFileBytes, text, error))
         return false;
-    if (text.find('\0') != std::string::npos) {
-        error.Format("%s: not a text file", path);
-        return false;
-    }
     LayeredModel m;
     if (!Parse(text.c_str(), path, m, error))
         return false;

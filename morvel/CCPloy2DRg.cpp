@@ -1,4 +1,4 @@
-#include "geometry/CCPloy2DRg.h"
+#include "morvel/CCPloy2DRg.h"
 
 CCPloy2DRg::~CCPloy2DRg()
 {

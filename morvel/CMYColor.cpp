@@ -1,6 +1,6 @@
-#include "geometry/CMYColor.h"
+#include "morvel/CMYColor.h"
 
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "geometry/LINE3D.h"
+#include "morvel/LINE3D.h"
 
 void LINE3D::operator=(LINE3D& src)
 {

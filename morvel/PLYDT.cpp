@@ -1,4 +1,4 @@
-#include "geometry/PLYDT.h"
+#include "morvel/PLYDT.h"
 
 void PLYDT::operator=(PLYDT& src)
 {

@@ -1,4 +1,4 @@
-#include "geometry/POLY3D.h"
+#include "morvel/POLY3D.h"
 
 void POLY3D::operator=(POLY3D& src)
 {

@@ -1,4 +1,4 @@
-#include "geometry/POLY3D_CPLX.h"
+#include "morvel/POLY3D_CPLX.h"
 
 void POLY3D_CPLX::operator=(POLY3D_CPLX& src)
 {

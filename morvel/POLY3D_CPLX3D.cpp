@@ -1,4 +1,4 @@
-#include "geometry/POLY3D_CPLX3D.h"
+#include "morvel/POLY3D_CPLX3D.h"
 
 void POLY3D_CPLX3D::operator=(POLY3D_CPLX3D& src)
 {

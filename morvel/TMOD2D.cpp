@@ -1,7 +1,7 @@
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
-#include "chart/ChartMath.h"
-#include "geometry/CMYColor.h"
+#include "platform/core/ChartMath.h"
+#include "morvel/CMYColor.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CPen.h"

@@ -1,4 +1,4 @@
-#include "geometry/TMOD3D.h"
+#include "morvel/TMOD3D.h"
 
 void TMOD3D::operator=(TMOD3D& src)
 {

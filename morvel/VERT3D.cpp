@@ -1,4 +1,4 @@
-#include "geometry/VERT3D.h"
+#include "morvel/VERT3D.h"
 
 void VERT3D::operator=(VERT3D& src)
 {

@@ -1,6 +1,6 @@
 #include "profile/CMyProf.h"
 
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,149 +1,77 @@
 #include "profile/ProfileFile.h"
 
 #include "platform/core/TextNumber.h"
-#include "platform/core/CappedFile.h"
-
-#include <cerrno>
-#include <charconv>
-#include <cmath>
-#include <cstring>
-
-namespace {
-
-struct Field {
-    std::string text;
-    int column;  // 1-based character column in the line
-};
-
-std::vector<Field> split(const std::string& line)
-{
-    std::vector<Field> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        const char c = line[i];
-        if (c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\v' || c == '\f') {
-            ++i;
-            continue;
-        }
-        size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != ',' && line[j] != '\r' &&
-               line[j] != '\v' && line[j] != '\f')
-            ++j;
-        out.push_back({line.substr(i, j - i), static_cast<int>(i) + 1});
-        i = j;
-    }
-    return out;
-}
-
-// The whole token as one finite number, the same in every locale.
-bool toDouble(const std::string& s, double& out)
-{
-    const char* b = s.data();
-    const char* e = b + s.size();
-    if (b != e && *b == '+')
-        ++b;
-    double v = 0;
-    const auto [p, ec] = std::from_chars(b, e, v);
-    if (ec != std::errc() || p != e || !std::isfinite(v))
-        return false;
-    out = v;
-    return true;
-}
-
-}  // namespace
+#include "platform/core/TextTable.h"
 
 bool ProfileFile::Parse(const std::string& text, const char* name, ProfileTable& out, CString& error)
 {
     if (!name)
         name = "(profiles)";
     if (text.find('\0') != std::string::npos) {
-        error.Format("%s: not a text file", name);
+        error.Format("%s: not a text file (it holds a NUL byte)", name);
         return false;
     }
+    TextTable::Rules rules;
+    rules.header = true;
+    rules.maxFieldChars = kMaxNameBytes;
+    TextTable table(text, name, rules);
+    // "file:line: column c: message", c the character column of field k.
+    const auto fail = [&](const TextTable::Line& l, size_t k, const std::string& message) {
+        table.Fail(l.number, "column %d: %s", l.Column(k), message.c_str());
+        error = table.Error();
+        return false;
+    };
     ProfileTable t;
-    int columns = 0;
-    bool seenLine = false;
-    size_t from = 0;
-    int lineNo = 0;
-    while (from <= text.size()) {
-        const size_t nl = text.find('\n', from);
-        std::string line = text.substr(from, nl == std::string::npos ? std::string::npos : nl - from);
-        from = nl == std::string::npos ? text.size() + 1 : nl + 1;
-        ++lineNo;
-        if (const size_t hash = line.find('#'); hash != std::string::npos)
-            line.resize(hash);
-        const std::vector<Field> f = split(line);
-        if (f.empty())
-            continue;
-        double first = 0;
-        if (!seenLine && !toDouble(f[0].text, first)) {
-            // A header: the names of the columns.
-            seenLine = true;
-            if (f.size() < 2) {
-                error.Format("%s:%d: column %d: a header needs the position's name and at least one profile's",
-                             name, lineNo, f[0].column);
-                return false;
-            }
-            if (f.size() > static_cast<size_t>(kMaxProfiles) + 1) {
-                error.Format("%s:%d: column %d: more than %d profiles", name, lineNo, f[kMaxProfiles + 1].column,
-                             kMaxProfiles);
-                return false;
-            }
-            for (const Field& n : f) {
-                if (n.text.size() > static_cast<size_t>(kMaxNameBytes)) {
-                    error.Format("%s:%d: column %d: a name is longer than %d bytes", name, lineNo, n.column,
-                                 kMaxNameBytes);
-                    return false;
-                }
-            }
-            columns = static_cast<int>(f.size());
+    size_t columns = 0;
+    TextTable::Line line;
+    while (table.Next(line)) {
+        const std::vector<TextTable::Field>& f = line.fields;
+        if (columns == 0) {
+            if (f.size() < 2)
+                return fail(line, 0, line.header ? "a header needs the position's name and at least one profile's"
+                                                 : "a row needs the position and at least one profile's value");
+            if (f.size() > static_cast<size_t>(kMaxProfiles) + 1)
+                return fail(line, static_cast<size_t>(kMaxProfiles) + 1,
+                            "more than " + std::to_string(kMaxProfiles) + " profiles");
+            columns = f.size();
+            t.values.resize(columns - 1);
+        }
+        if (line.header) {
+            // The names of the columns.
             t.positionName = f[0].text;
             for (size_t k = 1; k < f.size(); ++k)
-                t.names.push_back(f[k].text);
-            t.values.resize(f.size() - 1);
+                t.names.emplace_back(f[k].text);
             continue;
         }
-        seenLine = true;
-        if (columns == 0) {
-            if (f.size() < 2) {
-                error.Format("%s:%d: column %d: a row needs the position and at least one profile's value", name,
-                             lineNo, f[0].column);
-                return false;
-            }
-            if (f.size() > static_cast<size_t>(kMaxProfiles) + 1) {
-                error.Format("%s:%d: column %d: more than %d profiles", name, lineNo, f[kMaxProfiles + 1].column,
-                             kMaxProfiles);
-                return false;
-            }
-            columns = static_cast<int>(f.size());
-            t.values.resize(f.size() - 1);
-        }
-        if (static_cast<int>(f.size()) < columns) {
-            const int at = f.back().column + static_cast<int>(f.back().text.size());
-            error.Format("%s:%d: column %d: short row: %d numbers where %d are expected", name, lineNo, at,
-                         static_cast<int>(f.size()), columns);
+        if (f.size() < columns) {
+            const int at = line.Column(f.size() - 1) + static_cast<int>(f.back().text.size());
+            table.Fail(line.number, "column %d: short row: %zu numbers where %zu are expected", at, f.size(),
+                       columns);
+            error = table.Error();
             return false;
         }
-        if (static_cast<int>(f.size()) > columns) {
-            error.Format("%s:%d: column %d: long row: %d numbers where %d are expected", name, lineNo,
-                         f[static_cast<size_t>(columns)].column, static_cast<int>(f.size()), columns);
-            return false;
-        }
+        if (f.size() > columns)
+            return fail(line, columns,
+                        "long row: " + std::to_string(f.size()) + " numbers where " + std::to_string(columns) +
+                            " are expected");
         if (t.Stations() >= kMaxRows) {
-            error.Format("%s:%d: more than %d rows", name, lineNo, kMaxRows);
+            table.Fail(line.number, "more than %d rows", kMaxRows);
+            error = table.Error();
             return false;
         }
         std::vector<double> row(f.size());
         for (size_t k = 0; k < f.size(); ++k) {
-            if (!toDouble(f[k].text, row[k])) {
-                error.Format("%s:%d: column %d: \"%s\" is not a number", name, lineNo, f[k].column,
-                             TextNumber::Quote(f[k].text).c_str());
-                return false;
-            }
+            const TextNumber::Result r = TextNumber::Read(f[k].text, row[k]);
+            if (r != TextNumber::Result::Ok)
+                return fail(line, k, "\"" + TextNumber::Quote(f[k].text) + "\" " + TextNumber::Describe(r));
         }
         t.x.push_back(row[0]);
         for (size_t k = 1; k < row.size(); ++k)
             t.values[k - 1].push_back(row[k]);
+    }
+    if (table.Failed()) {
+        error = table.Error();
+        return false;
     }
     if (t.Stations() == 0) {
         error.Format("%s: no data: the file holds no rows of numbers", name);
@@ -158,7 +86,7 @@ bool ProfileFile::Parse(const std::string& text, const char* name, ProfileTable&
 bool ProfileFile::Read(const char* path, ProfileTable& out, CString& error)
 {
     std::string text;
-    if (!CappedFile::ReadAll(path, static_cast<size_t>(kMaxBytes), text, error))
+    if (!TextTable::Load(path, static_cast<size_t>(kMaxBytes), text, error))
         return false;
     return Parse(text, path, out, error);
 }

@@ -7,9 +7,11 @@
 #include "platform/core/CPoint.h"
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
-#include "platform/wnd/CToolTipCtrl.h"
 #include "platform/core/afxtypes.h"
 
+#include <memory>
+
+class CToolTipCtrl;
 class CWnd;
 
 class CDrawRPCurve {
@@ -108,8 +110,11 @@ public:
     // Uses the surface's own pen, so a host may draw it in XOR to erase.
     void DrawChangePt(CArray<CPoint, CPoint>& points, CDC* pDC);
     // Shows the colour legend while the pointer is inside the frame. The host
-    // creates m_ToolTip on its window first. Window part of the library.
+    // creates ToolTip() on its window first. Window part of the library.
     void SetTooltip(CWnd* pWnd, tagPOINT& point);
+    // The legend tip, made on first use. Window part of the library: the
+    // drawing part holds it by pointer only, and needs no window code.
+    CToolTipCtrl& ToolTip();
 
     // ---- data ----
     // Lengths and coordinates are in the chart's logical units (hundredths
@@ -157,8 +162,9 @@ public:
     CArray<float, float&> m_fV;
     int m_nCount;  // samples, from the abscissa's length
     CArray<CPoint, CPoint> m_RPoints;
-    // The legend tip; needs no window code until the host creates it.
-    CToolTipCtrl m_ToolTip;
+    // The legend tip (see ToolTip()); null until first asked for. Its deleter
+    // comes from the window part that makes it.
+    std::unique_ptr<CToolTipCtrl, void (*)(CToolTipCtrl*)> m_pToolTip{nullptr, nullptr};
     // The picked curve: 0 none, 1 measured R, 2 measured V. Hosts set it back
     // to 0 when the drag ends.
     int m_nSelCurve;

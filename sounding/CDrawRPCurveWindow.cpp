@@ -3,6 +3,7 @@
 #include "sounding/CDrawRPCurve.h"
 
 #include "platform/wnd/CFileDialog.h"
+#include "platform/wnd/CToolTipCtrl.h"
 #include "platform/wnd/CWnd.h"
 #include "sounding/SoundingChartParts.h"
 
@@ -86,9 +87,16 @@ void CDrawRPCurve::SetTooltip(CWnd* pWnd, tagPOINT& point)
 {
     CString legend = CString("黑色(红色)--实测\n") + "蓝色(绿色)--正演\n";
     if (HoldsStrictly(m_rcRegion, point)) {
-        m_ToolTip.AddTool(pWnd, legend, nullptr, 0);
-        m_ToolTip.SendMessage(TTM_UPDATE);
+        ToolTip().AddTool(pWnd, legend, nullptr, 0);
+        ToolTip().SendMessage(TTM_UPDATE);
     } else {
-        m_ToolTip.SendMessage(TTM_POP);
+        ToolTip().SendMessage(TTM_POP);
     }
+}
+
+CToolTipCtrl& CDrawRPCurve::ToolTip()
+{
+    if (!m_pToolTip)
+        m_pToolTip = {new CToolTipCtrl, [](CToolTipCtrl* tip) { delete tip; }};
+    return *m_pToolTip;
 }

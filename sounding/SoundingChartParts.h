@@ -6,7 +6,7 @@
 #include "sounding/CDrawRPCurve.h"
 
 #include "chart/ChartCanvas.h"
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 
 #include <algorithm>
 #include <initializer_list>

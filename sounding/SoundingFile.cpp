@@ -1,135 +1,145 @@
 #include "sounding/SoundingFile.h"
 
-#include "platform/core/DataText.h"
-#include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
-#include "platform/core/CappedFile.h"
+#include "platform/core/DataText.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/TextNumber.h"
+#include "platform/core/TextTable.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
 
-constexpr int kColumns = 5;
-const char* const kColumnNames[kColumns] = {"abscissa", "measured R", "measured V", "modelled R", "modelled V"};
+constexpr int kFull = 5, kMeasured = 3;
+const char* const kColumnNames[kFull] = {"abscissa", "measured R", "measured V", "modelled R", "modelled V"};
 
-constexpr DataText::Rules kLineRules{true, true};
-constexpr DataText::Rules kStreamRules{false, false};
+constexpr DataText::Rules kLineRules{true, true, true, 0};
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-// One number of a row; where names the line or row for the message.
-bool readNumber(std::string_view tok, int column, const char* name, const char* where, int at, float& out,
-                CString& error)
+TextTable::Rules lineRules()
 {
-    if (tok.size() > SoundingFile::kMaxTokenChars) {
-        error.Format("%s: %s %d: \"%s\" is longer than %zu characters, the longest number this reader takes", name,
-                     where, at, TextNumber::Quote(tok).c_str(), SoundingFile::kMaxTokenChars);
-        return false;
-    }
-    const TextNumber::Result r = TextNumber::Read(tok, out);
-    if (r != TextNumber::Result::Ok) {
-        error.Format("%s: %s %d: \"%s\" %s (%s column)", name, where, at, TextNumber::Quote(tok).c_str(),
-                     TextNumber::Describe(r), kColumnNames[column]);
-        return false;
-    }
-    return true;
+    TextTable::Rules r;
+    r.header = true;
+    r.maxFieldChars = SoundingFile::kMaxTokenChars;
+    return r;
 }
 
-bool addRow(SoundingTable& t, const float (&row)[kColumns], const char* name, CString& error)
+TextTable::Rules streamRules()
 {
-    if (t.Rows() >= SoundingFile::kMaxRows) {
-        error.Format("%s: more than %d rows, the most this reader takes", name, SoundingFile::kMaxRows);
-        return false;
-    }
-    float v[kColumns] = {row[0], row[1], row[2], row[3], row[4]};
-    t.x.Add(v[0]);
-    t.r.Add(v[1]);
-    t.v.Add(v[2]);
-    t.rFwd.Add(v[3]);
-    t.vFwd.Add(v[4]);
+    TextTable::Rules r;
+    r.comments = false;
+    r.commas = false;
+    r.maxFieldChars = SoundingFile::kMaxTokenChars;
+    return r;
+}
+
+CArray<float, float&>* column(SoundingTable& t, int k)
+{
+    CArray<float, float&>* c[kFull] = {&t.x, &t.r, &t.v, &t.rFwd, &t.vFwd};
+    return c[k];
+}
+
+const CArray<float, float&>* column(const SoundingTable& t, int k)
+{
+    const CArray<float, float&>* c[kFull] = {&t.x, &t.r, &t.v, &t.rFwd, &t.vFwd};
+    return c[k];
+}
+
+bool addRow(SoundingTable& t, float* row, int columns, TextTable& table, int line)
+{
+    if (t.Rows() >= SoundingFile::kMaxRows)
+        return table.Fail(line, "more than %d rows, the most this reader takes", SoundingFile::kMaxRows);
+    for (int k = 0; k < columns; ++k)
+        column(t, k)->Add(row[k]);
     return true;
 }
 
 // Numbers in groups of five whatever the line breaks.
-bool parseStream(std::string_view text, const char* name, int maxRows, SoundingTable& t, CString& error)
+bool parseStream(TextTable& table, int maxRows, SoundingTable& t)
 {
-    float row[kColumns] = {};
-    int filled = 0;
-    size_t pos = 0;
-    while (maxRows <= 0 || t.Rows() < maxRows) {
-        while (pos < text.size() && isSpace(text[pos]))
-            ++pos;
-        if (pos == text.size())
-            break;
-        size_t end = pos;
-        while (end < text.size() && !isSpace(text[end]))
-            ++end;
-        if (!readNumber(text.substr(pos, end - pos), filled, name, "row", t.Rows() + 1, row[filled], error))
-            return false;
-        pos = end;
-        if (++filled < kColumns)
-            continue;
-        filled = 0;
-        if (!addRow(t, row, name, error))
-            return false;
+    float row[kFull] = {};
+    int filled = 0, lastLine = 0;
+    TextTable::Line line;
+    while ((maxRows <= 0 || t.Rows() < maxRows) && table.Next(line)) {
+        lastLine = line.number;
+        for (size_t k = 0; k < line.Count() && (maxRows <= 0 || t.Rows() < maxRows); ++k) {
+            if (!table.Number(line, k, row[filled], kColumnNames[filled]))
+                return false;
+            if (++filled < kFull)
+                continue;
+            filled = 0;
+            if (!addRow(t, row, kFull, table, line.number))
+                return false;
+        }
     }
-    if (filled > 0) {
-        error.Format("%s: row %d is short of five numbers (has %d)", name, t.Rows() + 1, filled);
+    if (table.Failed())
         return false;
-    }
+    if (filled > 0)
+        return table.Fail(lastLine, "row %d is short of five numbers (has %d)", t.Rows() + 1, filled);
     return true;
 }
 
-// One row a line. A line that holds other than five numbers is refused by
-// its number: read as a stream, it would shift every later row silently.
-bool parseLines(std::string_view text, const char* name, int maxRows, SoundingTable& t, CString& error)
+// One row a line, five numbers (or three for a measured-only file) each. A
+// line that holds another count is refused by its number: read as a
+// stream, it would shift every later row silently.
+bool parseLines(TextTable& table, int maxRows, SoundingTable& t)
 {
-    float row[kColumns] = {};
-    int count = 0, line = 0;
-    bool ok = true;
-    const auto lineEnds = [&]() {
-        if (count == kColumns)
-            return addRow(t, row, name, error);
-        error.Format("%s: line %d holds %d number%s, a sounding row five (abscissa, measured R, measured V, "
-                     "modelled R, modelled V); a file whose rows span lines must be read as a stream",
-                     name, line, count, count == 1 ? "" : "s");
-        return false;
-    };
-    t.header = std::string(DataText::Scan(text, kLineRules, [&](int l, size_t pos, size_t len) {
-        if (l != line) {
-            if (count > 0 && !(ok = lineEnds()))
+    float row[kFull] = {};
+    TextTable::Line line;
+    int columns = 0;
+    while ((maxRows <= 0 || t.Rows() < maxRows) && table.Next(line)) {
+        if (line.header)
+            continue;
+        const int n = static_cast<int>(line.Count());
+        if (columns == 0 && n != kFull && n != kMeasured)
+            return table.Fail(line.number,
+                              "holds %d number%s; a sounding row holds five (abscissa, measured R, measured V, "
+                              "modelled R, modelled V) or three (abscissa, measured R, measured V); a file whose "
+                              "rows span lines must be read as a stream",
+                              n, n == 1 ? "" : "s");
+        if (columns != 0 && n != columns)
+            return table.Fail(line.number, "holds %d number%s where the rows above hold %d; a sounding file keeps "
+                                           "one count of columns (a file whose rows span lines must be read "
+                                           "as a stream)",
+                              n, n == 1 ? "" : "s", columns);
+        columns = n;
+        for (int k = 0; k < n; ++k)
+            if (!table.Number(line, static_cast<size_t>(k), row[k], kColumnNames[k]))
                 return false;
-            count = 0;
-            if (maxRows > 0 && t.Rows() >= maxRows)
-                return false;
-            line = l;
-        }
-        if (count < kColumns && !(ok = readNumber(text.substr(pos, len), count, name, "line", line, row[count], error)))
+        if (!addRow(t, row, n, table, line.number))
             return false;
-        ++count;
-        return true;
-    }));
-    if (ok && count > 0)
-        ok = lineEnds();
-    return ok;
+    }
+    if (table.Failed())
+        return false;
+    t.header = std::string(table.Header());
+    t.columns = columns == kMeasured ? kMeasured : kFull;
+    return true;
 }
 
-void addRowText(std::string& text, const SoundingTable& t, int i)
+// Why v cannot stand in a sounding file (the reader would refuse it), or null.
+const char* unwritable(float v)
 {
-    text += NumberFormat::Shortest(t.x[i]) + ' ' + NumberFormat::Shortest(t.r[i]) + ' ' +
-            NumberFormat::Shortest(t.v[i]) + ' ' + NumberFormat::Shortest(t.rFwd[i]) + ' ' +
-            NumberFormat::Shortest(t.vFwd[i]) + '\n';
+    if (!std::isfinite(v))
+        return "is not a finite number";
+    if (v != 0 && std::fabs(v) < std::numeric_limits<float>::min())
+        return "is too small to be read back (a sounding file holds 0 or magnitudes from 1.17549e-38)";
+    return nullptr;
 }
 
-// The comment lines and header before the first row of a text.
-std::string leadingNotes(const std::string& source)
+// The comment lines and header before the first row of a text, and the
+// separator its first row uses (", " when it has a comma, else a blank).
+std::string leadingNotes(const std::string& source, std::string& separator)
 {
     size_t first = source.size();
+    separator = " ";
     DataText::Scan(source, kLineRules, [&](int, size_t pos, size_t) {
         first = source.rfind('\n', pos);
         first = first == std::string::npos ? 0 : first + 1;
+        const size_t eol = source.find('\n', pos);
+        if (source.substr(first, eol == std::string::npos ? std::string::npos : eol - first).find(',') !=
+            std::string::npos)
+            separator = ", ";
         return false;
     });
     return source.substr(0, first);
@@ -140,7 +150,7 @@ std::string leadingNotes(const std::string& source)
 bool SoundingFile::Read(const char* path, int maxRows, SoundingTable& out, CString& error, Layout layout)
 {
     auto text = std::make_shared<std::string>();
-    if (!CappedFile::ReadAll(path, kMaxBytes, *text, error))
+    if (!TextTable::Load(path, kMaxBytes, *text, error))
         return false;
     return parse(std::move(text), path, maxRows, out, error, layout);
 }
@@ -154,18 +164,20 @@ bool SoundingFile::Parse(std::string_view text, const char* name, int maxRows, S
 bool SoundingFile::parse(std::shared_ptr<std::string> text, const char* name, int maxRows, SoundingTable& out,
                          CString& error, Layout layout)
 {
-    if (!name)
-        name = "(sounding)";
+    TextTable table(*text, name ? name : "(sounding)", layout == Layout::Stream ? streamRules() : lineRules());
     SoundingTable t;
-    if (!(layout == Layout::Stream ? parseStream(*text, name, maxRows, t, error)
-                                   : parseLines(*text, name, maxRows, t, error)))
+    if (!(layout == Layout::Stream ? parseStream(table, maxRows, t) : parseLines(table, maxRows, t))) {
+        error = table.Error();
         return false;
+    }
     if (maxRows > 0 && t.Rows() < maxRows) {
-        error.Format("%s: %d rows asked for, the file holds %d", name, maxRows, t.Rows());
+        table.Fail(0, "%d rows asked for, the file holds %d", maxRows, t.Rows());
+        error = table.Error();
         return false;
     }
     if (t.Rows() == 0) {
-        error.Format("%s: holds no sounding rows", name);
+        table.Fail(0, "holds no sounding rows");
+        error = table.Error();
         return false;
     }
     t.source = std::move(text);
@@ -176,30 +188,39 @@ bool SoundingFile::parse(std::shared_ptr<std::string> text, const char* name, in
 bool SoundingFile::Write(const char* path, const SoundingTable& t, CString& error)
 {
     const int n = t.Rows();
-    if (t.r.GetSize() < n || t.v.GetSize() < n || t.rFwd.GetSize() < n || t.vFwd.GetSize() < n) {
-        error = "the five columns of the sounding differ in length";
-        return false;
-    }
-    const CArray<float, float&>* columns[kColumns] = {&t.x, &t.r, &t.v, &t.rFwd, &t.vFwd};
+    const int columns = t.columns == kMeasured ? kMeasured : kFull;
+    for (int k = 1; k < columns; ++k)
+        if (column(t, k)->GetSize() != n) {
+            error.Format("the %s column holds %d values for %d rows", kColumnNames[k], column(t, k)->GetSize(), n);
+            return false;
+        }
     // A file the reader would refuse is never written.
     for (int i = 0; i < n; ++i)
-        for (int k = 0; k < kColumns; ++k)
-            if (!std::isfinite((*columns[k])[i])) {
-                error.Format("row %d: the %s value is not a finite number", i + 1, kColumnNames[k]);
+        for (int k = 0; k < columns; ++k)
+            if (const char* why = unwritable((*column(t, k))[i])) {
+                error.Format("row %d: the %s value %g %s", i + 1, kColumnNames[k],
+                             static_cast<double>((*column(t, k))[i]), why);
                 return false;
             }
     std::string text;
     // The rules of the lines layout read a stream file's text the same way:
     // it holds no comment or header, only its numbers.
-    if (t.source &&
-        DataText::Rewrite(*t.source, kLineRules, static_cast<size_t>(n) * kColumns,
-                          [&](size_t k) { return (*columns[k % kColumns])[static_cast<int>(k / kColumns)]; }, text))
+    if (t.source && DataText::Rewrite(*t.source, kLineRules, static_cast<size_t>(n) * static_cast<size_t>(columns),
+                                      [&](size_t k) {
+                                          const int i = static_cast<int>(k / static_cast<size_t>(columns));
+                                          return (*column(t, static_cast<int>(k % static_cast<size_t>(columns))))[i];
+                                      },
+                                      text))
         return AtomicFile::WriteBytes(path, text, error);
+    std::string separator = " ";
     if (t.source)
-        text = leadingNotes(*t.source);
+        text = leadingNotes(*t.source, separator);
     else if (!t.header.empty())
         text = t.header + '\n';
-    for (int i = 0; i < n; ++i)
-        addRowText(text, t, i);
+    for (int i = 0; i < n; ++i) {
+        for (int k = 0; k < columns; ++k)
+            text += (k ? separator : std::string()) + NumberFormat::Shortest((*column(t, k))[i]);
+        text += '\n';
+    }
     return AtomicFile::WriteBytes(path, text, error);
 }

@@ -1,6 +1,6 @@
-// Strict reading and safe writing of the five-column sounding data file
-// (abscissa, measured R, measured V, modelled R, modelled V per row), for
-// hosts that must tell the user what is wrong with a file and where.
+// Strict reading and safe writing of the sounding data file (abscissa,
+// measured R, measured V, and where modelled, modelled R and modelled V per
+// row), for hosts that must tell the user what is wrong with a file and where.
 #pragma once
 
 #include "platform/core/CArray.h"
@@ -11,10 +11,11 @@
 #include <string>
 #include <string_view>
 
-// The five columns of a sounding, in file order.
+// The columns of a sounding, in file order.
 struct SoundingTable {
     CArray<float, float&> x, r, v, rFwd, vFwd;
-    // 5, or 3 for a measured-only sounding, whose rFwd and vFwd are empty.
+    // 5, or 3 for a measured-only table (abscissa, measured R, measured V):
+    // rFwd and vFwd are then empty.
     int columns = 5;
     // The header line naming the columns, when the file has one.
     std::string header;
@@ -36,9 +37,12 @@ public:
     static constexpr size_t kMaxTokenChars = 64;
 
     // How the numbers of a file make rows.
-    //  Lines:  one row a line, five numbers each; '#' starts a comment to
-    //          the end of the line, blank lines are skipped, and the first
-    //          line may be a header naming the columns.
+    //  Lines:  one row a line, five numbers each, or three in a
+    //          measured-only file (a file keeps one count); blanks, tabs or
+    //          commas between them; '#' starts a comment to the end of the
+    //          line, blank lines are skipped, and the first line may be a
+    //          header naming the columns (its first field is not written as
+    //          a number). A UTF-8 byte order mark is skipped.
     //  Stream: numbers separated by any white space, taken five at a time,
     //          so that a row may span lines (the form the chart's own
     //          ReadData reads); no comments or header.
@@ -46,8 +50,7 @@ public:
 
     // Reads every row, or the first maxRows rows when maxRows > 0, from a
     // file, pipe or FIFO. On failure returns false with a one-line message
-    // that names the file and the line (Lines) or row (Stream), and leaves
-    // out untouched.
+    // "file:line: ...", and leaves out untouched.
     static bool Read(const char* path, int maxRows, SoundingTable& out, CString& error,
                      Layout layout = Layout::Lines);
     // The same rules on text already in memory; name stands for the file.
@@ -58,7 +61,9 @@ public:
     // that file's text with the changed values put in (comments, header,
     // blanks and unedited numbers kept byte for byte); a table made in
     // memory, or one whose row count no longer matches its text, is written
-    // five numbers a line, after the comment lines and header of its text.
+    // its columns' numbers a line, after the comment lines and header of its
+    // text. A value the reader would refuse (not finite, or too small for a
+    // float to hold undenormalised) is refused, naming its row and column.
     static bool Write(const char* path, const SoundingTable& table, CString& error);
 
 private:

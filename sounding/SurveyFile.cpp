@@ -1,17 +1,19 @@
 #include "sounding/SurveyFile.h"
 
-#include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
-#include "platform/core/CappedFile.h"
+#include "platform/core/DataText.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/TextNumber.h"
+#include "platform/core/TextTable.h"
 
+#include <cmath>
 #include <string>
+#include <strings.h>
 #include <unordered_map>
 
 namespace {
 
-const char* const kColumnNames[SurveyFile::kColumns] = {"station",    "abscissa",   "measured R",
-                                                        "measured V", "modelled R", "modelled V"};
+const char* const kValueNames[5] = {"abscissa", "measured R", "measured V", "modelled R", "modelled V"};
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
@@ -32,48 +34,23 @@ const char* nameProblem(std::string_view name)
     return nullptr;
 }
 
-struct Fields {
-    std::string_view f[SurveyFile::kColumns];
-    int count = 0;
-    std::string_view firstSeparator;  // between the first two fields
-};
-
-// Splits one line (comment and line end already removed). False with a
-// message when a comma has no field on one side of it.
-bool split(std::string_view s, Fields& out, std::string& problem)
+TextTable::Rules tableRules()
 {
-    size_t pos = 0;
-    auto skipBlanks = [&] {
-        while (pos < s.size() && isBlank(s[pos]))
-            ++pos;
-    };
-    skipBlanks();
-    size_t firstEnd = 0;
-    while (pos < s.size()) {
-        const size_t start = pos;
-        while (pos < s.size() && !isBlank(s[pos]) && s[pos] != ',')
-            ++pos;
-        if (pos == start) {
-            problem = "has an empty field (two commas, or a comma first)";
-            return false;
-        }
-        if (out.count == 1)
-            out.firstSeparator = s.substr(firstEnd, start - firstEnd);
-        if (out.count < SurveyFile::kColumns)
-            out.f[out.count] = s.substr(start, pos - start);
-        ++out.count;
-        firstEnd = out.count == 1 ? pos : firstEnd;
-        skipBlanks();
-        if (pos < s.size() && s[pos] == ',') {
-            ++pos;
-            skipBlanks();
-            if (pos == s.size()) {
-                problem = "ends in a comma";
-                return false;
-            }
-        }
-    }
-    return true;
+    TextTable::Rules r;
+    r.header = true;
+    r.headerField = 1;  // the station's name leads every row
+    r.maxFieldChars = SurveyFile::kMaxTokenChars;
+    return r;
+}
+
+bool namesPosition(std::string_view field) { return field.size() == 3 && strncasecmp(field.data(), "x_m", 3) == 0; }
+
+// How many fields a row holds, said for a message.
+std::string layoutOf(bool positions)
+{
+    return positions ? "station, x_m, then abscissa, measured R, measured V and, where modelled, modelled R and "
+                       "modelled V"
+                     : "station, then abscissa, measured R, measured V and, where modelled, modelled R and modelled V";
 }
 
 }  // namespace
@@ -81,24 +58,27 @@ bool split(std::string_view s, Fields& out, std::string& problem)
 bool SurveyFile::Read(const char* path, SurveyTable& out, CString& error)
 {
     std::string text;
-    if (!CappedFile::ReadAll(path, kMaxBytes, text, error))
+    if (!TextTable::Load(path, kMaxBytes, text, error))
         return false;
     return Parse(text, path, out, error);
 }
 
 bool SurveyFile::Parse(std::string_view text, const char* name, SurveyTable& out, CString& error)
 {
-    if (!name)
-        name = "(survey)";
-    if (text.size() > kMaxBytes) {
-        error.Format("%s: larger than %zu MiB, the most this reader takes", name, kMaxBytes >> 20);
+    TextTable table(text, name ? name : "(survey)", tableRules());
+    const auto failed = [&] {
+        error = table.Error();
         return false;
+    };
+    if (text.size() > kMaxBytes) {
+        table.Fail(0, "larger than %zu MiB, the most this reader takes", kMaxBytes >> 20);
+        return failed();
     }
     SurveyTable t;
     std::unordered_map<std::string, int> seen;  // name -> index in t.stations
     size_t stationStart = 0, stationEnd = 0;    // byte range of the current station's rows
     int totalRows = 0;
-    bool firstLine = true, haveRow = false;
+    size_t fields = 0;  // every row's count, once known
     auto closeStation = [&](size_t nextStart) {
         if (t.stations.empty())
             return;
@@ -106,116 +86,107 @@ bool SurveyFile::Parse(std::string_view text, const char* name, SurveyTable& out
         s.text.assign(text.substr(stationStart, stationEnd - stationStart));
         s.trailer.assign(text.substr(stationEnd, nextStart - stationEnd));
     };
+    // The line end of the first line, whatever it holds.
+    if (const size_t eol = text.find('\n'); eol != std::string_view::npos)
+        t.newline = eol > 0 && text[eol - 1] == '\r' ? "\r\n" : "\n";
 
-    size_t pos = 0;
-    for (int lineNo = 1; pos < text.size(); ++lineNo) {
-        const size_t lineStart = pos;
-        size_t eol = text.find('\n', pos);
-        const size_t next = eol == std::string_view::npos ? text.size() : eol + 1;
-        if (eol == std::string_view::npos)
-            eol = text.size();
-        std::string_view line = text.substr(lineStart, eol - lineStart);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (firstLine && eol < text.size())
-            t.newline = eol > lineStart && text[eol - 1] == '\r' ? "\r\n" : "\n";
-        firstLine = false;
-        pos = next;
-
-        const size_t hash = line.find('#');
-        Fields f;
-        std::string problem;
-        if (!split(line.substr(0, hash), f, problem)) {
-            error.Format("%s: line %d %s", name, lineNo, problem.c_str());
-            return false;
-        }
-        if (f.count == 0)
-            continue;
-        if (f.count != kColumns) {
-            error.Format("%s: line %d has %d fields; a survey table has %d (station, abscissa, measured R, "
-                         "measured V, modelled R, modelled V)",
-                         name, lineNo, f.count, kColumns);
-            return false;
-        }
-        for (const auto& field : f.f) {
-            if (field.size() > kMaxTokenChars) {
-                error.Format("%s: line %d: \"%s\" is longer than %zu characters, the longest field this reader "
-                             "takes",
-                             name, lineNo, TextNumber::Quote(field).c_str(), kMaxTokenChars);
-                return false;
+    TextTable::Line line;
+    while (table.Next(line)) {
+        const std::string_view separator =
+            line.Count() > 1 ? text.substr(line.fields[0].pos + line.fields[0].text.size(),
+                                           line.fields[1].pos - line.fields[0].pos - line.fields[0].text.size())
+                             : std::string_view(" ");
+        if (line.header) {
+            t.header.assign(table.Header());
+            t.separator.assign(separator);
+            t.positions = line.Count() > 1 && namesPosition(line.fields[1].text);
+            fields = line.Count();
+            const size_t values = fields - (t.positions ? 2 : 1);
+            if (values != 5 && values != 3) {
+                table.Fail(line.number, "the header names %zu columns; a survey table has %s", fields,
+                           layoutOf(t.positions).c_str());
+                return failed();
             }
-        }
-        float v[kColumns - 1] = {};
-        // Before the first row, a line none of whose value fields is a number names the columns.
-        bool header = !haveRow && t.header.empty();
-        for (int c = 1; header && c < kColumns; ++c)
-            header = TextNumber::Read(f.f[c], v[c - 1]) != TextNumber::Result::Ok;
-        if (header) {
-            t.header.assign(line);
-            t.separator.assign(f.firstSeparator);
+            t.columns = static_cast<int>(values);
             continue;
         }
-        for (int c = 1; c < kColumns; ++c) {
-            const TextNumber::Result r = TextNumber::Read(f.f[c], v[c - 1]);
-            if (r != TextNumber::Result::Ok) {
-                error.Format("%s: line %d: \"%s\" %s (%s column)", name, lineNo, TextNumber::Quote(f.f[c]).c_str(),
-                             TextNumber::Describe(r), kColumnNames[c]);
-                return false;
+        const size_t lead = t.positions ? 2 : 1;
+        if (fields == 0) {
+            fields = line.Count();
+            if (fields != 6 && fields != 4) {
+                table.Fail(line.number, "has %zu fields; a survey table has 6 (station, abscissa, measured R, "
+                                        "measured V, modelled R, modelled V) or 4 (station and the measured three)",
+                           fields);
+                return failed();
             }
+            t.columns = static_cast<int>(fields - 1);
+        } else if (line.Count() != fields) {
+            table.Fail(line.number, "has %zu fields where the %s above has %zu (%s)", line.Count(),
+                       t.header.empty() ? "first row" : "header", fields, layoutOf(t.positions).c_str());
+            return failed();
         }
-        if (const char* bad = nameProblem(f.f[0])) {
-            error.Format("%s: line %d: the station name \"%s\" %s", name, lineNo, TextNumber::Quote(f.f[0]).c_str(),
-                         bad);
-            return false;
+        float v[5] = {};
+        double x = std::nan("");
+        if (t.positions && !table.Number(line, 1, x, "x_m"))
+            return failed();
+        for (size_t c = lead; c < fields; ++c)
+            if (!table.Number(line, c, v[c - lead], kValueNames[c - lead]))
+                return failed();
+        const std::string_view stationName = line.fields[0].text;
+        if (const char* bad = nameProblem(stationName)) {
+            table.Fail(line.number, "the station name \"%s\" %s", TextNumber::Quote(stationName).c_str(), bad);
+            return failed();
         }
-        if (!haveRow) {
-            t.lead.assign(text.substr(0, lineStart));
+        if (totalRows == 0) {
+            t.lead.assign(text.substr(0, line.start));
             if (t.header.empty())
-                t.separator.assign(f.firstSeparator);
-            haveRow = true;
+                t.separator.assign(separator);
         }
-        if (t.stations.empty() || t.stations.back().name.str() != f.f[0]) {
-            const std::string key(f.f[0]);
+        if (t.stations.empty() || t.stations.back().name.str() != stationName) {
+            const std::string key(stationName);
             if (const auto it = seen.find(key); it != seen.end()) {
                 const SurveyStation& before = t.stations[static_cast<size_t>(it->second)];
-                error.Format("%s: line %d: station %s appears again after station %s (line %d); its rows began on "
-                             "line %d, and a station's rows must follow one another",
-                             name, lineNo, key.c_str(), t.stations.back().name.GetString(), t.stations.back().firstLine,
-                             before.firstLine);
-                return false;
+                table.Fail(line.number,
+                           "station %s appears again after station %s (line %d); its rows began on line %d, and a "
+                           "station's rows must follow one another",
+                           key.c_str(), t.stations.back().name.GetString(), t.stations.back().firstLine,
+                           before.firstLine);
+                return failed();
             }
             if (t.Stations() >= kMaxStations) {
-                error.Format("%s: line %d: more than %d stations, the most this reader takes", name, lineNo,
-                             kMaxStations);
-                return false;
+                table.Fail(line.number, "more than %d stations, the most this reader takes", kMaxStations);
+                return failed();
             }
-            closeStation(lineStart);
+            closeStation(line.start);
             seen.emplace(key, t.Stations());
             t.stations.emplace_back();
-            t.stations.back().name = CString(key);
-            t.stations.back().firstLine = lineNo;
-            stationStart = lineStart;
+            SurveyStation& s = t.stations.back();
+            s.name = CString(key);
+            s.firstLine = line.number;
+            s.x = x;
+            s.table.columns = t.columns;
+            stationStart = line.start;
         }
         SoundingTable& s = t.stations.back().table;
         if (s.Rows() >= kMaxStationRows) {
-            error.Format("%s: line %d: station %s has more than %d rows, the most a sounding takes", name, lineNo,
-                         t.stations.back().name.GetString(), kMaxStationRows);
-            return false;
+            table.Fail(line.number, "station %s has more than %d rows, the most a sounding takes",
+                       t.stations.back().name.GetString(), kMaxStationRows);
+            return failed();
         }
         if (++totalRows > kMaxRows) {
-            error.Format("%s: line %d: more than %d rows, the most this reader takes", name, lineNo, kMaxRows);
-            return false;
+            table.Fail(line.number, "more than %d rows, the most this reader takes", kMaxRows);
+            return failed();
         }
-        s.x.Add(v[0]);
-        s.r.Add(v[1]);
-        s.v.Add(v[2]);
-        s.rFwd.Add(v[3]);
-        s.vFwd.Add(v[4]);
-        stationEnd = next;
+        CArray<float, float&>* columns[5] = {&s.x, &s.r, &s.v, &s.rFwd, &s.vFwd};
+        for (int c = 0; c < t.columns; ++c)
+            columns[c]->Add(v[c]);
+        stationEnd = line.next;
     }
+    if (table.Failed())
+        return failed();
     if (t.stations.empty()) {
-        error.Format("%s: holds no station rows", name);
-        return false;
+        table.Fail(0, "holds no station rows");
+        return failed();
     }
     closeStation(text.size());
     out = std::move(t);
@@ -228,8 +199,11 @@ bool SurveyFile::Write(const char* path, const SurveyTable& t, CString& error)
         error = "the survey holds no stations";
         return false;
     }
+    const int columns = t.columns == 3 ? 3 : 5;
     const std::string& sep = t.separator.empty() ? std::string(" ") : t.separator;
     const std::string& nl = t.newline.empty() ? std::string("\n") : t.newline;
+    DataText::Rules rules;
+    rules.leadingFields = t.positions ? 2 : 1;
     std::unordered_map<std::string, int> names;
     std::string text = t.lead;
     for (const SurveyStation& s : t.stations) {
@@ -247,20 +221,43 @@ bool SurveyFile::Write(const char* path, const SurveyTable& t, CString& error)
             error.Format("station %s has no rows", s.name.GetString());
             return false;
         }
-        if (d.r.GetSize() != n || d.v.GetSize() != n || d.rFwd.GetSize() != n || d.vFwd.GetSize() != n) {
-            error.Format("the five columns of station %s differ in length", s.name.GetString());
-            return false;
+        const CArray<float, float&>* c[5] = {&d.x, &d.r, &d.v, &d.rFwd, &d.vFwd};
+        for (int k = 1; k < columns; ++k)
+            if (c[k]->GetSize() != n) {
+                error.Format("the columns of station %s differ in length", s.name.GetString());
+                return false;
+            }
+        if (s.edited) {
+            for (int i = 0; i < n; ++i)
+                for (int k = 0; k < columns; ++k)
+                    if (const float v = (*c[k])[i]; !std::isfinite(v) || (v != 0 && std::fabs(v) < 1.17549435e-38f)) {
+                        error.Format("station %s, row %d: the %s value %g cannot be read back", s.name.GetString(),
+                                     i + 1, kValueNames[k], static_cast<double>(v));
+                        return false;
+                    }
         }
         // A station after one that ended the file without a line end.
         if (!text.empty() && text.back() != '\n')
             text += nl;
+        std::string rows;
         if (!s.edited && !s.text.empty()) {
             text += s.text;
+        } else if (!s.text.empty() &&
+                   DataText::Rewrite(s.text, rules, static_cast<size_t>(n) * static_cast<size_t>(columns),
+                                     [&](size_t k) {
+                                         const auto cols = static_cast<size_t>(columns);
+                                         return (*c[k % cols])[static_cast<int>(k / cols)];
+                                     },
+                                     rows)) {
+            text += rows;
         } else {
+            const double x = s.x;
             for (int i = 0; i < n; ++i) {
                 text += s.name.str();
-                for (const float v : {d.x[i], d.r[i], d.v[i], d.rFwd[i], d.vFwd[i]})
-                    text += sep + NumberFormat::Shortest(v);
+                if (t.positions)
+                    text += sep + (std::isfinite(x) ? NumberFormat::Shortest(x) : std::string("0"));
+                for (int k = 0; k < columns; ++k)
+                    text += sep + NumberFormat::Shortest((*c[k])[i]);
                 text += nl;
             }
         }
@@ -271,23 +268,25 @@ bool SurveyFile::Write(const char* path, const SurveyTable& t, CString& error)
 
 bool SurveyFile::LooksLikeSurvey(std::string_view text)
 {
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t eol = text.find('\n', pos);
-        if (eol == std::string_view::npos)
-            eol = text.size();
-        const std::string_view line = text.substr(pos, eol - pos);
-        pos = eol + 1;
-        if (line.find_first_not_of(" \t\r\v\f") == std::string_view::npos)
+    TextTable table(text, "", tableRules());
+    TextTable::Line line;
+    while (table.Next(line)) {
+        if (line.header) {
+            // A header naming a position column, or the columns of a survey.
+            if (line.Count() > 1 && namesPosition(line.fields[1].text))
+                return true;
             continue;
-        if (line.find('#') != std::string_view::npos || line.find(',') != std::string_view::npos)
+        }
+        // A lone word first is a sounding's header, not a station.
+        if (line.Count() == 1 && table.Header().empty() && !TextTable::LooksNumeric(line.fields[0].text))
+            continue;
+        // A row whose first field is a name, not a number, leads with its
+        // station; a sounding row is numbers only, three or five of them.
+        if (!TextTable::LooksNumeric(line.fields[0].text))
             return true;
-        Fields f;
-        std::string problem;
-        if (!split(line.back() == '\r' ? line.substr(0, line.size() - 1) : line, f, problem))
-            return true;
-        float v = 0;
-        return f.count == kColumns || TextNumber::Read(f.f[0], v) != TextNumber::Result::Ok;
+        const size_t n = line.Count();
+        return !table.Header().empty() && (n == 4 || n == 6);
     }
+    // Nothing read (or a line refused): the sounding reader names the fault.
     return false;
 }

@@ -6,17 +6,18 @@
 
 #include "platform/core/CString.h"
 
-#include <limits>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// One station of a survey: its name and its five columns.
+// One station of a survey: its name, position and sounding.
 struct SurveyStation {
     CString name;
     SoundingTable table;
-    // The station's position along its line (x_m), NaN when the table has none.
-    double x = std::numeric_limits<double>::quiet_NaN();
+    // Position along the survey line in metres, from the x_m column of the
+    // station's first row; NaN when the table has no such column.
+    double x = std::nan("");
     // Set by whoever changes table; an edited station's rows are written
     // anew, the others' exactly as they were read.
     bool edited = false;
@@ -35,18 +36,24 @@ struct SurveyTable {
     // Everything before the first station's first row: comments, blank
     // lines and the header line.
     std::string lead;
-    std::string header;          // the header line without its line end; empty without one
+    std::string header;          // the header line's fields, as written; empty without one
+    int columns = 5;             // values a row: 5, or 3 for measured-only soundings
+    bool positions = false;      // an x_m column stands between station and abscissa
     std::string separator = " "; // between the fields of the first row, used for rows written anew
     std::string newline = "\n";  // "\n" or "\r\n", as the file's first line ends
 
     int Stations() const noexcept { return static_cast<int>(stations.size()); }
 };
 
-// File format (see docs/batch.md):
+// File format (see docs/files.md):
 //   # comment: anything after '#' on a line is ignored, blank lines too
-//   station, x, rho, v, rho_fwd, v_fwd   optional header: its second field is not a number
+//   station, x, rho, v, rho_fwd, v_fwd   optional header: its second field is not written as a number
 //   L1-001, 1.0, 120.5, 3.2, 118.0, 3.1  station, abscissa, measured R, measured V, modelled R, modelled V
-// Fields are separated by blanks, tabs or one comma with blanks around it.
+// Rows may hold the three measured values only (station, abscissa, measured
+// R, measured V); a header whose second field is x_m (any case) announces a
+// position column between station and abscissa. Every row holds as many
+// fields as the first (or the header). Fields are separated by blanks, tabs
+// or one comma with blanks around it; a UTF-8 byte order mark is skipped.
 // A station's rows are contiguous; a name is 1 to 64 bytes of UTF-8 with no
 // blank, comma, '#' or control byte.
 namespace SurveyFile {
@@ -57,7 +64,6 @@ inline constexpr int kMaxStations = 200'000;
 inline constexpr int kMaxStationRows = SoundingFile::kMaxRows;
 inline constexpr size_t kMaxNameBytes = 64;
 inline constexpr size_t kMaxTokenChars = 64;
-inline constexpr int kColumns = 6;
 
 // Reads a file, pipe or FIFO up to kMaxBytes. False with a one-line message
 // naming the file and line (and the cap a refused input broke); out is then
@@ -66,16 +72,19 @@ bool Read(const char* path, SurveyTable& out, CString& error);
 // The same rules on text in memory; name stands for the file in messages.
 bool Parse(std::string_view text, const char* name, SurveyTable& out, CString& error);
 // Writes the whole table atomically: lead, header and comments, and the rows
-// of stations not marked edited exactly as read; edited stations' rows with
-// the table's separator and line end, numbers in the shortest form that
-// reads back exactly. False with a one-line message (a name that could not
+// of stations not marked edited exactly as read; edited stations' rows as
+// read with the changed numbers put in (DataText: unedited numbers keep
+// their spelling, changed ones the precision of the number they replace),
+// or, when their row count changed, anew with the table's separator and
+// line end, numbers in the shortest form that reads back exactly. False with a one-line message (a name that could not
 // be read back, a station without rows, two stations of one name, columns of
 // different length); the file is then as it was.
 bool Write(const char* path, const SurveyTable& t, CString& error);
 // Whether text (the start of a file is enough) looks like a survey table
-// rather than a plain five-column sounding file: its first line that is not
-// blank is a comment, holds a comma, has six fields, or starts with a field
-// that is not a number.
+// rather than a sounding file: past comments and the header, its first row
+// starts with a field not written as a number (a station's name), or the
+// header names an x_m column, or a header leads rows of four or six fields
+// (numbered stations need a header to be told from a sounding).
 bool LooksLikeSurvey(std::string_view text);
 
 }  // namespace SurveyFile

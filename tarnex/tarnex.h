@@ -41,14 +41,14 @@
 #include "profile/ProfileFile.h"
 #include "profile/ProfilePanel.h"
 
-#include "geometry/CCPloy2DRg.h"
-#include "geometry/CMYColor.h"
+#include "morvel/CCPloy2DRg.h"
+#include "morvel/CMYColor.h"
 #include "geometry/CMyPolySect.h"
-#include "geometry/PLYDT.h"
+#include "morvel/PLYDT.h"
 #include "geometry/PolyModelFile.h"
 #include "geometry/SectionColourBar.h"
 #include "geometry/SectionSheet.h"
-#include "geometry/TMOD3D.h"
+#include "morvel/TMOD3D.h"
 
 // Window utilities: capture to bitmap, hyperlink label, tab window, splitter, test dialog.
 #include "ui/CClientCapture.h"

@@ -1,11 +1,10 @@
 #include "ui/CHyperLink.h"
 
+#include "platform/gdi/WindowDrawing.h"
 #include "platform/wnd/AfxMessageBox.h"
 #include "platform/wnd/MouseCapture.h"
 
-#include <QApplication>
 #include <QCursor>
-#include <QPalette>
 #include <QWidget>
 
 #include <cstring>
@@ -16,12 +15,8 @@ constexpr UINT kToolTipId = 1;
 // The command line of the registered browser is built in this many bytes.
 constexpr size_t kCommandBytes = 2 * MAX_PATH;
 
-// The desktop's selection highlight, the colour a hovered link takes.
-COLORREF highlightColour()
-{
-    const QColor c = QApplication::instance() ? QApplication::palette().color(QPalette::Highlight) : QColor(0, 120, 215);
-    return RGB(c.red(), c.green(), c.blue());
-}
+// The system highlight colour, the colour a hovered link takes.
+COLORREF highlightColour() { return GetSysColor(COLOR_HIGHLIGHT); }
 
 HINSTANCE asHandle(std::intptr_t code) { return reinterpret_cast<HINSTANCE>(code); }
 

@@ -2,6 +2,7 @@
 
 #include "BatchJob.h"
 #include "BatchProgress.h"
+#include "OptionScanner.h"
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/TextNumber.h"
@@ -59,12 +60,12 @@ int RunBatchCommand(const std::vector<std::string>& args, char* argv0)
     BatchOptions opt;
     std::string error;
     if (!opt.Parse(args, error)) {
-        std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(error).c_str());
+        std::fprintf(stderr, "tarnex-render: %s\n", error.c_str());
         return BatchJob::kBadCommand;
     }
     if (opt.help) {
-        std::fputs(BatchOptions::Usage(), stdout);
-        return 0;
+        std::fputs(BatchOptions::Usage().c_str(), stdout);
+        return OptionScanner::kExitOk;
     }
     const auto start = std::chrono::steady_clock::now();
     BatchJob job(opt);

@@ -11,14 +11,8 @@ class BatchInput {
 public:
     enum class Kind { Sounding, Survey };
 
-    // Whether text (the start of a file is enough) is a survey table rather
-    // than a sounding file, from its first row of data (comment lines, blank
-    // lines and a header line passed over): six fields whose last five are
-    // numbers make a survey, five numbers a sounding. Six numbers make a
-    // survey only when the next row names the same station (a station has
-    // rows), else they are a sounding row with a number too many, which the
-    // sounding reader refuses with its line. Undecided text is a survey when
-    // its first line has six fields or a comma.
+    // What text (the start of an input is enough) holds, by the survey
+    // reader's rule (SurveyFile::LooksLikeSurvey).
     static Kind KindOf(std::string_view text);
 
     // Opens path and reads enough to tell its kind. A regular file's data

@@ -82,9 +82,9 @@ constexpr size_t kMaxItems = 1'000'000;
 // Files in an input folder that a batch itself writes, never data.
 bool isOutputFile(const fs::path& p)
 {
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".png" || ext == ".svg" || ext == ".pdf" || ext == ".bmp" || ext == ".html";
+    std::string format;
+    return OptionScanner::FormatOf(p.string(), ChartExporter::Formats(), format) ||
+           OptionScanner::FormatOf(p.string(), {"html"}, format);
 }
 
 std::string extensionOf(const BatchOptions& opt) { return "." + opt.format; }

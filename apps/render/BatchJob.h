@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BatchOptions.h"
+#include "OptionScanner.h"
 
 #include "em1d/TemSystem.h"
 #include "sounding/SoundingFile.h"
@@ -27,7 +28,13 @@ class CDC;
 class BatchJob {
 public:
     // Exit statuses of the batch.
-    enum Status { kAllDrawn = 0, kSomeFailed = 1, kBadCommand = 2, kNoneDrawn = 3, kInterrupted = 130 };
+    enum Status {
+        kAllDrawn = OptionScanner::kExitOk,
+        kSomeFailed = 1,
+        kBadCommand = OptionScanner::kExitBadCommandLine,
+        kNoneDrawn = 3,
+        kInterrupted = 130
+    };
 
     // One station to draw: its data in memory (a survey table's station) or
     // the sounding file it is read from when its turn comes.

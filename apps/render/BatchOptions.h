@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class OptionScanner;
+
 class BatchOptions {
 public:
     std::vector<std::string> inputs;  // sounding files, folders of them, survey tables
@@ -26,7 +28,11 @@ public:
     static constexpr int kMaxShards = 100000;
 
     bool Book() const;  // the output is one PDF
-    // args after "batch"; false with a one-line message.
+    // args after "batch"; false with a one-line message (exit status
+    // OptionScanner::kExitBadCommandLine); help set for -h or --help.
     bool Parse(const std::vector<std::string>& args, std::string& error);
-    static const char* Usage();
+    static std::string Usage();
+
+private:
+    void addOptions(OptionScanner& scan, std::string& formatGiven);
 };

@@ -1,5 +1,7 @@
 #include "ForwardOption.h"
 
+#include "OptionScanner.h"
+
 #include "SoundingForward.h"
 
 #include "em1d/ModelError.h"
@@ -24,35 +26,34 @@ bool readNumber(const std::string& text, const char* what, double& v, std::strin
 
 } // namespace
 
-const char* ForwardOption::Usage()
+void ForwardOption::AddOptions(OptionScanner& scan)
 {
-    return "  --forward MODEL   draw the response of the layered model in MODEL as the\n"
-           "                    modelled curves (abscissa: time in ms) and print\n"
-           "                    \"misfit: X %\" (V, RMS over the samples not masked)\n"
-           "  --loop-radius M   transmitter loop radius in m (default 50, or the\n"
-           "                    sounding's \"# tem:\" line)\n"
-           "  --loop-side M     side of a square loop in m, instead of the radius\n"
-           "  --rx-area M2      receiver effective area in m2 (default 1)\n"
-           "  --ramp US         linear turn-off ramp in microseconds (default 0)\n";
+    // A value is checked with the others in Check, once all are read.
+    const auto text = [&scan](const char* names, const char* meta, const char* help, std::string& target) {
+        scan.Custom(names, meta, help, [names, &target](const std::string& v, std::string& error) {
+            if (v.empty()) {
+                error = std::string(names) + " needs a value";
+                return false;
+            }
+            target = v;
+            return true;
+        });
+    };
+    text("--forward", "MODEL",
+         "draw the response of the layered model in MODEL as the\nmodelled curves (abscissa: time in ms) and print\n"
+         "\"misfit: X %\" (V, RMS over the samples not masked)",
+         model);
+    text("--loop-radius", "M", "transmitter loop radius in m (default 50, or the\nsounding's \"# tem:\" line)",
+         loopRadius);
+    text("--loop-side", "M", "side of a square loop in m, instead of the radius", loopSide);
+    text("--rx-area", "M2", "receiver effective area in m2 (default 1)", rxArea);
+    text("--ramp", "US", "linear turn-off ramp in microseconds (default 0)", ramp);
 }
 
-ForwardOption::Take ForwardOption::TakeArg(const std::vector<std::string>& args, std::size_t& i, std::string& error)
+void ForwardOption::RefuseOptions(OptionScanner& scan)
 {
-    const std::string& a = args[i];
-    std::string* target = a == "--forward"       ? &model
-                          : a == "--loop-radius" ? &loopRadius
-                          : a == "--loop-side"   ? &loopSide
-                          : a == "--rx-area"     ? &rxArea
-                          : a == "--ramp"        ? &ramp
-                                                 : nullptr;
-    if (!target)
-        return Take::No;
-    if (i + 1 >= args.size() || args[i + 1].empty()) {
-        error = a + " needs a value";
-        return Take::Bad;
-    }
-    *target = args[++i];
-    return Take::Yes;
+    for (const char* o : {"--forward", "--loop-radius", "--loop-side", "--rx-area", "--ramp"})
+        scan.Refuse(o, std::string(o) + " applies to sounding files only");
 }
 
 bool ForwardOption::Check(std::string& error) const

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class OptionScanner;
 struct LayeredModel;
 struct SoundingTable;
 
@@ -18,15 +19,14 @@ public:
     std::string model;  // --forward MODEL; empty: the file's own modelled columns
     std::string loopRadius, loopSide, rxArea, ramp;
 
-    enum class Take { No, Yes, Bad };
-    // When args[i] is one of the forward options, takes it and its value
-    // (moving i on) and says Yes; Bad with a message when the value is missing.
-    Take TakeArg(const std::vector<std::string>& args, std::size_t& i, std::string& error);
+    // --forward MODEL and the system's options, in a command's table.
+    void AddOptions(OptionScanner& scan);
+    // The same options refused by a form of the command that draws no sounding.
+    static void RefuseOptions(OptionScanner& scan);
     // The options together: loop settings need --forward, a loop has one size,
     // every value a number the system accepts. False with a one-line message.
     bool Check(std::string& error) const;
     bool Given() const { return !model.empty(); }
-    static const char* Usage();
 
     // system as the sounding text's "# tem:" line and then these options set
     // it; false with a message naming the line or option.

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+class OptionScanner;
+
 class RenderOptions {
 public:
     enum class Chart { Sounding, LayeredModel, Axes, Profile, Section };
-    enum class Format { Png, Svg, Pdf, Bmp };
 
     Chart chart = Chart::Sounding;
     std::string input;                  // empty: the bundled sample
     std::string output;                 // empty: sounding.png, model.png, axes.png or profile.png
-    Format format = Format::Png;
     // The sounding's view: 0 chosen from the data, 1 linear values, 2 log-log.
     int model = 0;
     int dpi = 150;
@@ -29,15 +29,19 @@ public:
     static constexpr int kMinDpi = 24;
     static constexpr int kMaxDpi = 2400;
 
-    // False with a one-line message on bad arguments.
+    // False with a one-line message on bad arguments (exit status
+    // OptionScanner::kExitBadCommandLine); help set for -h or --help.
     bool Parse(const std::vector<std::string>& args, std::string& error);
-    static const char* Usage();
+    static std::string Usage();
     // The figure's view for a --view/--model value (0 auto, 1, 2).
     static SoundingPlan::View ViewOf(int model)
     {
         return model == 1 ? SoundingPlan::View::Linear : model == 2 ? SoundingPlan::View::LogLog : SoundingPlan::View::Auto;
     }
+    // --view auto|linear|loglog and its older spelling --model 1|2, into
+    // model (0, 1, 2); whose: "the" or "a station's" in the help.
+    static void AddViewOptions(OptionScanner& scan, int& model, const char* whose);
 
 private:
-    bool parseArgs(const std::vector<std::string>& args, std::string& error);
+    void addOptions(OptionScanner& scan, std::string& outputArg);
 };

@@ -4,7 +4,7 @@
 
 #include "RenderOptions.h"
 
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
 // tarnex-render: draws a chart of the library from a data file (or the
 // bundled sample) into a PNG, SVG, PDF or BMP file, without a display.
 #include "BatchCommand.h"
+#include "OptionScanner.h"
 #include "RenderJob.h"
 #include "RenderOptions.h"
 
@@ -37,12 +38,11 @@ int run(int argc, char** argv)
     std::string error;
     if (!opt.Parse(args, error)) {
         std::fprintf(stderr, "tarnex-render: %s\n", TextNumber::Escape(error).c_str());
-        return 2;
+        return OptionScanner::kExitBadCommandLine;
     }
     if (opt.help) {
-        std::fputs(RenderOptions::Usage(), stdout);
-        std::fputs(ForwardOption::Usage(), stdout);
-        return 0;
+        std::fputs(RenderOptions::Usage().c_str(), stdout);
+        return OptionScanner::kExitOk;
     }
     RenderJob job(opt);
     if (!job.Prepare(error)) {

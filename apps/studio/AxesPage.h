@@ -3,33 +3,25 @@
 // double-click on a part opens its parameter dialog and redraws the result.
 #pragma once
 
+#include "StudioPage.h"
+
 #include "axis/AxisSampleSheet.h"
 
-#include <QWidget>
-
-class CDC;
-
-class AxesPage : public QWidget {
+class AxesPage : public StudioPage {
 public:
     explicit AxesPage(QWidget* parent = nullptr);
 
     AxisSampleSheet& Sheet() noexcept { return m_sheet; }
-    // The sheet's logical point under a pixel of the page.
-    CPoint ToLogical(const QPoint& pixel) const;
-    // The pixel of the page showing a logical point of the sheet.
-    QPoint ToPixel(const CPoint& logical) const;
     // What a double-click at a pixel does: opens the part's dialog.
-    bool EditAt(const QPoint& pixel);
+    bool EditAt(const QPoint& pixel) override;
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The sheet's origin at the lower left of the page.
+    void applyMapping(CDC& dc) const override;
+    void draw(CDC* dc) override { m_sheet.Draw(dc); }
 
 private:
-    // The page's mapping on a surface: the sheet's origin at the lower left.
-    void applyMapping(CDC& dc) const;
-
     AxisSampleSheet m_sheet;
 };

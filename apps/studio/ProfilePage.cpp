@@ -3,17 +3,11 @@
 #include "StudioFileDialog.h"
 #include "StudioWindow.h"
 
-#include "chart/ChartExporter.h"
-#include "platform/gdi/CImageDC.h"
-#include "platform/gdi/CRecordingDC.h"
-#include "platform/wnd/AfxMessageBox.h"
 #include "platform/wnd/CFileDialog.h"
 #include "profile/ProfilePanel.h"
 
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 
 #include <cstdlib>
 
@@ -31,9 +25,8 @@ constexpr int kAxisHitMm = 4;
 
 }  // namespace
 
-ProfilePage::ProfilePage(QWidget* parent) : QWidget(parent)
+ProfilePage::ProfilePage(QWidget* parent) : StudioPage(parent, kExportDpi)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QCoreApplication::translate("Studio", "Profiles"));
     setToolTip(QCoreApplication::translate(
         "Studio", "Double-click an axis to change it, the profiles to change their line styles"));
@@ -47,20 +40,12 @@ QSize ProfilePage::sizeHint() const
                  static_cast<int>((ProfilePanel::kHeightMm + kMarginBottomMm + kMarginTopMm) * px));
 }
 
-void ProfilePage::report(const CString& message)
-{
-    if (onError)
-        onError(message);
-    else
-        AfxMessageBox(message, MB_ICONEXCLAMATION);
-}
-
 bool ProfilePage::Open(const char* path)
 {
     ProfileTable t;
     CString error;
     if (!ProfileFile::Read(path, t, error)) {
-        report(error);
+        reportError(error);
         return false;
     }
     m_table = std::move(t);
@@ -77,17 +62,6 @@ void ProfilePage::OpenWithDialog()
                          QCoreApplication::translate("Studio", "Open Profiles"));
     if (dlg.DoModal() == IDOK)
         Open(dlg.GetPathName());
-}
-
-bool ProfilePage::Export(const char* path)
-{
-    CString error;
-    if (!ChartExporter::Export([this](CDC* dc) { ProfilePanel::Draw(m_panel, m_table, dc); }, path, kExportDpi,
-                               error)) {
-        report(error);
-        return false;
-    }
-    return true;
 }
 
 void ProfilePage::ExportWithDialog()
@@ -110,24 +84,6 @@ void ProfilePage::applyMapping(CDC& dc) const
     dc.SetMapMode(ProfilePanel::kMapMode);
     const double px = logicalDpiY() / 25.4;
     dc.SetViewportOrg(static_cast<int>(kMarginLeftMm * px), height() - static_cast<int>(kMarginBottomMm * px));
-}
-
-CPoint ProfilePage::ToLogical(const QPoint& pixel) const
-{
-    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
-    applyMapping(dc);
-    tagPOINT p{pixel.x(), pixel.y()};
-    dc.DPtoLP(&p);
-    return CPoint(p.x, p.y);
-}
-
-QPoint ProfilePage::ToPixel(const CPoint& logical) const
-{
-    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
-    applyMapping(dc);
-    tagPOINT p{logical.x, logical.y};
-    dc.LPtoDP(&p);
-    return QPoint(p.x, p.y);
 }
 
 // Near the bottom edge: the abscissa; near the left edge: the ordinate;
@@ -170,17 +126,4 @@ QMenu* ProfilePage::CreateMenu(QWidget* parent)
     return menu;
 }
 
-void ProfilePage::paintEvent(QPaintEvent*)
-{
-    CImageDC dc(std::max(1, width()), std::max(1, height()), logicalDpiY());
-    applyMapping(dc);
-    ProfilePanel::Draw(m_panel, m_table, &dc);
-    QPainter painter(this);
-    painter.drawImage(0, 0, dc.Image());
-}
-
-void ProfilePage::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (!EditAt(event->position().toPoint()))
-        QWidget::mouseDoubleClickEvent(event);
-}
+void ProfilePage::draw(CDC* dc) { ProfilePanel::Draw(m_panel, m_table, dc); }

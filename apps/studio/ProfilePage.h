@@ -3,16 +3,14 @@
 // the line-style dialog; the page's menu opens, styles and exports.
 #pragma once
 
+#include "StudioPage.h"
+
 #include "profile/CRectProf.h"
 #include "profile/ProfileFile.h"
 
-#include <QWidget>
-
-#include <functional>
-
 class QMenu;
 
-class ProfilePage : public QWidget {
+class ProfilePage : public StudioPage {
 public:
     explicit ProfilePage(QWidget* parent = nullptr);
 
@@ -22,32 +20,26 @@ public:
     // Asks for a file with the open-file dialog and opens it.
     void OpenWithDialog();
     // Asks for a file name and writes the panel as PNG, SVG, PDF or BMP.
-    bool Export(const char* path);
     void ExportWithDialog();
     // The line-style dialog for all profiles, then a redraw.
     void EditLineStyles();
 
     // What a double-click at a pixel does; false when it hits nothing.
-    bool EditAt(const QPoint& pixel);
-    CPoint ToLogical(const QPoint& pixel) const;
-    QPoint ToPixel(const CPoint& logical) const;
+    bool EditAt(const QPoint& pixel) override;
 
     // The page's menu, for the main window's menu bar.
     QMenu* CreateMenu(QWidget* parent);
 
     CRectProf& Panel() noexcept { return m_panel; }
     const ProfileTable& Table() const noexcept { return m_table; }
-    std::function<void(const CString&)> onError;
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void applyMapping(CDC& dc) const override;
+    void draw(CDC* dc) override;
 
 private:
-    void applyMapping(CDC& dc) const;
-    void report(const CString& message);
 
     ProfileTable m_table;
     CRectProf m_panel;

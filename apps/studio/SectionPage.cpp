@@ -1,23 +1,15 @@
 #include "SectionPage.h"
-#include "StudioMessage.h"
 
 #include "StudioFileDialog.h"
 #include "StudioWindow.h"
 
-#include "chart/ChartExporter.h"
 #include "geometry/PolyModelFile.h"
-#include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CRecordingDC.h"
 #include "platform/wnd/CFileDialog.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 
-#include <cstdio>
 
 namespace {
 
@@ -27,9 +19,8 @@ constexpr int kExportDpi = 300;
 
 }  // namespace
 
-SectionPage::SectionPage(QWidget* parent) : QWidget(parent)
+SectionPage::SectionPage(QWidget* parent) : StudioPage(parent, kExportDpi)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QCoreApplication::translate("Studio", "Section"));
     setToolTip(QCoreApplication::translate("Studio", "Double-click an axis to change it"));
     m_open = new QPushButton(QCoreApplication::translate("Studio", "Open Model…"), this);
@@ -44,11 +35,6 @@ SectionPage::SectionPage(QWidget* parent) : QWidget(parent)
 }
 
 SectionPage::~SectionPage() = default;
-
-void SectionPage::reportError(const CString& message)
-{
-    ShowStudioError(this, onError, message);
-}
 
 bool SectionPage::Open(const char* path)
 {
@@ -94,16 +80,6 @@ bool SectionPage::ExportWithDialog()
     return dlg.DoModal() == IDOK && Export(dlg.GetPathName());
 }
 
-bool SectionPage::Export(const char* path)
-{
-    CString error;
-    if (!ChartExporter::Export([this](CDC* dc) { m_sheet.Draw(dc); }, path, kExportDpi, error)) {
-        reportError(error);
-        return false;
-    }
-    return true;
-}
-
 void SectionPage::fit()
 {
     CRecordingDC probe(logicalDpiY(), CSize(1, 1));
@@ -125,24 +101,6 @@ void SectionPage::applyMapping(CDC& dc) const
     dc.SetViewportOrg(m_shift);
 }
 
-CPoint SectionPage::ToLogical(const QPoint& pixel) const
-{
-    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
-    applyMapping(dc);
-    tagPOINT p{pixel.x(), pixel.y()};
-    dc.DPtoLP(&p);
-    return CPoint(p.x, p.y);
-}
-
-QPoint SectionPage::ToPixel(const CPoint& logical) const
-{
-    CRecordingDC dc(logicalDpiY(), CSize(width(), height()));
-    applyMapping(dc);
-    tagPOINT p{logical.x, logical.y};
-    dc.LPtoDP(&p);
-    return QPoint(p.x, p.y);
-}
-
 bool SectionPage::EditAt(const QPoint& pixel)
 {
     switch (m_sheet.HitTest(ToLogical(pixel))) {
@@ -154,19 +112,4 @@ bool SectionPage::EditAt(const QPoint& pixel)
     fit();
     update();
     return true;
-}
-
-void SectionPage::paintEvent(QPaintEvent*)
-{
-    CImageDC dc(std::max(1, width()), std::max(1, height()), logicalDpiY());
-    applyMapping(dc);
-    m_sheet.Draw(&dc);
-    QPainter painter(this);
-    painter.drawImage(0, 0, dc.Image());
-}
-
-void SectionPage::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (!EditAt(event->position().toPoint()))
-        QWidget::mouseDoubleClickEvent(event);
 }

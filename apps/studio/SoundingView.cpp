@@ -1,4 +1,5 @@
 #include "SoundingView.h"
+#include "platform/wnd/CToolTipCtrl.h"
 #include "StatusReadout.h"
 
 #include "sounding/SoundingFigure.h"
@@ -10,7 +11,7 @@
 SoundingView::SoundingView(QWidget* parent) : ChartView(parent)
 {
     // The legend tip belongs to this window; the chart only registers it.
-    m_chart.m_ToolTip.Create(Wnd());
+    m_chart.ToolTip().Create(Wnd());
 }
 
 namespace {

@@ -66,7 +66,7 @@ protected:
     int DragPasses() const override;
     long long DragKey() const override;
     QRect MovingArea() override;
-    CToolTipCtrl* ToolTip() override { return &m_chart.m_ToolTip; }
+    CToolTipCtrl* ToolTip() override { return &m_chart.ToolTip(); }
     void CancelDrag() override;
     void DoubleClick(CPoint p) override;
     bool Nudge(int dx, int dy, bool repeat) override;

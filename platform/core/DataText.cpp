@@ -2,15 +2,15 @@
 
 #include "platform/core/TextNumber.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/TextTable.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 // Columns beyond this many tokens a line are taken as left-aligned.
 constexpr size_t kTrackedColumns = 64;
@@ -63,6 +63,8 @@ size_t blanksBefore(std::string_view s, size_t pos)
 // beforeToken: the gap runs up to the next token.
 void adjustHead(std::string& gap, size_t pad, size_t eat, bool beforeToken)
 {
+    if (gap.find(',') != std::string::npos)
+        return;  // comma-separated fields are not padded into columns
     size_t lead = 0;
     while (lead < gap.size() && gap[lead] == ' ')
         ++lead;
@@ -79,6 +81,8 @@ void adjustHead(std::string& gap, size_t pad, size_t eat, bool beforeToken)
 // token that does not start its line keeps one blank before it.
 void adjustTail(std::string& gap, const std::string& out, size_t pad, size_t eat)
 {
+    if (gap.find(',') != std::string::npos)
+        return;
     if (pad > 0)
         gap.append(pad, ' ');
     if (eat == 0)
@@ -97,56 +101,100 @@ void adjustTail(std::string& gap, const std::string& out, size_t pad, size_t eat
 
 bool sameValue(float a, float b) { return a == b && std::signbit(a) == std::signbit(b); }
 
+int significantDigits(std::string_view mantissa)
+{
+    int n = 0;
+    bool leading = true;
+    for (const char c : mantissa) {
+        if (c < '0' || c > '9')
+            continue;
+        leading = leading && c == '0';
+        n += leading ? 0 : 1;
+    }
+    return n;
+}
+
+std::string fixedForm(double v, int decimals)
+{
+    char buf[128];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    return ec == std::errc() ? std::string(buf, end) : std::string();
+}
+
+// v in the exponent form of old ("1.5e-05", "2E3"): as many mantissa digits
+// as digits, the exponent with old's sign habit and least width.
+std::string exponentForm(double v, int digits, std::string_view old)
+{
+    char buf[128];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
+    if (ec != std::errc())
+        return {};
+    const std::string s(buf, end);
+    const size_t e = s.find('e');
+    const size_t oe = old.find_first_of("eE");
+    const std::string_view oldExp = old.substr(oe + 1);
+    const bool plus = !oldExp.empty() && oldExp[0] == '+';
+    const size_t width = oldExp.size() - (!oldExp.empty() && (oldExp[0] == '+' || oldExp[0] == '-') ? 1 : 0);
+    const bool negative = s[e + 1] == '-';
+    std::string digitsOfExp = s.substr(e + 2);
+    while (digitsOfExp.size() > 1 && digitsOfExp[0] == '0' && digitsOfExp.size() > width)
+        digitsOfExp.erase(0, 1);
+    return s.substr(0, e) + old[oe] + (negative ? "-" : plus ? "+" : "") + digitsOfExp;
+}
+
+// A changed value spelt with the precision of the number it replaces, so
+// that a dragged 398.19754 in a column of two decimals is written 398.20:
+// the value's shortest exact form when it has no more significant digits
+// than the old number, else the old number's decimals (or, in an exponent
+// form, its significant digits), one more at a time while the result would
+// read back as the old value, as zero or with fewer than two significant
+// digits; the shortest exact form where none of that reads back usable.
+std::string withPrecisionOf(float v, std::string_view old)
+{
+    const std::string shortest = NumberFormat::Shortest(v);
+    float was = 0;
+    if (v == 0 || !std::isfinite(v) || TextNumber::Read(old, was) != TextNumber::Result::Ok)
+        return shortest;
+    const size_t e = old.find_first_of("eE");
+    const std::string_view mantissa = old.substr(0, e);
+    const int digits = std::max(significantDigits(mantissa), 2);
+    if (significantDigits(std::string_view(shortest).substr(0, shortest.find_first_of("eE"))) <= digits)
+        return shortest;
+    const size_t dot = mantissa.find('.');
+    const int decimals = dot == std::string_view::npos ? 0 : static_cast<int>(mantissa.size() - dot - 1);
+    for (int extra = 0; extra < 10; ++extra) {
+        const std::string out =
+            e == std::string_view::npos ? fixedForm(v, decimals + extra) : exponentForm(v, digits + extra, old);
+        float back = 0;
+        if (out.empty() || TextNumber::Read(out, back) != TextNumber::Result::Ok || std::signbit(back) != std::signbit(v))
+            break;
+        if (back != 0 && back != was && significantDigits(out.substr(0, out.find_first_of("eE"))) >= 2)
+            return out.size() <= shortest.size() + 4 ? out : shortest;  // no run of digits for a huge value
+    }
+    return shortest;
+}
+
 }  // namespace
 
 std::string_view DataText::Scan(std::string_view text, Rules rules,
                                 const std::function<bool(int, size_t, size_t)>& token)
 {
-    std::string_view header;
-    bool first = true;
-    int line = 0;
-    size_t start = 0;
-    while (start < text.size()) {
-        ++line;
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        size_t stop = end;
-        if (rules.comments) {
-            const size_t hash = text.substr(start, end - start).find('#');
-            if (hash != std::string_view::npos)
-                stop = start + hash;
-        }
-        size_t pos = start;
-        bool headerLine = false;
-        while (true) {
-            while (pos < stop && isBlank(text[pos]))
-                ++pos;
-            if (pos >= stop)
-                break;
-            size_t tokEnd = pos;
-            while (tokEnd < stop && !isBlank(text[tokEnd]))
-                ++tokEnd;
-            if (first) {
-                first = false;
-                float ignored = 0;
-                if (rules.header &&
-                    TextNumber::Read(text.substr(pos, tokEnd - pos), ignored) != TextNumber::Result::Ok) {
-                    headerLine = true;
-                    header = text.substr(start, stop - start);
-                    while (!header.empty() && isBlank(header.back()))
-                        header.remove_suffix(1);
-                }
-            }
-            if (headerLine)
-                break;
-            if (!token(line, pos, tokEnd - pos))
-                return header;
-            pos = tokEnd;
-        }
-        start = end + 1;
+    TextTable::Rules tr;
+    tr.comments = rules.comments;
+    tr.commas = rules.commas;
+    tr.header = rules.header;
+    tr.headerField = rules.leadingFields;
+    tr.maxFieldChars = 0;
+    TextTable table(text, "", tr);
+    TextTable::Line line;
+    while (table.Next(line)) {
+        if (line.header)
+            continue;
+        for (size_t k = rules.leadingFields; k < line.Count(); ++k)
+            if (!token(line.number, line.fields[k].pos, line.fields[k].text.size()))
+                return table.Header();
     }
-    return header;
+    return table.Failed() ? std::string_view() : table.Header();
 }
 
 bool DataText::Rewrite(std::string_view text, Rules rules, size_t count, const std::function<float(size_t)>& values,
@@ -200,7 +248,7 @@ bool DataText::Rewrite(std::string_view text, Rules rules, size_t count, const s
         const float v = values(k++);
         float was = 0;
         const bool keep = TextNumber::Read(old, was) == TextNumber::Result::Ok && sameValue(was, v);
-        const std::string now = keep ? std::string(old) : NumberFormat::Shortest(v);
+        const std::string now = keep ? std::string(old) : withPrecisionOf(v, old);
         std::string gap(text.substr(cursor, pos - cursor));
         adjustHead(gap, headPad, headEat, true);
         headPad = headEat = 0;

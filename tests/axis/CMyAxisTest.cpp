@@ -3,9 +3,11 @@
 #include "chart/TickGenerator.h"
 #include "axis/BoundedNumber.h"
 #include "axis/CMyAxis.h"
+#include "platform/gdi/CFont.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
 using testsupport::opsOfKind;
@@ -264,4 +266,34 @@ TEST(CMyAxisDrawing, TitlePlacementFollowsDirection)
     EXPECT_EQ(a.m_ptStart, CPoint(0, 0));
     EXPECT_EQ(t[0]->logical[0], CPoint(0, -3 * half));
     EXPECT_EQ(t[0]->style.textAlign, TA_BOTTOM | TA_CENTER);
+}
+
+// The ticks are drawn with their own pen, not the axis line's, and the
+// host's font is selected again once the labels are drawn.
+TEST(CMyAxisDrawing, TicksHaveTheirOwnPenAndTheHostsFontComesBack)
+{
+    CRecordingDC dc;
+    CMyAxis a;
+    a.intil(1, 1, 0, 0, 0, 10, 1, 10);
+    a.m_fLineWidth = 0.5f;
+    a.m_fTickLineWidth = 0.2f;
+    LOGFONT host{};
+    host.lfHeight = 77;
+    std::snprintf(host.lfFaceName, LF_FACESIZE, "%s", "Courier New");
+    CFont hostFont;
+    hostFont.CreateFontIndirect(&host);
+    CFont* before = dc.SelectObject(&hostFont);
+    a.Drawaxis(&dc);
+    const auto strokes = opsOfKind(dc, GdiOp::Kind::Polyline);
+    ASSERT_EQ(strokes.size(), 4u);
+    EXPECT_EQ(strokes[0]->style.pen.width, a.m_nUnitsPerMm / 2) << "the axis line: 0.5 mm";
+    for (size_t k = 1; k < strokes.size(); ++k)
+        EXPECT_EQ(strokes[k]->style.pen.width, a.m_nUnitsPerMm / 5) << "tick " << k << ": 0.2 mm";
+    ASSERT_FALSE(textOps(dc).empty());
+    EXPECT_STRNE(textOps(dc).back()->style.font.lfFaceName, "Courier New") << "labels in the axis's own font";
+    dc.TextOut(0, 0, "after");
+    const GdiOp* after = textOps(dc).back();
+    EXPECT_EQ(after->style.font.lfHeight, 77);
+    EXPECT_STREQ(after->style.font.lfFaceName, "Courier New");
+    dc.SelectObject(before);
 }

@@ -148,3 +148,27 @@ TEST(GridAxisDialogLive, ZeroScaleLeavesLengthAloneAndCancelKeepsAll)
     EXPECT_DOUBLE_EQ(g.m_dXMax, 10.0);
     EXPECT_EQ(g.m_strYTitle, CString("Y"));
 }
+
+// Decimals of the grid labels: 0 to 15 in either direction, the bound
+// itself taken, one past it refused at OK with the range named.
+TEST(GridAxisDialogOk, DecimalsAreTakenUpToFifteenInEitherDirection)
+{
+    for (const int id : {IDC_GX_DECIMALS, IDC_GY_DECIMALS}) {
+        CMyGridAxis g = tenByTen();
+        const int other = id == IDC_GX_DECIMALS ? g.m_nYDecimals : g.m_nXDecimals;
+        MessageBoxes boxes;
+        CDialog::ScriptNextModal([&](CDialog& d) {
+            retype(d, id, "16");
+            click(d, IDOK);
+            EXPECT_EQ(boxes.texts, std::vector<std::string>{"请输入一个在 0 和 15 之间的整数。"});
+            if (!d.m_hWnd->isVisible())
+                return;  // 16 was taken: the dialog is gone
+            retype(d, id, "15");
+            click(d, IDOK);
+        });
+        g.SetAxisParm();
+        EXPECT_EQ(boxes.texts.size(), 1u);
+        EXPECT_EQ(id == IDC_GX_DECIMALS ? g.m_nXDecimals : g.m_nYDecimals, 15);
+        EXPECT_EQ(id == IDC_GX_DECIMALS ? g.m_nYDecimals : g.m_nXDecimals, other);
+    }
+}

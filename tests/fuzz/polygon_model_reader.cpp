@@ -1,7 +1,7 @@
 // Any bytes as a 2-D polygon model file: a model whose every polygon has a
 // positive resistivity, or a message; never a crash.
 #include "geometry/PolyModelFile.h"
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <cstddef>
 #include <cstdint>

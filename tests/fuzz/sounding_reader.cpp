@@ -20,8 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Unedited values are written back as they were read, byte for byte.
         std::string back;
         const CArray<float, float&>* columns[5] = {&t.x, &t.r, &t.v, &t.rFwd, &t.vFwd};
-        if (ok && (!DataText::Rewrite(text, {true, true}, static_cast<size_t>(t.Rows()) * 5,
-                                      [&](size_t k) { return (*columns[k % 5])[static_cast<int>(k / 5)]; }, back) ||
+        const auto n = static_cast<size_t>(t.columns);
+        if (ok && (!DataText::Rewrite(text, {true, true, true, 0}, static_cast<size_t>(t.Rows()) * n,
+                                      [&](size_t k) { return (*columns[k % n])[static_cast<int>(k / n)]; }, back) ||
                    back != text))
             __builtin_trap();
         SoundingFile::Parse(text, "fuzz", 3, t, error, layout);

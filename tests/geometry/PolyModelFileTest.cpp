@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "geometry/PolyModelFile.h"
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <gtest/gtest.h>
 
@@ -114,7 +114,7 @@ TEST(PolyModelFile, InputsBeyondTheCapsAreRefusedNamingTheCap)
     EXPECT_EQ(err.str(), "cannot open /nonexistent/model.txt: No such file or directory");
     const std::string bin = testsupport::writeFile("bin.txt", std::string("vertex 1 0 0\0", 13));
     EXPECT_FALSE(PolyModelFile::Read(bin.c_str(), m, err));
-    EXPECT_EQ(err.str(), bin + ": not a text file");
+    EXPECT_EQ(err.str(), bin + ": not a text file (it holds a NUL byte)");
 }
 
 TEST(PolyModelFile, LongRingsAreCheckedEdgeAgainstNearbyEdges)

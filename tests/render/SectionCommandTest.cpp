@@ -1,10 +1,10 @@
 // tarnex-render section as a user starts it: the bundled sample at true scale
 // with its colour bar, and a clear refusal with no output for a bad model.
 #include "TestSupport.h"
+#include "support/CommandRunner.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -12,12 +12,9 @@ namespace {
 
 int run(const std::string& cwd, const QStringList& args, std::string& err)
 {
-    QProcess p;
-    p.setWorkingDirectory(QString::fromStdString(cwd));
-    p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
-    p.waitForFinished(60000);
-    err = p.readAllStandardError().toStdString();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    const testsupport::CommandResult r = testsupport::runRender(args, cwd);
+    err = r.err;
+    return r.code;
 }
 
 }  // namespace

@@ -291,14 +291,14 @@ TEST(CDrawRPCurveEditing, TheLegendTipShowsStrictlyInsideTheFrameOnceItHasAWindo
     wnd.Attach(&view);
     CPoint inside(0, 100), edge(-3250, 100);
     c.SetTooltip(&wnd, inside);  // no tooltip window yet: nothing to show
-    EXPECT_FALSE(c.m_ToolTip.IsTipShown());
-    ASSERT_TRUE(c.m_ToolTip.Create(&wnd));
+    EXPECT_FALSE(c.ToolTip().IsTipShown());
+    ASSERT_TRUE(c.ToolTip().Create(&wnd));
     c.SetTooltip(&wnd, inside);
     c.SetTooltip(&wnd, inside);  // registered again, not twice
-    EXPECT_EQ(c.m_ToolTip.GetToolCount(), 1);
-    EXPECT_EQ(c.m_ToolTip.GetToolText(&wnd, 0), "黑色(红色)--实测\n蓝色(绿色)--正演\n");
-    EXPECT_EQ(c.m_ToolTip.GetShownText(), c.m_ToolTip.GetToolText(&wnd, 0));
+    EXPECT_EQ(c.ToolTip().GetToolCount(), 1);
+    EXPECT_EQ(c.ToolTip().GetToolText(&wnd, 0), "黑色(红色)--实测\n蓝色(绿色)--正演\n");
+    EXPECT_EQ(c.ToolTip().GetShownText(), c.ToolTip().GetToolText(&wnd, 0));
     c.SetTooltip(&wnd, edge);
-    EXPECT_FALSE(c.m_ToolTip.IsTipShown());
+    EXPECT_FALSE(c.ToolTip().IsTipShown());
     wnd.Detach();
 }

@@ -66,3 +66,33 @@ TEST(SoundingRender, BundledSampleLoadsAndRendersAndBadFilesLeaveTheChart)
     EXPECT_GT(testsupport::countColour(img, QColor(255, 0, 0)), 100);  // measured R
     EXPECT_FALSE(SoundingRender::Render(c, (testsupport::tempDir() + "/c.gif").c_str(), 100, error));
 }
+
+// Asking for log-log with a value or abscissa at or below zero lays out
+// nothing logarithmic: the chart is exactly the linear one, whichever
+// column holds the minimum (the last curve included).
+TEST(SoundingRender, LogLogAskedWithAMinimumAtOrBelowZeroLaysOutTheLinearChart)
+{
+    SoundingTable base;
+    base.x = Array({1, 10, 100});
+    base.r = Array({10, 20, 30});
+    base.v = Array({5, 6, 7});
+    base.rFwd = Array({11, 21, 31});
+    base.vFwd = Array({6, 8, 9});
+    CDrawRPCurve positive;
+    ASSERT_EQ(SoundingRender::Load(positive, base, 2), 2);
+    for (int column = 0; column < 5; ++column) {
+        for (const float low : {0.0f, -3.0f}) {
+            SoundingTable t = base;
+            CArray<float, float&>* c[] = {&t.x, &t.r, &t.v, &t.rFwd, &t.vFwd};
+            float value = low;
+            c[column]->SetAt(1, value);
+            CDrawRPCurve linear, asked;
+            SoundingRender::Load(linear, t, 1);
+            EXPECT_EQ(SoundingRender::Load(asked, t, 2), 1) << column << " " << low;
+            EXPECT_EQ(asked.m_rcRegion, linear.m_rcRegion) << column << " " << low;
+            EXPECT_EQ(asked.m_fYRate, linear.m_fYRate) << column << " " << low;
+            EXPECT_EQ(asked.m_VPoints[2], linear.m_VPoints[2]) << column << " " << low;
+            EXPECT_NE(asked.m_rcRegion, positive.m_rcRegion);
+        }
+    }
+}

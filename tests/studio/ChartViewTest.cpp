@@ -4,6 +4,7 @@
 // tip follows the pointer.
 #include "ModelView.h"
 #include "SoundingView.h"
+#include "platform/wnd/CToolTipCtrl.h"
 #include "StudioWindow.h"
 
 #include "TestSupport.h"
@@ -229,7 +230,7 @@ TEST(ChartView, TheStudioFitsBothChartsAndZoomedLayerSidesStillDrag)
 TEST(ChartView, TheLegendTipFollowsThePointerThroughADrag)
 {
     ShownSounding s;
-    const CToolTipCtrl& tip = s.c.m_ToolTip;
+    const CToolTipCtrl& tip = s.c.ToolTip();
     const auto below = [&](QPoint at) {
         const QPoint g = s.view.mapToGlobal(at) + QPoint(4, 20);
         return CPoint(g.x(), g.y());

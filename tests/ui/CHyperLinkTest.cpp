@@ -2,6 +2,7 @@
 // opening its address with a stand-in opener or registered program that
 // records the argument vector it was given.
 #include "TestSupport.h"
+#include "support/Environment.h"
 
 #include "axis/DialogDriver.h"
 #include "platform/wnd/MouseCapture.h"
@@ -48,33 +49,10 @@ struct Host {
     ~Host() { wnd.Detach(); }
 };
 
-// Sets environment variables for a test's lifetime.
-class Env {
-public:
-    void set(const char* name, const std::string& value)
-    {
-        const char* old = std::getenv(name);
-        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name, value.c_str(), 1);
-    }
-    ~Env()
-    {
-        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
-            if (it->second)
-                setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                unsetenv(it->first.c_str());
-        }
-    }
-
-private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
-};
-
 // A desktop with nothing on PATH and association folders of its own.
 struct Desktop {
     std::string dir = testsupport::tempDir();
-    Env env;
+    testsupport::Environment env;
     Desktop()
     {
         for (const char* d : {"/bin", "/config", "/data/applications", "/none"})
@@ -208,9 +186,15 @@ TEST(CHyperLink, ColoursFollowHoverAndVisitedState)
     const QImage shot = h.label->grab().toImage();
     EXPECT_GT(testsupport::countColour(shot, QColor(200, 0, 0), 60), 3);
 
+    // 0xFFFFFFFF stands for the system highlight colour, whatever the
+    // desktop's palette says.
+    QPalette purple = QApplication::palette();
+    purple.setColor(QPalette::Highlight, QColor(128, 0, 128));
+    QApplication::setPalette(purple);
     link.SetColours(RGB(1, 2, 3), RGB(4, 5, 6), 0xFFFFFFFF);
-    const QColor hl = QApplication::palette().color(QPalette::Highlight);
-    EXPECT_EQ(link.GetHoverColour(), RGB(hl.red(), hl.green(), hl.blue()));
+    EXPECT_EQ(link.GetHoverColour(), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(Link().GetHoverColour(), GetSysColor(COLOR_HIGHLIGHT)) << "a new link's hover colour";
+    QApplication::setPalette(QPalette());
 
     EXPECT_TRUE(link.OnSetCursor(&link, HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), link.GetLinkCursor());

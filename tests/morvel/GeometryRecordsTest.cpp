@@ -1,9 +1,9 @@
 // The geometry records: defaults of new array slots, deep copies that share
 // nothing, emptying, and destruction of nested models (leaks show under ASan).
-#include "geometry/CCPloy2DRg.h"
-#include "geometry/CMYColor.h"
-#include "geometry/PLYDT.h"
-#include "geometry/TMOD3D.h"
+#include "morvel/CCPloy2DRg.h"
+#include "morvel/CMYColor.h"
+#include "morvel/PLYDT.h"
+#include "morvel/TMOD3D.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 
 #include <cfloat>
 #include <cmath>

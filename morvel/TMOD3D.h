@@ -2,12 +2,12 @@
 // vertical sections cut through it. Assignment lives in the model library.
 #pragma once
 
-#include "geometry/CRecordArray.h"
-#include "geometry/LINE3D.h"
-#include "geometry/POLY3D.h"
-#include "geometry/POLY3D_CPLX3D.h"
-#include "geometry/TMOD2D.h"
-#include "geometry/VERT3D.h"
+#include "morvel/CRecordArray.h"
+#include "morvel/LINE3D.h"
+#include "morvel/POLY3D.h"
+#include "morvel/POLY3D_CPLX3D.h"
+#include "morvel/TMOD2D.h"
+#include "morvel/VERT3D.h"
 
 class TMOD3D {
 public:

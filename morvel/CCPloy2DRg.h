@@ -2,7 +2,7 @@
 // coloured regions. Assignment and destruction live in the model library.
 #pragma once
 
-#include "geometry/CRecordArray.h"
+#include "morvel/CRecordArray.h"
 #include "platform/core/CArray.h"
 #include "platform/core/afxtypes.h"
 

@@ -2,7 +2,7 @@
 // regions, labels and markers. Assignment and clearing live in the model library.
 #pragma once
 
-#include "geometry/CRecordArray.h"
+#include "morvel/CRecordArray.h"
 #include "platform/core/CArray.h"
 
 class PLYDT {

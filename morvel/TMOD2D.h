@@ -2,11 +2,11 @@
 // the bodies built from them. The model library builds, clears and draws it.
 #pragma once
 
-#include "geometry/CRecordArray.h"
-#include "geometry/LINE3D.h"
-#include "geometry/POLY3D.h"
-#include "geometry/POLY3D_CPLX.h"
-#include "geometry/VERT3D.h"
+#include "morvel/CRecordArray.h"
+#include "morvel/LINE3D.h"
+#include "morvel/POLY3D.h"
+#include "morvel/POLY3D_CPLX.h"
+#include "morvel/VERT3D.h"
 
 class CDC;
 

@@ -1,9 +1,9 @@
 // tarnex-render profile as a user starts it.
 #include "TestSupport.h"
+#include "support/CommandRunner.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 
 #include <algorithm>
 
@@ -11,19 +11,9 @@
 
 namespace {
 
-struct Outcome {
-    int code = -1;
-    std::string err;
-};
+using Outcome = testsupport::CommandResult;
 
-Outcome render(const std::string& cwd, const QStringList& args)
-{
-    QProcess p;
-    p.setWorkingDirectory(QString::fromStdString(cwd));
-    p.start(QStringLiteral(TARNEX_RENDER_EXE), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError().toStdString()};
-}
+Outcome render(const std::string& cwd, const QStringList& args) { return testsupport::runRender(args, cwd); }
 
 }  // namespace
 
