@@ -2,7 +2,7 @@
 // that no ring crosses itself dominates, and must grow with the edges, not
 // their square.
 #include "geometry/PolyModelFile.h"
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 
 #include "chart/AxisLabels.h"
 #include "chart/ChartCanvas.h"
-#include "chart/ChartMath.h"
+#include "platform/core/ChartMath.h"
 #include "chart/FigureText.h"
 #include "chart/LabelLayout.h"
 #include "model1d/CDrawRPToH.h"

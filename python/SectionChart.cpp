@@ -3,7 +3,7 @@
 #include "PyErrors.h"
 
 #include "geometry/PolyModelFile.h"
-#include "geometry/TMOD2D.h"
+#include "morvel/TMOD2D.h"
 
 #include <pybind11/numpy.h>
 

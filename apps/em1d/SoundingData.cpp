@@ -93,6 +93,7 @@ bool SoundingData::Rewrite(const std::vector<double>& rho, const std::vector<dou
     }
     DataText::Rules rules;
     rules.header = true;
+    rules.fullPrecision = true;  // a computed response, not a hand edit
     if (!DataText::Rewrite(m_text, rules, values.size(), [&](std::size_t k) { return values[k]; }, out)) {
         error = m_name + ": its rows could not be rewritten (numbers separated by something other than blanks?)";
         return false;

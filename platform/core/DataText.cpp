@@ -248,7 +248,9 @@ bool DataText::Rewrite(std::string_view text, Rules rules, size_t count, const s
         const float v = values(k++);
         float was = 0;
         const bool keep = TextNumber::Read(old, was) == TextNumber::Result::Ok && sameValue(was, v);
-        const std::string now = keep ? std::string(old) : withPrecisionOf(v, old);
+        const std::string now = keep                  ? std::string(old)
+                                : rules.fullPrecision ? NumberFormat::Shortest(v)
+                                                      : withPrecisionOf(v, old);
         std::string gap(text.substr(cursor, pos - cursor));
         adjustHead(gap, headPad, headEat, true);
         headPad = headEat = 0;

@@ -18,6 +18,10 @@ public:
         bool header = false;
         // Commas separate fields as blanks do.
         bool commas = true;
+        // A changed value is written in the shortest form that reads back
+        // exactly, not with the precision of the number it replaces: for
+        // columns computed anew (a model's response), not edited by hand.
+        bool fullPrecision = false;
         // Fields at the start of every line that are not values (a survey
         // row's station name): kept as they are, never passed to token().
         size_t leadingFields = 0;

@@ -54,7 +54,7 @@ def test_file_errors_are_os_errors(tmp_path):
 
 @pytest.mark.parametrize("text, message", [
     ("0.5 120 3.5 118\n", "s.dat"),                      # short row, named by file
-    ("0.5 120 3.5 118 1\n0.5 120 3.5 118 x\n", "line 2: \"x\" is not a number"),
+    ("0.5 120 3.5 118 1\n0.5 120 3.5 118 x\n", "s.dat:2: \"x\" is not a number"),
     ("", "no"),
 ])
 def test_bad_sounding_files_are_value_errors_naming_the_place(tmp_path, text, message):
