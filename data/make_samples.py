@@ -9,14 +9,14 @@ noise: V/I times (1 + e), e of standard deviation 2 % at 0.01 ms growing to
 resistivity of that noisy V (R scales as V^(-2/3)). The same seed gives the same
 files.
 
-  make_samples.py TARNEX_EM1D [--seed S] [--survey-x]
+  make_samples.py TARNEX_EM1D [--seed S] [--no-survey-x]
       writes data/sounding.dat (the earth of data/layered-model.txt; plain
       rows: time ms, measured R and V, modelled R and V),
       data/survey.csv (300 stations on 6 lines of 50, three-layer earths
       drifting along each line) and data/profiles.txt (apparent resistivity
       at five times along a line crossing a conductor).
-  --survey-x  gives survey.csv an x_m column (position along the line) after
-              the station's name; only for readers that know the column.
+  --no-survey-x  leaves out survey.csv's x_m column (position along the
+                 line, after the station's name).
 """
 import argparse
 import math
@@ -157,7 +157,7 @@ def main():
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     p.add_argument("exe")
     p.add_argument("--seed", type=int, default=7)
-    p.add_argument("--survey-x", action="store_true")
+    p.add_argument("--no-survey-x", dest="survey_x", action="store_false")
     a = p.parse_args()
     rng = random.Random(a.seed)
     write("sounding.dat", sounding(a.exe, rng))
