@@ -17,6 +17,7 @@
 #include <cmath>
 #include <csignal>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -324,9 +325,22 @@ int SurveyInversion::Run(const Settings& s)
             csv += "," + num(o.misfit, 4) + "," + num(o.doi, 5) + "\n";
             columns.push_back({stations[i].name, x, o.thickness, o.resistivity, o.doi});
         }
+        std::vector<std::pair<std::string, std::string>> outputs{{"models.csv", csv}};
+        const std::vector<Line> lines = Lines(columns, s.spacing);
+        std::vector<Column> endToEnd;
+        for (const Line& l : lines)
+            endToEnd.insert(endToEnd.end(), l.columns.begin(), l.columns.end());
+        outputs.emplace_back("section-model.txt", Section(endToEnd, s.spacing));
+        // Each survey line also on its own, at the stations' own positions.
+        if (lines.size() > 1)
+            for (const Line& l : lines) {
+                std::vector<Column> own = l.columns;
+                for (Column& c : own)
+                    c.x -= l.shift;
+                outputs.emplace_back("section-" + StationNames::Safe(l.name) + ".txt", Section(std::move(own), s.spacing));
+            }
         CString why;
-        for (const auto& [file, text] : {std::pair<std::string, std::string>{"models.csv", csv},
-                                         {"section-model.txt", Section(columns, s.spacing)}})
+        for (const auto& [file, text] : outputs)
             if (!AtomicFile::WriteBytes((fs::path(s.outdir) / file).c_str(), text, why)) {
                 say(why.GetString());
                 return kExitNothing;
@@ -353,6 +367,42 @@ bool SurveyInversion::IsSurvey(const std::string& path)
     TextTable table(text, path, rules);
     TextTable::Line line;
     return table.Next(line) && line.header && line.fields.front().text == "station";
+}
+
+std::vector<SurveyInversion::Line> SurveyInversion::Lines(const std::vector<Column>& columns, double spacing)
+{
+    // A station's line is its name before the first dash ("L01-003"), as
+    // the batch render names it; names without one make one line.
+    const auto lineOf = [](const std::string& name) {
+        const std::size_t dash = name.find('-');
+        return dash == std::string::npos || dash == 0 || dash + 1 >= name.size() ? std::string() : name.substr(0, dash);
+    };
+    std::vector<Line> lines;
+    for (const Column& c : columns) {
+        const std::string name = lineOf(c.name);
+        auto it = std::find_if(lines.begin(), lines.end(), [&](const Line& l) { return l.name == name; });
+        if (it == lines.end()) {
+            lines.push_back({name, {}, 0});
+            it = lines.end() - 1;
+        }
+        it->columns.push_back(c);
+    }
+    // Lines whose positions overlap (each measured from its own start) are
+    // laid end to end, two station spacings apart, so that no column hides
+    // another in the one section.
+    double end = -std::numeric_limits<double>::infinity();
+    for (Line& l : lines) {
+        const auto [lo, hi] = std::minmax_element(l.columns.begin(), l.columns.end(),
+                                                  [](const Column& a, const Column& b) { return a.x < b.x; });
+        const double step = l.columns.size() > 1 ? (hi->x - lo->x) / static_cast<double>(l.columns.size() - 1) : 0;
+        const double gap = 2 * (step > 0 ? step : spacing), first = lo->x, last = hi->x;
+        if (first < end + gap)
+            l.shift = end + gap - first;
+        for (Column& c : l.columns)
+            c.x += l.shift;
+        end = last + l.shift;
+    }
+    return lines;
 }
 
 std::string SurveyInversion::Section(std::vector<Column> columns, double spacing)

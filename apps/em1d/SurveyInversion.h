@@ -47,4 +47,13 @@ public:
     // rectangles share the vertices of both columns' interfaces on their
     // common side, so the section tiles without gaps.
     static std::string Section(std::vector<Column> columns, double spacing);
+    // The columns by survey line, in the order lines first appear; a line
+    // whose positions overlap those of the lines before it is shifted along
+    // x (by shift) to lie after them.
+    struct Line {
+        std::string name;
+        std::vector<Column> columns;
+        double shift = 0;
+    };
+    static std::vector<Line> Lines(const std::vector<Column>& columns, double spacing);
 };

@@ -214,3 +214,59 @@ TEST_F(InvertCommand, SurveyInvertsEveryGoodStationAndStitchesASection)
     EXPECT_EQ(area.bodies, 6);
     EXPECT_NEAR(area.total, 50.0 * doiA + 50.0 * doiC, 1e-4 * area.total);   // models.csv has 5 digits
 }
+
+TEST_F(InvertCommand, LinesMeasuredFromTheirOwnStartsAreLaidEndToEndAndWrittenAlone)
+{
+    // Three lines whose stations stand at the same positions along each line.
+    std::vector<double> t;
+    for (int i = 0; i < 16; ++i)
+        t.push_back(0.01 * std::pow(1000.0, i / 15.0));
+    const em1d::TemForward forward(em1d::TemSystem{});
+    const em1d::TemResponse r = forward.compute(em1d::LayeredEarth({40.0}, {100.0, 20.0}), t);
+    std::ofstream csv(path("lines.csv"));
+    csv << "station,x_m,time_ms,rho_measured,v_measured,rho_model,v_model\n";
+    for (const char* name : {"L1-1", "L1-2", "L2-1", "L2-2", "L3-1", "L3-2"})
+        for (std::size_t i = 0; i < t.size(); ++i)
+            csv << name << ',' << (name[3] == '1' ? 0 : 20) << ',' << t[i] << ',' << r.rhoApparent[i] << ','
+                << r.voltage[i] << ",0,0\n";
+    csv.close();
+    ASSERT_EQ(run("lines.csv -o res --layers 2 --jobs 1 --quiet"), 0) << read("err");
+
+    // The x of every vertex of each line's bodies in the one section.
+    const auto extent = [](const std::string& text, const std::string& line) {
+        std::map<int, double> x;
+        double lo = 1e300, hi = -1e300;
+        std::istringstream in(text);
+        for (std::string row; std::getline(in, row);) {
+            std::istringstream f(row);
+            std::string word, name;
+            f >> word;
+            if (word == "vertex") {
+                int id;
+                f >> id;
+                f >> x[id];
+            } else if (word == "body" && (f >> name) && name.rfind(line, 0) == 0) {
+                double rho;
+                f >> rho;
+                for (int id; f >> id;) {
+                    lo = std::min(lo, x[id]);
+                    hi = std::max(hi, x[id]);
+                }
+            }
+        }
+        return std::pair{lo, hi};
+    };
+    const std::string all = read("res/section-model.txt");
+    const auto [lo1, hi1] = extent(all, "L1-");
+    const auto [lo2, hi2] = extent(all, "L2-");
+    EXPECT_NEAR(lo1, -10, 1e-9);
+    // L2 starts two spacings after L1's last station (x 60): the columns
+    // meet halfway, at 40.
+    EXPECT_NEAR(hi1, 40, 1e-9);
+    EXPECT_NEAR(lo2, 40, 1e-9) << "the second line hides the first";
+    // L3 two spacings after L2's last station (x 80): from 120, meeting L2 at 100.
+    EXPECT_NEAR(extent(all, "L3-").first, 100, 1e-9);
+    // Alone, each line keeps its own positions.
+    EXPECT_EQ(extent(read("res/section-L2.txt"), "L2-"), (std::pair{-10.0, 30.0}));
+    EXPECT_TRUE(exists("res/section-L1.txt"));
+}
