@@ -11,6 +11,16 @@
 
 namespace testsupport {
 
+// Built with AddressSanitizer: the shadow memory it reserves makes an
+// address-space limit (setrlimit RLIMIT_AS) meaningless, so the tests that
+// run a program under one skip in that build.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
+
 std::vector<const GdiOp*> opsOfKind(const CRecordingDC& dc, GdiOp::Kind kind);
 std::vector<const GdiOp*> textOps(const CRecordingDC& dc);
 const GdiOp* findText(const CRecordingDC& dc, const char* text);

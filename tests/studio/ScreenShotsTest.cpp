@@ -56,6 +56,8 @@ TEST(ScreenShots, AShotThatCannotBeWrittenWholeKeepsTheOldOne)
 
 TEST(ScreenShots, TheStudioShowsALargeSoundingInLittleMoreMemoryThanTheRenderCommand)
 {
+    if (testsupport::kAddressSanitizer)
+        GTEST_SKIP() << "an address-space limit means nothing under AddressSanitizer";
     // 300 000 rows in a 550 MB address space (libraries included): the
     // studio measures its chart without recording every marker.
     std::string rows;
