@@ -294,3 +294,22 @@ std::string OptionScanner::ListFormats(const std::vector<std::string>& formats, 
     }
     return out;
 }
+
+bool OptionScanner::ParseOrAnswer(const std::vector<std::string>& args, const std::string& command, std::string& out,
+                                  std::string& err, int& status)
+{
+    std::string message;
+    switch (Parse(args, message)) {
+    case Outcome::Help:
+        out = Help();
+        status = kExitOk;
+        return false;
+    case Outcome::Bad:
+        err = command + ": " + message + "\n";
+        status = kExitBadCommandLine;
+        return false;
+    case Outcome::Run:
+        break;
+    }
+    return true;
+}

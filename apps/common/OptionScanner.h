@@ -54,6 +54,11 @@ public:
     // for help whatever else is given.
     Outcome Parse(const std::vector<std::string>& args, std::string& error);
     std::string Help() const;
+    // Parse for a command that answers through out and err: help goes to
+    // out (status kExitOk), a bad command line to err as "command: message"
+    // (status kExitBadCommandLine). True when the command goes on.
+    bool ParseOrAnswer(const std::vector<std::string>& args, const std::string& command, std::string& out,
+                       std::string& err, int& status);
 
     // The one reading of a whole number on every command line: an optional
     // sign and decimal digits, nothing else, within lo..hi.

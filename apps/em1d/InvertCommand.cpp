@@ -116,17 +116,9 @@ int InvertCommand::Run(const std::vector<std::string>& args, std::string& out, s
 {
     Options o;
     OptionScanner scanner = scannerFor(o);
+    if (int status = 0; !scanner.ParseOrAnswer(args, "tarnex-em1d invert", out, err, status))
+        return status;
     std::string message;
-    switch (scanner.Parse(args, message)) {
-    case OptionScanner::Outcome::Help:
-        out = scanner.Help();
-        return OptionScanner::kExitOk;
-    case OptionScanner::Outcome::Bad:
-        err = "tarnex-em1d invert: " + message + "\n";
-        return OptionScanner::kExitBadCommandLine;
-    case OptionScanner::Outcome::Run:
-        break;
-    }
     const auto usage = [&](const std::string& m) {
         err = "tarnex-em1d invert: " + m + " (see --help)\n";
         return OptionScanner::kExitBadCommandLine;

@@ -13,18 +13,6 @@
 #include <cstdio>
 #include <span>
 
-namespace {
-
-bool readNumber(const std::string& text, const char* what, double& v, std::string& error)
-{
-    const TextNumber::Result r = TextNumber::Read(text, v);
-    if (r == TextNumber::Result::Ok)
-        return true;
-    error = std::string(what) + ": " + TextNumber::Quote(text) + " " + TextNumber::Describe(r);
-    return false;
-}
-
-} // namespace
 
 void ForwardOption::AddOptions(OptionScanner& scan)
 {
@@ -43,11 +31,7 @@ void ForwardOption::AddOptions(OptionScanner& scan)
          "draw the response of the layered model in MODEL as the\nmodelled curves (abscissa: time in ms) and print\n"
          "\"misfit: X %\" (V, RMS over the samples not masked)",
          model);
-    text("--loop-radius", "M", "transmitter loop radius in m (default 50, or the\nsounding's \"# tem:\" line)",
-         loopRadius);
-    text("--loop-side", "M", "side of a square loop in m, instead of the radius", loopSide);
-    text("--rx-area", "M2", "receiver effective area in m2 (default 1)", rxArea);
-    text("--ramp", "US", "linear turn-off ramp in microseconds (default 0)", ramp);
+    settings.Add(scan);
 }
 
 void ForwardOption::RefuseOptions(OptionScanner& scan)
@@ -58,11 +42,11 @@ void ForwardOption::RefuseOptions(OptionScanner& scan)
 
 bool ForwardOption::Check(std::string& error) const
 {
-    if (model.empty() && !(loopRadius.empty() && loopSide.empty() && rxArea.empty() && ramp.empty())) {
+    if (model.empty() && settings.Any()) {
         error = "--loop-radius, --loop-side, --rx-area and --ramp describe the system of --forward MODEL";
         return false;
     }
-    if (!loopRadius.empty() && !loopSide.empty()) {
+    if (settings.Conflicting()) {
         error = "--loop-radius and --loop-side both given; a loop has one size";
         return false;
     }
@@ -75,23 +59,9 @@ bool ForwardOption::System(std::string_view text, const std::string& name, em1d:
 {
     if (!SoundingForward::ApplySystem(text, name, system, error))
         return false;
-    const struct {
-        const std::string& text;
-        const char* name;
-        double* target;
-    } numbers[] = {{loopRadius, "--loop-radius", &system.loopRadius},
-                   {rxArea, "--rx-area", &system.rxArea},
-                   {ramp, "--ramp", &system.rampUs}};
-    for (const auto& n : numbers)
-        if (!n.text.empty() && !readNumber(n.text, n.name, *n.target, error))
-            return false;
+    if (!settings.Apply(system, error))
+        return false;
     try {
-        if (!loopSide.empty()) {
-            double side = 0;
-            if (!readNumber(loopSide, "--loop-side", side, error))
-                return false;
-            system.loopRadius = em1d::TemSystem::fromSquareLoop(side).loopRadius;
-        }
         system.validate();
     } catch (const em1d::ModelError& e) {
         error = e.what();

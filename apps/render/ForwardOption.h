@@ -4,6 +4,8 @@
 // response with the misfit it leaves.
 #pragma once
 
+#include "SystemOptions.h"
+
 #include "em1d/TemSystem.h"
 
 #include <string>
@@ -17,7 +19,7 @@ struct SoundingTable;
 class ForwardOption {
 public:
     std::string model;  // --forward MODEL; empty: the file's own modelled columns
-    std::string loopRadius, loopSide, rxArea, ramp;
+    SystemOptions settings;  // --loop-radius, --loop-side, --rx-area, --ramp
 
     // --forward MODEL and the system's options, in a command's table.
     void AddOptions(OptionScanner& scan);

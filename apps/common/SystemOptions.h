@@ -1,4 +1,5 @@
-// The measuring system's options shared by the modelling commands: loop
+// The measuring system's options shared by the commands that model (the
+// modelling command, the render's --forward): loop
 // radius or square side, receiver area, turn-off ramp. They win over a
 // sounding's own "# tem:" line.
 #pragma once
