@@ -8,5 +8,6 @@ namespace pytarnex {
 void BindCharts(pybind11::module_& m);
 void BindReaders(pybind11::module_& m);
 void BindForward(pybind11::module_& m);
+void BindInversion(pybind11::module_& m);
 
 }  // namespace pytarnex

@@ -11,11 +11,13 @@ PYBIND11_MODULE(tarnex, m)
 Charts (each with save(path, dpi=150) to PNG, SVG, PDF or BMP, and an inline
 picture in Jupyter): SoundingChart, LayeredModelChart, ProfileChart,
 SectionChart. Readers: read_sounding, read_survey, read_layered_model.
-Forward modelling of layered earths: forward_tem, forward_mt.
+Forward modelling of layered earths: forward_tem, forward_mt; inversion of
+a TEM sounding: invert_tem.
 Bad input raises ValueError with the library's message, a file that cannot
 be opened or written OSError. Charts are drawn offscreen: no display needed.)";
     m.attr("__version__") = TARNEX_VERSION;
     pytarnex::BindReaders(m);
     pytarnex::BindCharts(m);
     pytarnex::BindForward(m);
+    pytarnex::BindInversion(m);
 }
