@@ -96,8 +96,11 @@ bool SoundingView::SetDisplayModel(int model)
         m_planView = SoundingPlan::View::Auto;
         return m_chart.m_nDisModel == model;
     }
-    if (HasSounding())
+    if (HasSounding()) {
         m_chart.SetDisModel();
+        // The reference curve's points follow the new view's mapping.
+        referencePoints();
+    }
     FitToDrawing();
     update();
     return m_chart.m_nDisModel == model;

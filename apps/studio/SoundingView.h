@@ -49,6 +49,8 @@ public:
     // A faint reference response drawn under the curves (empty: none).
     void SetReference(std::vector<double> rho, std::vector<double> v);
     bool HasReference() const { return !m_refV.empty(); }
+    // Where the reference V is drawn, in the chart's logical units.
+    const CArray<CPoint, CPoint>& ReferenceVPoints() const { return m_refVPoints; }
     // Masked samples take no part in the misfit and are drawn hollow and
     // grey; one flag a sample. A mask is edited through SetValue with
     // EditField::SoundingMask (1 masked, 0 not), so it is undone like a value.

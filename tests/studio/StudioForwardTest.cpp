@@ -146,6 +146,11 @@ TEST(StudioForward, TheMisfitLeavesMaskedSamplesOutThroughUndoSaveAndReopen)
     EXPECT_EQ(s.misfit(), "Misfit V 46.37 % | R 22.06 %");
     // V spans six decades: the studio took the log-log view by itself.
     EXPECT_EQ(s.sv()->Chart().m_nDisModel, 2);
+    // The reference (the model as opened) lies on the modelled curve in that
+    // view too, not where the linear view would have put it.
+    ASSERT_EQ(s.sv()->ReferenceVPoints().GetSize(), s.sv()->Chart().m_VFwdPoints.GetSize());
+    for (int i = 0; i < s.sv()->ReferenceVPoints().GetSize(); ++i)
+        EXPECT_EQ(s.sv()->ReferenceVPoints()[i], s.sv()->Chart().m_VFwdPoints[i]) << "sample " << i;
     // Half the diffusion depth of the last gate, 0.5·1262·√(100.037 ohm-m · 0.01 s).
     EXPECT_NEAR(s.mv()->InvestigationDepth(), 631.12, 0.3);
 
