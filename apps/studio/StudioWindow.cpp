@@ -35,6 +35,7 @@
 #include "platform/core/AtomicFile.h"
 
 #include <QDir>
+#include <QDockWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -157,6 +158,10 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
             break;
         }
     }
+    // The layer table, the station list and the status bar's read-outs
+    // belong to the charts: they leave with the first page.
+    if (CWnd* first = m_tabs.GetTabView(0); first && first->m_hWnd)
+        first->m_hWnd->installEventFilter(this);
     // The first window fits the screen's available area.
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
     resize(std::min(1280, avail.width() * 9 / 10), std::min(960, avail.height() * 9 / 10));
@@ -208,12 +213,23 @@ bool StudioWindow::CaptureView()
     return dlg.DoModal() == IDOK && CaptureActivePane(dlg.GetPathName());
 }
 
+CString StudioWindow::DocumentationPath(const char* programDir)
+{
+    const QString docs = QString::fromUtf8(programDir) + QStringLiteral("/" TARNEX_DOC_FROM_BINDIR);
+    const CString readme = ::BundledData::Find(docs.toUtf8().constData(), "README.md");
+    if (!readme.IsEmpty())
+        return readme;
+    // Packagers may leave the README out and keep the guides.
+    const QFileInfo folder(docs);
+    if (folder.isDir())
+        return bytes(folder.canonicalFilePath());
+    return CString(TARNEX_SOURCE_README);
+}
+
 CString StudioWindow::DocumentationUrl()
 {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tarnex/README.md");
-    const QString path = QFileInfo::exists(installed) ? QFileInfo(installed).absoluteFilePath()
-                                                      : QStringLiteral(TARNEX_SOURCE_README);
-    return CString(QUrl::fromLocalFile(path).toString().toUtf8().constData());
+    const CString path = DocumentationPath(QCoreApplication::applicationDirPath().toUtf8().constData());
+    return bytes(QUrl::fromLocalFile(QString::fromUtf8(path.GetString())).toString());
 }
 
 QDialog* StudioWindow::CreateAboutDialog()
@@ -243,6 +259,36 @@ QDialog* StudioWindow::CreateAboutDialog()
 }
 
 StudioWindow::~StudioWindow() = default;
+
+bool StudioWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    // A minimised window hides its pages too; only a change of tab counts.
+    if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && !e->spontaneous()) {
+        CWnd* charts = m_tabs.GetTabView(0);
+        if (charts && watched == charts->m_hWnd)
+            chartsPageShown(e->type() == QEvent::Show);
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void StudioWindow::chartsPageShown(bool shown)
+{
+    // A dock the user closed stays closed; one hidden for another page comes
+    // back with the charts.
+    const char* const away = kHiddenWithCharts;
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        if (!shown && !dock->isHidden()) {
+            dock->setProperty(away, true);
+            dock->hide();
+        } else if (shown && dock->property(away).toBool()) {
+            dock->setProperty(away, false);
+            dock->show();
+        }
+    }
+    for (QLabel* readout : {m_readout, m_misfit})
+        if (readout)
+            readout->setVisible(shown);
+}
 
 void StudioWindow::buildMenus()
 {
