@@ -39,6 +39,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QSplitter>
 #include <QUrl>
 
@@ -50,11 +51,14 @@ const char* const kSoundingFilter = CDrawRPCurve::kFileFilter;
 const char* const kModelFilter = LayeredModelFile::kFileFilter;
 constexpr int kExportDpi = 150;
 
-QScrollArea* scrolled(QWidget* w)
+// A page in a scroll area: stretched over a pane larger than least, scroll
+// bars in a smaller one.
+QScrollArea* scrolled(QWidget* w, QSize least)
 {
+    w->setMinimumSize(least);
     auto* area = new QScrollArea;
     area->setWidget(w);
-    area->setWidgetResizable(false);
+    area->setWidgetResizable(true);
     area->setBackgroundRole(QPalette::Base);
     return area;
 }
@@ -134,14 +138,14 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     charts->SetContent(m_split.m_hWnd);
     static_cast<PageView*>(m_split.GetPane(0, 0))->SetContent(m_sounding);
     static_cast<PageView*>(m_split.GetPane(0, 1))->SetContent(m_model);
+    // The drawing pages keep their paper size: they fill a larger pane and
+    // scroll in a smaller one.
     auto* axes = new AxesPage;
-    axes->setMinimumSize(axes->sizeHint());  // smaller pages scroll
-    auto* axesArea = scrolled(axes);
-    axesArea->setWidgetResizable(true);
-    AddPage(axesArea, bytes(QCoreApplication::translate("Studio", "Axes")));
+    AddPage(scrolled(axes, axes->sizeHint()), bytes(QCoreApplication::translate("Studio", "Axes")));
     auto* profiles = new ProfilePage;
-    AddPage(profiles, bytes(QCoreApplication::translate("Studio", "Profiles")));
-    AddPage(new SectionPage, bytes(QCoreApplication::translate("Studio", "Section")));
+    AddPage(scrolled(profiles, profiles->sizeHint()), bytes(QCoreApplication::translate("Studio", "Profiles")));
+    auto* section = new SectionPage;
+    AddPage(scrolled(section, section->sizeHint()), bytes(QCoreApplication::translate("Studio", "Section")));
     m_tabs.SetCurSel(0);
     m_tabs.ShowSelTabView();
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
@@ -288,6 +292,9 @@ void StudioWindow::chartsPageShown(bool shown)
     for (QLabel* readout : {m_readout, m_misfit})
         if (readout)
             readout->setVisible(shown);
+    if (!shown)
+        statusBar()->clearMessage();  // a note on the sounding read
+
 }
 
 void StudioWindow::buildMenus()

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDockWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QtTest/QTest>
 #include <QImage>
@@ -157,4 +159,29 @@ TEST(StudioUtilities, DocksAndReadoutsOnlyOnTheChartsPage)
     EXPECT_FALSE(stations->isVisible());
     click(0);
     EXPECT_TRUE(stations->isVisible());
+}
+
+// The axes, profiles and section pages keep their paper size: a small window
+// scrolls to every part of them, a large one has them fill the pane.
+TEST(StudioUtilities, DrawingPagesScrollInASmallPaneAndFillALargeOne)
+{
+    StudioWindow w;
+    w.resize(500, 350);
+    w.show();
+    for (int tab : {1, 2, 3}) {
+        w.Tabs().SetCurSel(tab);
+        w.Tabs().ShowSelTabView();
+        auto* view = static_cast<PageView*>(w.Tabs().GetTabView(tab));
+        auto* area = qobject_cast<QScrollArea*>(view->Content());
+        ASSERT_NE(area, nullptr) << tab;
+        QWidget* page = area->widget();
+        w.resize(500, 350);
+        QApplication::processEvents();
+        EXPECT_GE(page->width(), page->sizeHint().width()) << tab;
+        EXPECT_GE(page->height(), page->sizeHint().height()) << tab;
+        EXPECT_GT(area->horizontalScrollBar()->maximum() + area->verticalScrollBar()->maximum(), 0) << tab;
+        w.resize(1900, 1050);
+        QApplication::processEvents();
+        EXPECT_EQ(page->size(), area->viewport()->size()) << tab;
+    }
 }
