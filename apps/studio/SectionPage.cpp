@@ -87,6 +87,9 @@ void SectionPage::fit()
     const CRect b = probe.DeviceBounds();
     m_shift = CPoint(kMarginPx - b.left, kButtonsPx + kMarginPx - b.top);
     m_extent = CSize(b.Width(), b.Height());
+    // The whole section stays reachable: a scroll area around the page
+    // scrolls rather than squeezing it.
+    setMinimumSize(sizeHint());
     updateGeometry();
 }
 

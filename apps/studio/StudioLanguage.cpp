@@ -52,6 +52,23 @@ QString FromArguments(const QStringList& args)
     return QString();
 }
 
+bool Unknown(const QStringList& args, QString& value)
+{
+    const QLatin1String option("--lang");
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--"))
+            return false;
+        if (args[i] == option && i + 1 < args.size())
+            value = args[i + 1];
+        else if (args[i].startsWith(option + QLatin1Char('=')))
+            value = args[i].mid(option.size() + 1);
+        else
+            continue;
+        return value != QLatin1String("zh_CN") && value != QLatin1String("en");
+    }
+    return false;
+}
+
 bool Install(const QString& language)
 {
     drop(g_studio);

@@ -16,6 +16,10 @@ QString Choose(const QStringList& uiLanguages);
 // empty without one. Read before the command line is parsed, so that the
 // parser's own texts are already in the user's language.
 QString FromArguments(const QStringList& args);
+// True when the command line's --lang names a language the studio does not
+// speak: anything but "zh_CN" or "en", an empty "--lang=" included; value is
+// what it named. A --lang with nothing after it is left to the parser.
+bool Unknown(const QStringList& args, QString& value);
 // Makes language ("zh_CN", "en", or any name Choose accepts) the one the
 // studio's texts are looked up in from now on; windows built afterwards speak
 // it. False when the studio's Chinese catalogue could not be loaded (the

@@ -35,9 +35,11 @@
 #include "platform/core/AtomicFile.h"
 
 #include <QDir>
+#include <QDockWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QSplitter>
 #include <QUrl>
 
@@ -49,11 +51,14 @@ const char* const kSoundingFilter = CDrawRPCurve::kFileFilter;
 const char* const kModelFilter = LayeredModelFile::kFileFilter;
 constexpr int kExportDpi = 150;
 
-QScrollArea* scrolled(QWidget* w)
+// A page in a scroll area: stretched over a pane larger than least, scroll
+// bars in a smaller one.
+QScrollArea* scrolled(QWidget* w, QSize least)
 {
+    w->setMinimumSize(least);
     auto* area = new QScrollArea;
     area->setWidget(w);
-    area->setWidgetResizable(false);
+    area->setWidgetResizable(true);
     area->setBackgroundRole(QPalette::Base);
     return area;
 }
@@ -133,14 +138,14 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     charts->SetContent(m_split.m_hWnd);
     static_cast<PageView*>(m_split.GetPane(0, 0))->SetContent(m_sounding);
     static_cast<PageView*>(m_split.GetPane(0, 1))->SetContent(m_model);
+    // The drawing pages keep their paper size: they fill a larger pane and
+    // scroll in a smaller one.
     auto* axes = new AxesPage;
-    axes->setMinimumSize(axes->sizeHint());  // smaller pages scroll
-    auto* axesArea = scrolled(axes);
-    axesArea->setWidgetResizable(true);
-    AddPage(axesArea, bytes(QCoreApplication::translate("Studio", "Axes")));
+    AddPage(scrolled(axes, axes->sizeHint()), bytes(QCoreApplication::translate("Studio", "Axes")));
     auto* profiles = new ProfilePage;
-    AddPage(profiles, bytes(QCoreApplication::translate("Studio", "Profiles")));
-    AddPage(new SectionPage, bytes(QCoreApplication::translate("Studio", "Section")));
+    AddPage(scrolled(profiles, profiles->sizeHint()), bytes(QCoreApplication::translate("Studio", "Profiles")));
+    auto* section = new SectionPage;
+    AddPage(scrolled(section, section->sizeHint()), bytes(QCoreApplication::translate("Studio", "Section")));
     m_tabs.SetCurSel(0);
     m_tabs.ShowSelTabView();
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));
@@ -157,6 +162,10 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
             break;
         }
     }
+    // The layer table, the station list and the status bar's read-outs
+    // belong to the charts: they leave with the first page.
+    if (CWnd* first = m_tabs.GetTabView(0); first && first->m_hWnd)
+        first->m_hWnd->installEventFilter(this);
     // The first window fits the screen's available area.
     const QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 960);
     resize(std::min(1280, avail.width() * 9 / 10), std::min(960, avail.height() * 9 / 10));
@@ -208,12 +217,23 @@ bool StudioWindow::CaptureView()
     return dlg.DoModal() == IDOK && CaptureActivePane(dlg.GetPathName());
 }
 
+CString StudioWindow::DocumentationPath(const char* programDir)
+{
+    const QString docs = QString::fromUtf8(programDir) + QStringLiteral("/" TARNEX_DOC_FROM_BINDIR);
+    const CString readme = ::BundledData::Find(docs.toUtf8().constData(), "README.md");
+    if (!readme.IsEmpty())
+        return readme;
+    // Packagers may leave the README out and keep the guides.
+    const QFileInfo folder(docs);
+    if (folder.isDir())
+        return bytes(folder.canonicalFilePath());
+    return CString(TARNEX_SOURCE_README);
+}
+
 CString StudioWindow::DocumentationUrl()
 {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tarnex/README.md");
-    const QString path = QFileInfo::exists(installed) ? QFileInfo(installed).absoluteFilePath()
-                                                      : QStringLiteral(TARNEX_SOURCE_README);
-    return CString(QUrl::fromLocalFile(path).toString().toUtf8().constData());
+    const CString path = DocumentationPath(QCoreApplication::applicationDirPath().toUtf8().constData());
+    return bytes(QUrl::fromLocalFile(QString::fromUtf8(path.GetString())).toString());
 }
 
 QDialog* StudioWindow::CreateAboutDialog()
@@ -243,6 +263,39 @@ QDialog* StudioWindow::CreateAboutDialog()
 }
 
 StudioWindow::~StudioWindow() = default;
+
+bool StudioWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    // A minimised window hides its pages too; only a change of tab counts.
+    if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && !e->spontaneous()) {
+        CWnd* charts = m_tabs.GetTabView(0);
+        if (charts && watched == charts->m_hWnd)
+            chartsPageShown(e->type() == QEvent::Show);
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void StudioWindow::chartsPageShown(bool shown)
+{
+    // A dock the user closed stays closed; one hidden for another page comes
+    // back with the charts.
+    const char* const away = kHiddenWithCharts;
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        if (!shown && !dock->isHidden()) {
+            dock->setProperty(away, true);
+            dock->hide();
+        } else if (shown && dock->property(away).toBool()) {
+            dock->setProperty(away, false);
+            dock->show();
+        }
+    }
+    for (QLabel* readout : {m_readout, m_misfit})
+        if (readout)
+            readout->setVisible(shown);
+    if (!shown)
+        statusBar()->clearMessage();  // a note on the sounding read
+
+}
 
 void StudioWindow::buildMenus()
 {

@@ -65,8 +65,14 @@ public:
     bool CaptureView();
     // The About box: the version and a link to the installed documentation.
     QDialog* CreateAboutDialog();
-    // Where the About box's link points.
+    // Where the About box's link points: the file URL of DocumentationPath
+    // for the running program's folder.
     static CString DocumentationUrl();
+    // The documentation of a studio run from programDir: the installed
+    // README (share/doc/tarnex/README.md beside bin), else the installed
+    // documentation folder, else the README of the source tree it was built
+    // from. Resolved as the file system resolves it (no "..").
+    static CString DocumentationPath(const char* programDir);
 
     CTabWindow& Tabs() { return m_tabs; }
     CViewExSplitWnd& Split() { return m_split; }
@@ -169,6 +175,11 @@ private:
     // " [station 3/60]" while a survey is open.
     QString stationTitle() const;
     void closeEvent(QCloseEvent* e) override;
+    // The charts page shown or hidden: its docks and read-outs follow it.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void chartsPageShown(bool shown);
+    // Marks a dock hidden only while another page is shown.
+    static constexpr const char* kHiddenWithCharts = "hiddenWithCharts";
     bool saveAs(Document& doc);
     void opened(Document& doc, const char* path);
     void buildMenus();

@@ -91,6 +91,8 @@ bool StudioWindow::OpenSurvey(const char* path)
         return m_survey->Save(QString::fromUtf8(to), why);
     };
     m_surveyDock->show();
+    if (m_tabs.GetCurSel() != 0)  // opened from another page: the list waits for the charts
+        chartsPageShown(false);
     m_nextStation->setEnabled(true);
     m_previousStation->setEnabled(true);
     ShowStation(0);
@@ -106,6 +108,7 @@ void StudioWindow::closeSurvey()
         return;
     m_survey->Close();
     m_surveyDock->hide();
+    m_surveyDock->setProperty(kHiddenWithCharts, false);
     m_nextStation->setEnabled(false);
     m_previousStation->setEnabled(false);
     m_soundingDoc = m_plainSounding;

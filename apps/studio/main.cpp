@@ -212,6 +212,16 @@ int main(int argc, char** argv)
     // ending the studio with the edits unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
     try {
+        // A language the studio does not speak is refused before anything
+        // is shown, rather than quietly falling back to English.
+        QStringList args;
+        for (int i = 0; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        QString lang;
+        if (StudioLanguage::Unknown(args, lang)) {
+            std::fprintf(stderr, "tarnex-studio: --lang takes zh_CN or en, not \"%s\"\n", lang.toUtf8().constData());
+            return 2;
+        }
         if (answersWithoutWindow(argc, argv))
             return answer(argc, argv);
         return run(argc, argv);

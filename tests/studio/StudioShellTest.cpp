@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -89,6 +91,38 @@ TEST(StudioLanguage, ChineseForAChineseLocaleEnglishOtherwise)
     EXPECT_EQ(FromArguments({"studio", "s.dat", "--lang=en"}), "en");
     EXPECT_EQ(FromArguments({"studio", "--", "--lang=en"}), "");
     EXPECT_EQ(FromArguments({"studio", "--lang"}), "");
+
+    QString named;
+    EXPECT_FALSE(StudioLanguage::Unknown({"studio", "--lang", "zh_CN"}, named));
+    EXPECT_FALSE(StudioLanguage::Unknown({"studio", "s.dat", "--lang=en"}, named));
+    EXPECT_FALSE(StudioLanguage::Unknown({"studio", "--lang"}, named));
+    EXPECT_FALSE(StudioLanguage::Unknown({"studio", "--", "--lang=fr"}, named));
+    EXPECT_TRUE(StudioLanguage::Unknown({"studio", "--lang", "zh"}, named));
+    EXPECT_EQ(named, "zh");
+    EXPECT_TRUE(StudioLanguage::Unknown({"studio", "--lang="}, named));
+    EXPECT_EQ(named, "");
+}
+
+// An unknown language ends the studio with one line naming the ones it
+// speaks, before it looks for a display: without one, reaching the window
+// system would abort rather than exit with 2.
+TEST(StudioLanguage, AnUnknownLanguageIsRefusedBeforeAnyWindow)
+{
+    for (const QStringList& args : {QStringList{"--lang", "fr"}, QStringList{"s.dat", "--lang=EN"}}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TARNEX_STUDIO_EXE), args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 2);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains("zh_CN") && err.contains(" en") && err.contains(args.last().right(2)))
+            << err.toStdString();
+    }
 }
 
 TEST(StudioLanguage, MenusMessagesAndQtsOwnButtonsSpeakTheInstalledLanguage)

@@ -1,7 +1,9 @@
 // The studio built on the window utilities: its tab pages, the charts
-// fitting their panes, capturing the active pane and the About box's link.
+// fitting their panes, capturing the active pane, the About box's link and
+// the docks that go with the charts page.
 #include "TestSupport.h"
 #include "support/Environment.h"
+#include "support/StudioFixture.h"
 
 #include "PageView.h"
 #include "SoundingView.h"
@@ -9,6 +11,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDockWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QtTest/QTest>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -76,4 +83,105 @@ TEST(StudioUtilities, PagesSplitterCaptureAndAboutLink)
     EXPECT_EQ(opened, StudioWindow::DocumentationUrl().str());
     EXPECT_EQ(opened.rfind("file:///", 0), 0u);
     about->close();
+}
+
+// An installed studio links to the README installed beside it, found through
+// the links the file system resolves (/bin may link to /usr/bin); without it
+// to the installed guides, and a studio run from its build tree to the
+// source tree's README.
+TEST(StudioUtilities, AboutLinkFindsTheInstalledDocumentation)
+{
+    namespace fs = std::filesystem;
+    const fs::path prefix = fs::path(testsupport::tempDir()) / "prefix";
+    const fs::path docs = prefix / "share" / "doc" / "tarnex";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(docs);
+    std::ofstream(docs / "README.md") << "# tarnex\n";
+    const fs::path link = fs::path(testsupport::tempDir()) / "linked-bin";
+    fs::remove(link);
+    fs::create_directory_symlink(prefix / "bin", link);
+    const std::string readme = fs::canonical(docs / "README.md").string();
+    EXPECT_EQ(StudioWindow::DocumentationPath((prefix / "bin").c_str()).str(), readme);
+    EXPECT_EQ(StudioWindow::DocumentationPath(link.c_str()).str(), readme);
+
+    fs::remove(docs / "README.md");
+    EXPECT_EQ(StudioWindow::DocumentationPath((prefix / "bin").c_str()).str(), fs::canonical(docs).string());
+
+    fs::remove_all(prefix / "share");
+    const std::string source = StudioWindow::DocumentationPath((prefix / "bin").c_str()).str();
+    EXPECT_EQ(source, std::string(TARNEX_SOURCE_DIR) + "/README.md");
+    EXPECT_TRUE(fs::is_regular_file(source));
+}
+
+// The layer table, the station list and the read-outs in the status bar
+// belong to the charts page: another tab hides them, the first brings them
+// back, and a dock the user closed stays closed.
+TEST(StudioUtilities, DocksAndReadoutsOnlyOnTheChartsPage)
+{
+    testsupport::StudioFixture s;
+    s.activate();
+    ASSERT_TRUE(s.w.OpenSurvey(StudioWindow::BundledData("survey.csv")));
+    QApplication::processEvents();
+    auto* layers = s.w.findChild<QDockWidget*>(QStringLiteral("layers"));
+    auto* stations = s.w.findChild<QDockWidget*>(QStringLiteral("stations"));
+    QLabel* misfit = s.w.MisfitLabel();
+    ASSERT_TRUE(layers && stations && misfit);
+    auto* bar = s.w.Tabs().m_hWnd->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    const auto click = [&](int tab) {
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(tab).center());
+        QApplication::processEvents();
+        ASSERT_EQ(s.w.Tabs().GetCurSel(), tab);
+    };
+    const auto shown = [&](bool on) {
+        for (QWidget* w : {static_cast<QWidget*>(layers), static_cast<QWidget*>(stations),
+                           static_cast<QWidget*>(s.w.Readout()), static_cast<QWidget*>(misfit)})
+            EXPECT_EQ(w->isVisible(), on) << w->metaObject()->className() << " " << s.w.Tabs().GetCurSel();
+    };
+    shown(true);
+    for (int tab : {1, 2, 3}) {
+        click(tab);
+        shown(false);
+    }
+    click(0);
+    shown(true);
+
+    layers->close();
+    click(2);
+    click(0);
+    EXPECT_FALSE(layers->isVisible());
+    EXPECT_TRUE(stations->isVisible());
+
+    // A survey opened from the axes page keeps its list for the charts.
+    click(1);
+    ASSERT_TRUE(s.w.OpenSurvey(StudioWindow::BundledData("survey.csv")));
+    QApplication::processEvents();
+    EXPECT_FALSE(stations->isVisible());
+    click(0);
+    EXPECT_TRUE(stations->isVisible());
+}
+
+// The axes, profiles and section pages keep their paper size: a small window
+// scrolls to every part of them, a large one has them fill the pane.
+TEST(StudioUtilities, DrawingPagesScrollInASmallPaneAndFillALargeOne)
+{
+    StudioWindow w;
+    w.resize(500, 350);
+    w.show();
+    for (int tab : {1, 2, 3}) {
+        w.Tabs().SetCurSel(tab);
+        w.Tabs().ShowSelTabView();
+        auto* view = static_cast<PageView*>(w.Tabs().GetTabView(tab));
+        auto* area = qobject_cast<QScrollArea*>(view->Content());
+        ASSERT_NE(area, nullptr) << tab;
+        QWidget* page = area->widget();
+        w.resize(500, 350);
+        QApplication::processEvents();
+        EXPECT_GE(page->width(), page->sizeHint().width()) << tab;
+        EXPECT_GE(page->height(), page->sizeHint().height()) << tab;
+        EXPECT_GT(area->horizontalScrollBar()->maximum() + area->verticalScrollBar()->maximum(), 0) << tab;
+        w.resize(1900, 1050);
+        QApplication::processEvents();
+        EXPECT_EQ(page->size(), area->viewport()->size()) << tab;
+    }
 }
