@@ -16,6 +16,7 @@ namespace {
 
 // The value a cell stood for before the user typed into it.
 constexpr int kValueRole = Qt::UserRole + 1;
+constexpr double kUnresolvedFactor = 100;
 
 }  // namespace
 
@@ -64,9 +65,11 @@ QString LayerTable::FactorText(double logStd)
         return QString();
     if (logStd == 0)
         return QCoreApplication::translate("Studio", "fixed");
-    if (!std::isfinite(logStd) || logStd > 50)
+    // Past a factor of 100 either way the data say next to nothing of the value.
+    const double factor = std::exp(std::min(logStd, 50.0));
+    if (!(factor < kUnresolvedFactor))
         return QCoreApplication::translate("Studio", "unresolved");
-    return QStringLiteral("×/÷%1").arg(std::exp(logStd), 0, 'f', 2);
+    return QStringLiteral("×/÷%1").arg(factor, 0, 'f', factor < 10 ? 2 : 1);
 }
 
 void LayerTable::setSigmaCell(int row, int column, const std::vector<double>& logStd, const std::vector<float>& at, float value)
