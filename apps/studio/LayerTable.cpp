@@ -33,7 +33,7 @@ LayerTable::LayerTable(QWidget* parent) : QTableWidget(parent)
     horizontalHeaderItem(kResistivitySigma)->setToolTip(sigma);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
-    setMinimumWidth(420);  // all column titles in full
+    setMinimumWidth(300);  // both value columns' titles in full; the ± columns may scroll
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTableWidget::itemChanged, this, &LayerTable::cellEdited);
 }

@@ -96,6 +96,11 @@ bool StudioWindow::Invert()
     }
     if (!m_inversion->Start(std::move(q)))
         return false;
+    m_invShown = modelValues();
+    m_invAbandoned = false;
+    // The model is the inversion's while it runs: no drags, no typing.
+    m_model->setEnabled(false);
+    m_layers->setEnabled(false);
     m_invert->setText(cancelText());
     m_cancelInversion->setEnabled(true);
     statusBar()->showMessage(QCoreApplication::translate("Studio", "Inverting… (Esc cancels)"));
@@ -108,16 +113,34 @@ void StudioWindow::CancelInversion()
         m_inversion->Cancel();
 }
 
+std::vector<float> StudioWindow::modelValues() const
+{
+    const CDrawRPToH& m = m_model->Chart();
+    std::vector<float> out;
+    for (int i = 0; i < m.m_nLayer && i < m.m_fR.GetSize(); ++i)
+        out.push_back(m.m_fR[i]);
+    for (int i = 0; i + 1 < m.m_nLayer && i < m.m_fThick.GetSize(); ++i)
+        out.push_back(m.m_fThick[i]);
+    return out;
+}
+
 void StudioWindow::inversionStep(const std::vector<double>& thick, const std::vector<double>& res)
 {
-    // The layer count never changes while an inversion runs; a model of
-    // another count (the user opened one meanwhile) is not touched.
+    // A model that is no longer the one last written (the user opened
+    // another meanwhile) is not the inversion's: the run is cancelled and
+    // leaves it alone.
+    if (m_invAbandoned || modelValues() != m_invShown) {
+        m_invAbandoned = true;
+        CancelInversion();
+        return;
+    }
     if (res.size() != static_cast<std::size_t>(m_model->Chart().m_nLayer))
         return;
     for (std::size_t i = 0; i < res.size(); ++i)
         m_model->SetValue(EditField::LayerResistivity, static_cast<int>(i), static_cast<float>(res[i]));
     for (std::size_t i = 0; i < thick.size(); ++i)
         m_model->SetValue(EditField::LayerThickness, static_cast<int>(i), static_cast<float>(thick[i]));
+    m_invShown = modelValues();
     m_layers->Refresh(m_model->Chart());
     requestForward();
 }
@@ -126,9 +149,16 @@ void StudioWindow::inversionFinished(const em1d::TemInversionResult& r, const st
 {
     m_invert->setText(invertText());
     m_cancelInversion->setEnabled(false);
+    m_model->setEnabled(true);
+    m_layers->setEnabled(true);
     // Back to the start model first: steps shown on the way are no edits.
     inversionStep(std::vector<double>(m_invStartThick.begin(), m_invStartThick.end()),
                   std::vector<double>(m_invStartRes.begin(), m_invStartRes.end()));
+    if (m_invAbandoned) {
+        statusBar()->showMessage(QCoreApplication::translate("Studio", "Inversion cancelled: the model was changed while it ran"));
+        editsChanged();
+        return;
+    }
     if (!error.empty()) {
         statusBar()->showMessage(QCoreApplication::translate("Studio", "The sounding cannot be inverted: %1").arg(QString::fromStdString(error)));
         editsChanged();

@@ -247,4 +247,7 @@ private:
     QAction* m_invert = nullptr;
     QAction* m_cancelInversion = nullptr;
     std::vector<float> m_invStartThick, m_invStartRes;  // the model the running inversion started from
+    std::vector<float> m_invShown;  // the values it last wrote into the chart
+    bool m_invAbandoned = false;    // the model changed under it: it writes nothing more
+    std::vector<float> modelValues() const;
 };

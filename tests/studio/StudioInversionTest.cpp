@@ -123,6 +123,25 @@ TEST(StudioInversion, CancelLeavesTheModelAsItWas)
     EXPECT_FALSE(s.w.ModelModified());
 }
 
+TEST(StudioInversion, AModelOpenedMeanwhileIsLeftAlone)
+{
+    Inverting s;
+    std::ofstream(s.dir + "/other.txt") << "7 70\n8 80\n90\n";
+    auto shown = s.w.Inversion()->onStep;
+    bool opened = false;
+    s.w.Inversion()->onStep = [&](const InversionRun::Step& st) {
+        shown(st);
+        EXPECT_FALSE(s.w.Layers()->isEnabled()) << "the model is the inversion's while it runs";
+        if (!opened)
+            opened = s.w.OpenModel((s.dir + "/other.txt").c_str());
+    };
+    s.invert();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(s.values(), (std::vector<float>{70, 80, 90, 7, 8}));
+    EXPECT_FALSE(s.w.History().CanUndo());
+    EXPECT_TRUE(s.w.Layers()->isEnabled());
+}
+
 TEST(StudioInversion, MaskedSampleTakesNoPart)
 {
     Inverting s(12);

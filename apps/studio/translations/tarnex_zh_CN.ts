@@ -661,5 +661,9 @@ Save all of them?</source>
         <source> (not converged)</source>
         <translation>（未收敛）</translation>
     </message>
+    <message>
+        <source>Inversion cancelled: the model was changed while it ran</source>
+        <translation>反演已取消：运行期间模型已更换</translation>
+    </message>
 </context>
 </TS>
