@@ -34,6 +34,19 @@ void EditHistory::Record(const ValueEdit& edit, bool merge)
         dropOldest();
 }
 
+void EditHistory::RecordTogether(const std::vector<ValueEdit>& edits)
+{
+    bool first = true;
+    for (const ValueEdit& e : edits) {
+        const std::size_t before = m_done;
+        Record(e);
+        if (m_done > before && !first)
+            m_entries[m_done - 1].joined = true;
+        if (m_done > before)
+            first = false;
+    }
+}
+
 void EditHistory::dropOldest()
 {
     const int d = DocumentOf(m_entries.front().edit.field);

@@ -31,6 +31,12 @@ public:
     // its first press), unless the document was saved in between. An edit
     // that changed nothing is not recorded.
     void Record(const ValueEdit& edit, bool merge = false);
+    // Records edits made together (an inversion's new model): one undo takes
+    // them all back, one redo makes them all again.
+    void RecordTogether(const std::vector<ValueEdit>& edits);
+    // After Undo or Redo: whether the next entry belongs to the same step,
+    // so the caller goes on undoing or redoing.
+    bool StepContinues() const { return m_done > 0 && m_done < m_entries.size() && m_entries[m_done].joined; }
     bool CanUndo() const { return m_done > 0; }
     bool CanRedo() const { return m_done < m_entries.size(); }
     // The edit to take back (write its `before`) or to make again (write its
@@ -49,6 +55,7 @@ public:
 private:
     struct Entry {
         ValueEdit edit;
+        bool joined = false;  // undone and redone with the entry before it
     };
     void dropOldest();
 

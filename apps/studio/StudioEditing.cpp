@@ -2,6 +2,7 @@
 // with the pointer's read-out, the layer table and View > Rescale.
 #include "StudioWindow.h"
 
+#include "InversionRun.h"
 #include "LayerTable.h"
 #include "ModelView.h"
 #include "SoundingView.h"
@@ -80,15 +81,31 @@ void StudioWindow::editsChanged()
 
 bool StudioWindow::takeBack(bool undo)
 {
-    if (m_sounding->Dragging() || m_model->Dragging())
+    if (m_sounding->Dragging() || m_model->Dragging() || (m_inversion && m_inversion->Running()))
         return false;
-    const auto e = undo ? m_history.Undo() : m_history.Redo();
+    auto e = undo ? m_history.Undo() : m_history.Redo();
     if (!e)
         return false;
-    const float value = undo ? e->before : e->after;
-    ChartView* view = EditHistory::DocumentOf(e->field) == 0 ? static_cast<ChartView*>(m_sounding)
-                                                             : static_cast<ChartView*>(m_model);
-    view->SetValue(e->field, e->index, value);
+    float value = 0;
+    int count = 0;
+    // An edit made of several values (an inversion's result) goes back or
+    // comes again as a whole.
+    for (;;) {
+        value = undo ? e->before : e->after;
+        ChartView* view = EditHistory::DocumentOf(e->field) == 0 ? static_cast<ChartView*>(m_sounding)
+                                                                 : static_cast<ChartView*>(m_model);
+        view->SetValue(e->field, e->index, value);
+        ++count;
+        if (!m_history.StepContinues())
+            break;
+        e = undo ? m_history.Undo() : m_history.Redo();
+    }
+    if (count > 1) {
+        statusBar()->showMessage(undo ? QCoreApplication::translate("Studio", "Undone: the inverted model")
+                                      : QCoreApplication::translate("Studio", "Redone: the inverted model"));
+        editsChanged();
+        return true;
+    }
     const QString what = StatusReadout::FieldName(e->field, e->index, m_model->Chart().m_nLayer);
     statusBar()->showMessage(undo ? QCoreApplication::translate("Studio", "Undone: %1 back to %2")
                                         .arg(what, StatusReadout::Number(value))

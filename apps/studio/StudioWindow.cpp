@@ -152,6 +152,7 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildEditing();
     buildForward();
+    buildInversion();
     menuBar()->addMenu(profiles->CreateMenu(this));
     buildSurvey();
     // Help stays the last menu, whatever the pages added.

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class ChartView;
@@ -28,6 +29,10 @@ class QAction;
 class QLabel;
 class LayerTable;
 class LiveForward;
+class InversionRun;
+namespace em1d {
+struct TemInversionResult;
+}
 struct SoundingTable;
 class QMenu;
 
@@ -112,6 +117,12 @@ public:
     // (during a drag too); the status bar shows the misfit. The system is
     // the sounding's "# tem:" line, edited in the forward parameters dialog.
     LiveForward* Live() { return m_live; }
+    // Edit > Invert: inverts the open sounding's unmasked V from the layered
+    // model as start, in the background; while it runs the same action (or
+    // Escape) cancels it. False when nothing could be started.
+    bool Invert();
+    void CancelInversion();
+    InversionRun* Inversion() { return m_inversion; }
     QLabel* MisfitLabel() { return m_misfit; }
     const em1d::TemSystem& System() const { return m_system; }
     // Takes a new system (the dialog), recorded in the sounding's text.
@@ -193,6 +204,9 @@ private:
     // their edits (StudioEditing.cpp).
     void buildEditing();
     void buildForward();
+    void buildInversion();
+    void inversionStep(const std::vector<double>& thick, const std::vector<double>& res);
+    void inversionFinished(const em1d::TemInversionResult& result, const std::string& error);
     // A sounding shown: its system, its own modelled columns and its masks.
     void soundingShown(const SoundingTable& table, const char* path);
     // A model shown or saved: its response becomes the faint reference.
@@ -240,4 +254,11 @@ private:
     double m_msPerUnit = 1;        // the sounding's abscissa to ms
     std::vector<float> m_fileRFwd, m_fileVFwd;
     bool m_viewChecked = false;    // the first response has chosen the value axis
+    InversionRun* m_inversion = nullptr;
+    QAction* m_invert = nullptr;
+    QAction* m_cancelInversion = nullptr;
+    std::vector<float> m_invStartThick, m_invStartRes;  // the model the running inversion started from
+    std::vector<float> m_invShown;  // the values it last wrote into the chart
+    bool m_invAbandoned = false;    // the model changed under it: it writes nothing more
+    std::vector<float> modelValues() const;
 };

@@ -597,5 +597,73 @@ Save all of them?</source>
         <source>Type plain numbers, such as 50 or 1.5e2.</source>
         <translation>请输入普通数字，例如 50 或 1.5e2。</translation>
     </message>
+    <message>
+        <source>± h</source>
+        <translation>± 厚度</translation>
+    </message>
+    <message>
+        <source>± ρ</source>
+        <translation>± 电阻率</translation>
+    </message>
+    <message>
+        <source>Tick a value to hold it fixed in the next inversion</source>
+        <translation>勾选数值可在下次反演中保持固定</translation>
+    </message>
+    <message>
+        <source>After an inversion: the value lies between value ÷ factor and value × factor with about 68 % confidence</source>
+        <translation>反演后：数值以约 68 % 的置信度位于 数值 ÷ 因子 与 数值 × 因子 之间</translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>unresolved</source>
+        <translation>无法分辨</translation>
+    </message>
+    <message>
+        <source>Undone: the inverted model</source>
+        <translation>已撤销：反演模型</translation>
+    </message>
+    <message>
+        <source>Redone: the inverted model</source>
+        <translation>已重做：反演模型</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>反演(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Inversion</source>
+        <translation>取消反演(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Inverting: iteration %1, misfit %2 % (Esc cancels)</source>
+        <translation>正在反演：第 %1 次迭代，拟合差 %2 %（Esc 取消）</translation>
+    </message>
+    <message>
+        <source>Inverting… (Esc cancels)</source>
+        <translation>正在反演…（Esc 取消）</translation>
+    </message>
+    <message>
+        <source>The sounding cannot be inverted: %1</source>
+        <translation>无法反演该测深：%1</translation>
+    </message>
+    <message>
+        <source>Inversion cancelled: the model is as it was</source>
+        <translation>反演已取消：模型保持原样</translation>
+    </message>
+    <message>
+        <source>Inverted in %1 iterations: misfit %2 %%3</source>
+        <translation>反演完成，迭代 %1 次：拟合差 %2 %%3</translation>
+    </message>
+    <message>
+        <source> (not converged)</source>
+        <translation>（未收敛）</translation>
+    </message>
+    <message>
+        <source>Inversion cancelled: the model was changed while it ran</source>
+        <translation>反演已取消：运行期间模型已更换</translation>
+    </message>
 </context>
 </TS>
