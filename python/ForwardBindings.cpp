@@ -25,14 +25,6 @@ using namespace py::literals;
 
 namespace {
 
-std::vector<double> vectorOf(py::handle values, const char* name)
-{
-    // The library checks the values and names the layer; only the array's
-    // shape and kind are checked here.
-    const DoubleColumn c = DoublesOf(values, name, false);
-    return {c.values.begin(), c.values.end()};
-}
-
 // Runs a computation without the GIL, so that threads may model at once;
 // a refusal of the library comes back as ValueError with its message.
 template <typename Fn>
@@ -54,8 +46,8 @@ void modelled(Fn&& fn)
 py::tuple forwardTem(const ArrayLike& thickness, const ArrayLike& resistivity, const ArrayLike& timesMs,
                      double loopRadius, double rxArea, double rampUs, const std::optional<ArrayLike>& gateWidthMs)
 {
-    std::vector<double> h = vectorOf(thickness, "thickness");
-    std::vector<double> rho = vectorOf(resistivity, "resistivity");
+    std::vector<double> h = DoublesVector(thickness, "thickness");
+    std::vector<double> rho = DoublesVector(resistivity, "resistivity");
     // Read in place when the times are a contiguous float64 array.
     const DoubleColumn times = DoublesOf(timesMs, "times_ms", false);
     em1d::TemSystem system;
@@ -63,7 +55,7 @@ py::tuple forwardTem(const ArrayLike& thickness, const ArrayLike& resistivity, c
     system.rxArea = rxArea;
     system.rampUs = rampUs;
     if (gateWidthMs)
-        system.gateWidthMs = vectorOf(*gateWidthMs, "gate_width_ms");
+        system.gateWidthMs = DoublesVector(*gateWidthMs, "gate_width_ms");
     em1d::TemResponse response;
     modelled([&] {
         const em1d::LayeredEarth earth(std::move(h), std::move(rho));
@@ -74,8 +66,8 @@ py::tuple forwardTem(const ArrayLike& thickness, const ArrayLike& resistivity, c
 
 py::tuple forwardMt(const ArrayLike& thickness, const ArrayLike& resistivity, const ArrayLike& periodsS)
 {
-    std::vector<double> h = vectorOf(thickness, "thickness");
-    std::vector<double> rho = vectorOf(resistivity, "resistivity");
+    std::vector<double> h = DoublesVector(thickness, "thickness");
+    std::vector<double> rho = DoublesVector(resistivity, "resistivity");
     const DoubleColumn periods = DoublesOf(periodsS, "periods_s", false);
     em1d::MtResponse response;
     modelled([&] {

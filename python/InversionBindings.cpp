@@ -26,12 +26,6 @@ using namespace py::literals;
 
 namespace {
 
-std::vector<double> vectorOf(py::handle values, const char* name)
-{
-    const DoubleColumn c = DoublesOf(values, name, false);
-    return {c.values.begin(), c.values.end()};
-}
-
 // What invert_tem returns: plain values and new float64 arrays.
 struct Inversion {
     py::array thickness, resistivity, modelledV;
@@ -45,13 +39,13 @@ Inversion invertTem(const ArrayLike& timesMs, const ArrayLike& v, int layers, do
                     double rxArea, double rampUs, const std::optional<ArrayLike>& sigma,
                     const std::optional<std::pair<ArrayLike, ArrayLike>>& start, const std::string& fix)
 {
-    std::vector<double> t = vectorOf(timesMs, "times_ms");
-    std::vector<double> volts = vectorOf(v, "v");
-    std::vector<double> sd = sigma ? vectorOf(*sigma, "sigma") : std::vector<double>{};
+    std::vector<double> t = DoublesVector(timesMs, "times_ms");
+    std::vector<double> volts = DoublesVector(v, "v");
+    std::vector<double> sd = sigma ? DoublesVector(*sigma, "sigma") : std::vector<double>{};
     std::vector<double> h0, rho0;
     if (start) {
-        h0 = vectorOf(start->first, "start thickness");
-        rho0 = vectorOf(start->second, "start resistivity");
+        h0 = DoublesVector(start->first, "start thickness");
+        rho0 = DoublesVector(start->second, "start resistivity");
     }
     em1d::TemSystem system;
     system.loopRadius = loopRadius;

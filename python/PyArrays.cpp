@@ -122,4 +122,10 @@ py::array_t<double> ToArray(std::vector<double>&& values)
     return py::array_t<double>(n, data, free);
 }
 
+std::vector<double> DoublesVector(py::handle values, const char* name)
+{
+    const DoubleColumn c = DoublesOf(values, name, false);
+    return {c.values.begin(), c.values.end()};
+}
+
 }  // namespace pytarnex

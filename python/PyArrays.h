@@ -30,6 +30,9 @@ struct DoubleColumn {
     std::span<const double> values;
 };
 DoubleColumn DoublesOf(py::handle values, const char* name, bool requireFinite = true);
+// The values of an array-like as a vector of their own, for the modelling
+// library (which checks them and names the layer or gate).
+std::vector<double> DoublesVector(py::handle values, const char* name);
 
 // Lengths equal to the first column's: ValueError "x has 10 values, r has 9".
 void CheckSameLength(std::initializer_list<std::pair<const char*, int>> columns);

@@ -195,30 +195,27 @@ Outcome invert(const Station& st, const SurveyInversion::Settings& s)
     }
     try {
         const em1d::TemObservations data(st.timesMs, st.voltage, {}, s.noisePercent);
-        if (s.smooth) {
-            em1d::OccamInversion inv(st.system);
-            inv.control().cancel = &g_stop;
-            const em1d::OccamResult r = inv.run(data);
+        // Both inversions report the model, misfit and depth alike.
+        const auto take = [&o](const auto& r) {
             if (r.cancelled)
-                return o;
+                return;
             o.thickness = r.thickness;
             o.resistivity = r.resistivity;
             o.misfit = r.misfitPercent;
             o.doi = r.depthOfInvestigation;
+            o.ok = true;
+        };
+        if (s.smooth) {
+            em1d::OccamInversion inv(st.system);
+            inv.control().cancel = &g_stop;
+            take(inv.run(data));
         } else {
             em1d::TemInversion inv(st.system);
             inv.setLayers(s.layers);
             inv.fix(s.fix);
             inv.control().cancel = &g_stop;
-            const em1d::TemInversionResult r = inv.run(data);
-            if (r.cancelled)
-                return o;
-            o.thickness = r.thickness;
-            o.resistivity = r.resistivity;
-            o.misfit = r.misfitPercent;
-            o.doi = r.depthOfInvestigation;
+            take(inv.run(data));
         }
-        o.ok = true;
     } catch (const std::invalid_argument& e) {   // InversionError, ModelError
         o.error = e.what();
     }
