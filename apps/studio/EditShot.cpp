@@ -17,17 +17,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-namespace {
-
-void mouse(QWidget* w, QEvent::Type type, QPoint at)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -44,17 +33,17 @@ int main(int argc, char** argv)
     ModelView* model = w.Model();
     const CDrawRPToH& c = model->Chart();
     const QPoint side = model->ToWidget(CPoint(c.m_RPoints[2].x, (c.m_RPoints[2].y + c.m_RPoints[3].y) / 2));
-    mouse(model, QEvent::MouseButtonPress, side);
-    mouse(model, QEvent::MouseMove, side - QPoint(200, 0));
-    mouse(model, QEvent::MouseMove, side - QPoint(2000, 0));
+    ScreenShots::Mouse(model, QEvent::MouseButtonPress, side);
+    ScreenShots::Mouse(model, QEvent::MouseMove, side - QPoint(200, 0));
+    ScreenShots::Mouse(model, QEvent::MouseMove, side - QPoint(2000, 0));
     QApplication::processEvents();
     bool ok = shots.Save(&w, "edit-clamped-drag.png");
-    mouse(model, QEvent::MouseButtonRelease, side - QPoint(2000, 0));
+    ScreenShots::Mouse(model, QEvent::MouseButtonRelease, side - QPoint(2000, 0));
 
     // The pointer over a measured point: its abscissa and value below.
     SoundingView* sounding = w.Sounding();
     const QPoint point = sounding->ToWidget(sounding->Chart().m_RPoints[8]);
-    mouse(sounding, QEvent::MouseMove, point);
+    ScreenShots::Mouse(sounding, QEvent::MouseMove, point);
     QApplication::processEvents();
     ok &= shots.Save(&w, "edit-readout.png");
     ok &= shots.Save(w.Layers()->parentWidget(), "edit-layer-table.png");
@@ -70,9 +59,9 @@ int main(int argc, char** argv)
             ok = false;
         }
     });
-    mouse(sounding, QEvent::MouseButtonPress, point);
-    mouse(sounding, QEvent::MouseButtonRelease, point);
-    mouse(sounding, QEvent::MouseButtonDblClick, point);
+    ScreenShots::Mouse(sounding, QEvent::MouseButtonPress, point);
+    ScreenShots::Mouse(sounding, QEvent::MouseButtonRelease, point);
+    ScreenShots::Mouse(sounding, QEvent::MouseButtonDblClick, point);
     // The point stays selected for the arrow keys: one pixel up.
     QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
     QApplication::sendEvent(sounding, &up);

@@ -18,14 +18,6 @@
 
 namespace {
 
-void mouse(QWidget* w, QEvent::Type type, QPoint at)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 void settle(StudioWindow& w)
 {
     w.Live()->Drain();
@@ -56,9 +48,9 @@ int main(int argc, char** argv)
     ModelView* model = w.Model();
     const CDrawRPToH& c = model->Chart();
     const QPoint side = model->ToWidget(CPoint(c.m_RPoints[1].x, (c.m_RPoints[1].y + c.m_RPoints[2].y) / 2));
-    mouse(model, QEvent::MouseButtonPress, side);
+    ScreenShots::Mouse(model, QEvent::MouseButtonPress, side);
     for (int dx = 10; dx <= 120; dx += 10) {
-        mouse(model, QEvent::MouseMove, side + QPoint(dx, 0));
+        ScreenShots::Mouse(model, QEvent::MouseMove, side + QPoint(dx, 0));
         QApplication::processEvents();
     }
     settle(w);
@@ -67,7 +59,7 @@ int main(int argc, char** argv)
     t.start();
     while (t.elapsed() < hold * 1000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    mouse(model, QEvent::MouseButtonRelease, side + QPoint(120, 0));
+    ScreenShots::Mouse(model, QEvent::MouseButtonRelease, side + QPoint(120, 0));
     settle(w);
     ok &= shots.Save(&w, "live-released.png");
     return ok ? 0 : 1;

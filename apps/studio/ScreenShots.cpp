@@ -1,5 +1,8 @@
 #include "ScreenShots.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include "platform/core/TextNumber.h"
 #include "platform/core/AtomicFile.h"
 
@@ -75,4 +78,12 @@ bool ScreenShots::Save(QWidget* w, const char* name) const
     else
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
     return ok;
+}
+
+void ScreenShots::Mouse(QWidget* w, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
 }

@@ -2,6 +2,8 @@
 // one folder, top-level windows with a plain title bar drawn around them.
 #pragma once
 
+#include <QEvent>
+#include <QPoint>
 #include <QString>
 
 class QImage;
@@ -19,6 +21,10 @@ public:
     // then through the atomic writer (an existing file is kept when the
     // write fails). False with a one-line message.
     static bool WritePng(const QImage& image, const QString& path, QString& error);
+
+    // A left-button press, move or release at a point of w, as a user's
+    // mouse sends it: how the programs drive a drag to photograph it.
+    static void Mouse(QWidget* w, QEvent::Type type, QPoint at);
 
 private:
     QString m_dir;
