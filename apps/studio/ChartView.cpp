@@ -271,6 +271,8 @@ void ChartView::ScrollTo(QPoint offset)
 
 void ChartView::resizeEvent(QResizeEvent* e)
 {
+    if (!m_dragging && !IsZoomed() && e->size().width() > 0 && e->size().height() > 0)
+        ShapeTo(e->size());
     updateFit();
     updateScrollBars();
     DropDragImages();

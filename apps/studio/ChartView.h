@@ -80,6 +80,10 @@ public:
     void DropDragImages();
 
 protected:
+    // The pane's shape changed (widget pixels): a view whose chart can be
+    // laid out in any proportion lays it out again to fill that shape, then
+    // calls FitToDrawing. Not called while a drag is in progress or zoomed.
+    virtual void ShapeTo(QSize) {}
     // Gives a window context the chart's mapping.
     virtual void ApplyMapping(CDC* dc) = 0;
     virtual void Press(CPoint p) = 0;
