@@ -270,3 +270,99 @@ TEST_F(InvertCommand, LinesMeasuredFromTheirOwnStartsAreLaidEndToEndAndWrittenAl
     EXPECT_EQ(extent(read("res/section-L2.txt"), "L2-"), (std::pair{-10.0, 30.0}));
     EXPECT_TRUE(exists("res/section-L1.txt"));
 }
+
+namespace {
+
+// Seven stations on two lines, without positions (placed by --spacing), the
+// fifth (index 4) with a negative V at one gate.
+void writeTwoLines(const std::string& file)
+{
+    std::vector<double> t;
+    for (int i = 0; i < 16; ++i)
+        t.push_back(0.01 * std::pow(1000.0, i / 15.0));
+    const em1d::TemForward forward(em1d::TemSystem{});
+    std::ofstream csv(file);
+    csv << "station time_ms v_measured\n";
+    const char* names[] = {"L1-1", "L1-2", "L1-3", "L1-4", "L2-1", "L2-2", "L2-3"};
+    for (int s = 0; s < 7; ++s) {
+        const em1d::TemResponse r = forward.compute(em1d::LayeredEarth({30.0 + 5 * s}, {100.0, 10.0 + 3 * s}), t);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            csv << names[s] << ' ' << t[i] << ' ' << (s == 4 && i == 3 ? -r.voltage[i] : r.voltage[i]) << '\n';
+    }
+}
+
+} // namespace
+
+TEST_F(InvertCommand, ShardsStitchIntoTheFilesOfOneWholeRun)
+{
+    writeTwoLines(path("lines.csv"));
+    const std::string common = " --layers 2 --jobs 1 --spacing 15 --quiet";
+    ASSERT_EQ(run("lines.csv -o whole" + common), 1) << read("err");
+
+    // Shard K inverts the stations K-1, K-1+3, ...: their model files and no
+    // others, and leaves its table instead of models.csv.
+    const char* names[] = {"L1-1", "L1-2", "L1-3", "L1-4", "L2-1", "L2-2", "L2-3"};
+    for (int k = 1; k <= 3; ++k) {
+        const std::string dir = "part" + std::to_string(k);
+        EXPECT_EQ(run("lines.csv -o " + dir + " --shard " + std::to_string(k) + "/3" + common), k == 2 ? 1 : 0)
+            << read("err");
+        for (int s = 0; s < 7; ++s)
+            EXPECT_EQ(exists(dir + "/" + names[s] + ".model.txt"), s % 3 == k - 1 && s != 4) << dir << " " << names[s];
+        EXPECT_FALSE(exists(dir + "/models.csv"));
+        EXPECT_FALSE(exists(dir + "/section-model.txt"));
+        const std::string table = "models-" + std::to_string(k) + "-of-3.csv";
+        std::system(("cd '" + m_dir + "' && mkdir -p all && cp " + dir + "/" + table + " all/").c_str());
+    }
+    EXPECT_NE(read("part2/models-2-of-3.csv").find("station L2-1: gate 4"), std::string::npos);
+
+    // The stitch names the failed station and writes the others, byte for
+    // byte as the whole run did.
+    const auto stitch = [&](const std::string& dir) {
+        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' stitch " + dir + " >out 2>err";
+        const int raw = std::system(cmd.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    ASSERT_EQ(stitch("all"), 1) << read("err");
+    EXPECT_NE(read("err").find("station L2-1: gate 4"), std::string::npos) << read("err");
+    for (const char* file : {"models.csv", "section-model.txt", "section-L1.txt", "section-L2.txt"}) {
+        EXPECT_FALSE(read(std::string("whole/") + file).empty()) << file;
+        EXPECT_EQ(read(std::string("all/") + file), read(std::string("whole/") + file)) << file;
+    }
+
+    // A shard missing, or one of another run beside them: nothing stitched.
+    std::system(("cd '" + m_dir + "' && mkdir gap && cp all/models-1-of-3.csv all/models-3-of-3.csv gap/").c_str());
+    EXPECT_EQ(stitch("gap"), 3);
+    EXPECT_NE(read("err").find("shard 2 of 3 missing"), std::string::npos) << read("err");
+    EXPECT_FALSE(exists("gap/models.csv"));
+    ASSERT_EQ(run("lines.csv -o all --shard 1/2" + common), 1) << read("err");
+    EXPECT_EQ(stitch("all"), 3);
+    EXPECT_NE(read("err").find("runs in 2 and 3 shards"), std::string::npos) << read("err");
+
+    // A table that lost a row is not taken for a whole shard.
+    std::string table = read("part3/models-3-of-3.csv");
+    table.erase(table.rfind('\n', table.size() - 2) + 1);
+    std::ofstream(path("gap/models-2-of-3.csv")) << read("part2/models-2-of-3.csv");
+    std::ofstream(path("gap/models-3-of-3.csv")) << table;
+    EXPECT_EQ(stitch("gap"), 3);
+    EXPECT_NE(read("err").find("models-3-of-3.csv: 1 of the shard's 2 stations"), std::string::npos) << read("err");
+}
+
+TEST_F(InvertCommand, ShardIsTakenWithinItsLimitsAndForASurveyOnly)
+{
+    writeTwoLines(path("lines.csv"));
+    const std::string common = " --layers 2 --jobs 1 --quiet";
+    EXPECT_EQ(run("lines.csv -o one --shard 1/1" + common), 1) << read("err");
+    EXPECT_TRUE(exists("one/models-1-of-1.csv"));
+    EXPECT_EQ(run("lines.csv -o last --shard 3/3" + common), 0) << read("err");
+    EXPECT_TRUE(exists("last/L1-3.model.txt"));
+    for (const char* bad : {"4/3", "0/3", "a/b", "3", "1/0", "-1/3", "1/3/3"}) {
+        EXPECT_EQ(run(std::string("lines.csv -o bad --shard ") + bad + common), 2) << bad;
+        const std::string err = read("err");
+        EXPECT_EQ(err.rfind("tarnex-em1d invert: --shard takes K/N", 0), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    }
+    EXPECT_FALSE(exists("bad"));
+    EXPECT_EQ(run("good.dat --shard 1/2"), 2);
+    EXPECT_NE(read("err").find("are for a survey"), std::string::npos) << read("err");
+    EXPECT_FALSE(exists("model.txt"));
+}
