@@ -53,9 +53,9 @@ protected:
         struct stat st;
         return ::stat(path(name).c_str(), &st) == 0;
     }
-    int run(const std::string& args)
+    int run(const std::string& args, const std::string& command = "invert")
     {
-        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' invert " + args + " >out 2>err";
+        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' " + command + " " + args + " >out 2>err";
         const int raw = std::system(cmd.c_str());
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
@@ -317,11 +317,7 @@ TEST_F(InvertCommand, ShardsStitchIntoTheFilesOfOneWholeRun)
 
     // The stitch names the failed station and writes the others, byte for
     // byte as the whole run did.
-    const auto stitch = [&](const std::string& dir) {
-        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' stitch " + dir + " >out 2>err";
-        const int raw = std::system(cmd.c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    };
+    const auto stitch = [&](const std::string& dir) { return run(dir, "stitch"); };
     ASSERT_EQ(stitch("all"), 1) << read("err");
     EXPECT_NE(read("err").find("station L2-1: gate 4"), std::string::npos) << read("err");
     for (const char* file : {"models.csv", "section-model.txt", "section-L1.txt", "section-L2.txt"}) {
