@@ -154,14 +154,14 @@ bool ShardTable::Read(const std::string& path, std::string& error)
             const std::string_view f = fields[extra + k];
             const TextNumber::Result res = TextNumber::Read(f, v);
             if (res != TextNumber::Result::Ok)
-                return fail(number, TextNumber::Quote(f) + " " + TextNumber::Describe(res) + " (" + what + ")");
+                return fail(number, "\"" + TextNumber::Quote(f) + "\" " + TextNumber::Describe(res) + " (" + what + ")");
             return true;
         };
         if (!value(1, r.model.x, "x_m") || !value(columns - 3, r.model.misfit, "misfit_pct")
             || !value(columns - 2, r.model.depth, "doi_m"))
             return false;
         if (!whole(fields[extra + columns - 1], r.index))
-            return fail(number, TextNumber::Quote(fields[extra + columns - 1]) + " is not a station's index");
+            return fail(number, "\"" + TextNumber::Quote(fields[extra + columns - 1]) + "\" is not a station's index");
         // A model of fewer layers than the table's most leaves the rest of its fields empty.
         bool ended = false;
         for (std::size_t j = 0; j < most; ++j) {

@@ -362,3 +362,31 @@ TEST_F(InvertCommand, ShardIsTakenWithinItsLimitsAndForASurveyOnly)
     EXPECT_NE(read("err").find("are for a survey"), std::string::npos) << read("err");
     EXPECT_FALSE(exists("model.txt"));
 }
+
+TEST_F(InvertCommand, StitchTakesStationNamesWithCommasAndRefusesAGarbledTable)
+{
+    // A folder survey names its stations after the files, commas and all.
+    std::system(("cd '" + m_dir + "' && mkdir dir && cp good.dat 'dir/A,1.dat' && cp good.dat 'dir/B #2.dat'"
+                 " && cp good.dat dir/C.dat").c_str());
+    const std::string common = " --layers 2 --jobs 1 --quiet";
+    ASSERT_EQ(run("dir -o whole" + common), 0) << read("err");
+    for (const char* k : {"1/2", "2/2"})
+        ASSERT_EQ(run(std::string("dir -o parts --shard ") + k + common), 0) << read("err");
+    ASSERT_EQ(run("parts", "stitch"), 0) << read("err");
+    EXPECT_NE(read("parts/models.csv").find("\nA,1,0,"), std::string::npos) << read("parts/models.csv");
+    EXPECT_EQ(read("parts/models.csv"), read("whole/models.csv"));
+    EXPECT_EQ(read("parts/section-model.txt"), read("whole/section-model.txt"));
+
+    // A thickness that is not a number is named by its file and line.
+    std::string table = read("parts/models-1-of-2.csv");
+    const std::size_t row = table.find("\nC,");
+    ASSERT_NE(row, std::string::npos) << table;
+    const std::size_t h1 = table.find(',', table.find(',', table.find(',', row + 1) + 1) + 1) + 1;
+    table.replace(h1, table.find(',', h1) - h1, "1O.5");
+    std::ofstream(path("parts/models-1-of-2.csv")) << table;
+    std::remove(path("parts/models.csv").c_str());
+    EXPECT_EQ(run("parts", "stitch"), 3);
+    EXPECT_NE(read("err").find("models-1-of-2.csv:6: \"1O.5\" is not a number (thickness)"), std::string::npos)
+        << read("err");
+    EXPECT_FALSE(exists("parts/models.csv"));
+}
