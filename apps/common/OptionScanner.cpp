@@ -103,6 +103,22 @@ void OptionScanner::Custom(std::string names, std::string meta, std::string help
     add(std::move(names), std::move(meta), std::move(help), false, false, std::move(apply));
 }
 
+void OptionScanner::Shard(std::string help, int& shard, int& shards)
+{
+    add("--shard", "K/N", std::move(help), false, false, [&shard, &shards](const std::string& v, std::string& error) {
+        const size_t slash = v.find('/');
+        long long k = 0, n = 0;
+        if (slash == std::string::npos || !ReadWhole(std::string_view(v).substr(slash + 1), 1, kMaxShards, n)
+            || !ReadWhole(std::string_view(v).substr(0, slash), 1, n, k)) {
+            error = "--shard takes K/N with 1 <= K <= N <= " + std::to_string(kMaxShards) + ", not \"" + v + "\"";
+            return false;
+        }
+        shard = static_cast<int>(k);
+        shards = static_cast<int>(n);
+        return true;
+    });
+}
+
 void OptionScanner::Action(std::string names, std::string help, std::function<bool(std::string&)> apply)
 {
     add(std::move(names), {}, std::move(help), false, false,

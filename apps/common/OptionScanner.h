@@ -38,6 +38,11 @@ public:
     // A value the caller checks: apply returns false with the whole message.
     void Custom(std::string names, std::string meta, std::string help,
                 std::function<bool(const std::string& value, std::string& error)> apply);
+    // "--shard K/N": this process does the K-th of N parts of a survey (the
+    // stations whose index from 0 leaves K-1 divided by N), for job arrays.
+    // Both stay untouched unless the option is given.
+    static constexpr int kMaxShards = 100000;
+    void Shard(std::string help, int& shard, int& shards);
     // A custom flag (no value).
     void Action(std::string names, std::string help, std::function<bool(std::string& error)> apply);
     // An option known to the command but not to this form of it: refused

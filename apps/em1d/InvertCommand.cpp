@@ -27,6 +27,7 @@ struct Options {
     std::string start, fix, noise, output, fit, spacing;
     bool smooth = false, quiet = false;
     int jobs = 0;
+    int shard = 0, shards = 0;   // 0: not given
     SystemOptions system;
 };
 
@@ -35,7 +36,8 @@ OptionScanner scannerFor(Options& o)
     OptionScanner s("tarnex-em1d invert SOUNDING [--layers N | --start MODEL | --smooth] [--fix \"rho2,h1\"]\n"
                     "                   [--noise PCT] [--loop-radius M | --loop-side M] [--rx-area M2] [--ramp US]\n"
                     "                   [-o MODEL_OUT] [--fit FIT_OUT]\n"
-                    "tarnex-em1d invert SURVEY -o OUTDIR [--layers N | --smooth] [--jobs N] [--spacing M] [--quiet] ...",
+                    "tarnex-em1d invert SURVEY -o OUTDIR [--layers N | --smooth] [--jobs N] [--shard K/N] [--spacing M]\n"
+                    "                   [--quiet] ...",
                     "Fits a layered model to the sounding's measured V (column 3): a few layers by\n"
                     "Levenberg-Marquardt, or with --smooth many thin layers by Occam's inversion.");
     s.Whole("--layers", "N", "layers of the few-layer model, the last a half-space (default 3; the start\n"
@@ -51,6 +53,9 @@ OptionScanner scannerFor(Options& o)
                                         "of STATION.model.txt, models.csv and section-model.txt", o.output);
     s.Text("--fit", "FIT_OUT", "write the sounding with its modelled R and V from the model", o.fit);
     s.Whole("--jobs", "N", "survey: stations inverted at once (default: one a processor)", 1, 1024, o.jobs);
+    s.Shard("survey: invert only the K-th of N parts of the stations (every N-th from the\n"
+            "K-th) and write their table models-K-of-N.csv; \"tarnex-em1d stitch OUTDIR\" joins\n"
+            "the parts' tables into models.csv and the section", o.shard, o.shards);
     s.Text("--spacing", "M", "survey: metres between stations where the table has no x_m column\n"
                              "(default 10)", o.spacing);
     s.Flag("--quiet", "survey: no progress and no summary (errors still)", o.quiet);
@@ -162,6 +167,8 @@ int InvertCommand::Run(const std::vector<std::string>& args, std::string& out, s
         settings.system = o.system;
         settings.jobs = o.jobs;
         settings.quiet = o.quiet;
+        settings.shard = o.shard;
+        settings.shards = o.shards;
         if (!o.spacing.empty()) {
             const TextNumber::Result r = TextNumber::Read(o.spacing, settings.spacing);
             if (r != TextNumber::Result::Ok || !(settings.spacing > 0))
@@ -173,8 +180,8 @@ int InvertCommand::Run(const std::vector<std::string>& args, std::string& out, s
     }
     if (o.output.empty())
         o.output = "model.txt";
-    if (o.jobs > 0 || !o.spacing.empty() || o.quiet)
-        return usage("--jobs, --spacing and --quiet are for a survey");
+    if (o.jobs > 0 || !o.spacing.empty() || o.quiet || o.shards > 0)
+        return usage("--jobs, --shard, --spacing and --quiet are for a survey");
 
     SoundingData sounding;
     em1d::TemSystem system;

@@ -1,6 +1,7 @@
 #include "SurveyInversion.h"
 
 #include "BatchProgress.h"
+#include "ShardTable.h"
 #include "SoundingData.h"
 #include "StationNames.h"
 
@@ -49,10 +50,12 @@ void catchStop()
 
 constexpr std::size_t kMaxSurveyBytes = 256u * 1024 * 1024;
 
+// digits 0: the shortest text that reads back as the same number.
 std::string num(double v, int digits = 6)
 {
     char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+    const auto r = digits > 0 ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits)
+                              : std::to_chars(buf, buf + sizeof buf, v);
     return std::string(buf, r.ptr);
 }
 
@@ -257,17 +260,26 @@ int SurveyInversion::Run(const Settings& s)
     const auto start = std::chrono::steady_clock::now();
     g_stop.store(false);
     catchStop();
-    const std::size_t n = stations.size();
+    // This run's stations: all, or every shards-th from shard-1, so that
+    // every shard gets a like share of every line.
+    std::vector<std::size_t> mine;
+    const std::size_t every = s.shards > 0 ? static_cast<std::size_t>(s.shards) : 1;
+    for (std::size_t i = s.shards > 0 ? static_cast<std::size_t>(s.shard - 1) : 0; i < stations.size(); i += every)
+        mine.push_back(i);
+    const std::string where =
+        s.shards > 0 ? " (shard " + std::to_string(s.shard) + "/" + std::to_string(s.shards) + ")" : std::string();
+    const std::size_t n = mine.size();
     std::size_t jobs = s.jobs > 0 ? static_cast<std::size_t>(s.jobs) : std::max(1u, std::thread::hardware_concurrency());
-    jobs = std::min(jobs, n);
+    jobs = std::max<std::size_t>(1, std::min(jobs, n));
     BatchProgress progress(n, BatchProgress::ModeFor(s.quiet), stderr, "tarnex-em1d", "stations");
     std::vector<Outcome> outcomes(n);
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         while (!g_stop.load()) {
-            const std::size_t i = next.fetch_add(1);
-            if (i >= n)
+            const std::size_t m = next.fetch_add(1);
+            if (m >= n)
                 break;
+            const std::size_t i = mine[m];
             Outcome o = invert(stations[i], s);
             if (o.ok) {
                 CString why;
@@ -279,7 +291,7 @@ int SurveyInversion::Run(const Settings& s)
             }
             if (!o.ok && !o.error.empty())
                 progress.Say("tarnex-em1d invert: station " + stations[i].name + ": " + o.error);
-            outcomes[i] = std::move(o);
+            outcomes[m] = std::move(o);
             progress.Done();
         }
     };
@@ -295,59 +307,97 @@ int SurveyInversion::Run(const Settings& s)
         return kExitInterrupted;
     }
 
-    // The table of all models and the stitched section.
-    std::size_t most = 0, done = 0;
-    for (const Outcome& o : outcomes)
-        if (o.ok) {
-            most = std::max(most, o.resistivity.size());
-            ++done;
+    // The whole survey's table and section; a shard leaves its stations'
+    // models for the stitch instead, whether or not it inverted any, so
+    // that the stitch knows it ran.
+    std::size_t done = 0;
+    std::vector<Column> columns;
+    ShardTable table;
+    for (std::size_t m = 0; m < n; ++m) {
+        const std::size_t i = mine[m];
+        Outcome& o = outcomes[m];
+        if (!o.ok) {
+            table.failures.push_back({i, "station " + stations[i].name + ": " + o.error});
+            continue;
         }
-    if (done > 0) {
-        std::string csv = "station,x_m";
-        for (std::size_t j = 0; j < most; ++j)
-            csv += ",rho" + std::to_string(j + 1) + "_ohmm" + (j + 1 < most ? ",h" + std::to_string(j + 1) + "_m" : "");
-        csv += ",misfit_pct,doi_m\n";
-        std::vector<Column> columns;
-        for (std::size_t i = 0; i < n; ++i) {
-            const Outcome& o = outcomes[i];
-            if (!o.ok)
-                continue;
-            const double x = stations[i].x ? *stations[i].x : static_cast<double>(i) * s.spacing;
-            csv += stations[i].name + "," + num(x);
-            for (std::size_t j = 0; j < most; ++j) {
-                csv += "," + (j < o.resistivity.size() ? num(o.resistivity[j]) : std::string());
-                if (j + 1 < most)
-                    csv += "," + (j < o.thickness.size() ? num(o.thickness[j]) : std::string());
-            }
-            csv += "," + num(o.misfit, 4) + "," + num(o.doi, 5) + "\n";
-            columns.push_back({stations[i].name, x, o.thickness, o.resistivity, o.doi});
-        }
-        std::vector<std::pair<std::string, std::string>> outputs{{"models.csv", csv}};
-        const std::vector<Line> lines = Lines(columns, s.spacing);
-        std::vector<Column> endToEnd;
-        for (const Line& l : lines)
-            endToEnd.insert(endToEnd.end(), l.columns.begin(), l.columns.end());
-        outputs.emplace_back("section-model.txt", Section(endToEnd, s.spacing));
-        // Each survey line also on its own, at the stations' own positions.
-        if (lines.size() > 1)
-            for (const Line& l : lines) {
-                std::vector<Column> own = l.columns;
-                for (Column& c : own)
-                    c.x -= l.shift;
-                outputs.emplace_back("section-" + StationNames::Safe(l.name) + ".txt", Section(std::move(own), s.spacing));
-            }
+        ++done;
+        const double x = stations[i].x ? *stations[i].x : static_cast<double>(i) * s.spacing;
+        columns.push_back({stations[i].name, x, std::move(o.thickness), std::move(o.resistivity), o.doi, o.misfit});
+        table.rows.push_back({i, columns.back()});
+    }
+    if (s.shards > 0) {
+        table.shard = s.shard;
+        table.shards = s.shards;
+        table.stations = stations.size();
+        table.spacing = s.spacing;
         CString why;
-        for (const auto& [file, text] : outputs)
-            if (!AtomicFile::WriteBytes((fs::path(s.outdir) / file).c_str(), text, why)) {
-                say(why.GetString());
-                return kExitNothing;
-            }
+        if (!AtomicFile::WriteBytes((fs::path(s.outdir) / ShardTable::FileName(s.shard, s.shards)).c_str(),
+                                    table.Text(), why)) {
+            say(why.GetString());
+            return kExitNothing;
+        }
+    } else if (done > 0 && !WriteSurvey(s.outdir, columns, s.spacing, error)) {
+        say(error);
+        return kExitNothing;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!s.quiet)
-        std::fprintf(stderr, "tarnex-em1d invert: %zu of %zu stations inverted in %.1f s (%.1f a second), %zu failed\n",
-                     done, n, seconds, seconds > 0 ? static_cast<double>(done) / seconds : 0.0, n - done);
+        std::fprintf(stderr, "tarnex-em1d invert: %zu of %zu stations%s inverted in %.1f s (%.1f a second), %zu failed\n",
+                     done, n, where.c_str(), seconds, seconds > 0 ? static_cast<double>(done) / seconds : 0.0,
+                     n - done);
     return done == n ? 0 : done == 0 ? kExitNothing : kExitSomeFailed;
+}
+
+std::string SurveyInversion::TableHeader(std::size_t most)
+{
+    std::string h = "station,x_m";
+    for (std::size_t j = 0; j < most; ++j)
+        h += ",rho" + std::to_string(j + 1) + "_ohmm" + (j + 1 < most ? ",h" + std::to_string(j + 1) + "_m" : "");
+    return h + ",misfit_pct,doi_m";
+}
+
+std::string SurveyInversion::TableRow(const Column& c, std::size_t most, bool exact)
+{
+    const auto text = [exact](double v, int digits) { return exact ? num(v, 0) : num(v, digits); };
+    std::string row = c.name + "," + text(c.x, 6);
+    for (std::size_t j = 0; j < most; ++j) {
+        row += "," + (j < c.resistivity.size() ? text(c.resistivity[j], 6) : std::string());
+        if (j + 1 < most)
+            row += "," + (j < c.thickness.size() ? text(c.thickness[j], 6) : std::string());
+    }
+    return row + "," + text(c.misfit, 4) + "," + text(c.depth, 5);
+}
+
+bool SurveyInversion::WriteSurvey(const std::string& outdir, const std::vector<Column>& columns, double spacing,
+                                  std::string& error)
+{
+    std::size_t most = 0;
+    for (const Column& c : columns)
+        most = std::max(most, c.resistivity.size());
+    std::string csv = TableHeader(most) + "\n";
+    for (const Column& c : columns)
+        csv += TableRow(c, most, false) + "\n";
+    std::vector<std::pair<std::string, std::string>> outputs{{"models.csv", csv}};
+    const std::vector<Line> lines = Lines(columns, spacing);
+    std::vector<Column> endToEnd;
+    for (const Line& l : lines)
+        endToEnd.insert(endToEnd.end(), l.columns.begin(), l.columns.end());
+    outputs.emplace_back("section-model.txt", Section(endToEnd, spacing));
+    // Each survey line also on its own, at the stations' own positions.
+    if (lines.size() > 1)
+        for (const Line& l : lines) {
+            std::vector<Column> own = l.columns;
+            for (Column& c : own)
+                c.x -= l.shift;
+            outputs.emplace_back("section-" + StationNames::Safe(l.name) + ".txt", Section(std::move(own), spacing));
+        }
+    CString why;
+    for (const auto& [file, text] : outputs)
+        if (!AtomicFile::WriteBytes((fs::path(outdir) / file).c_str(), text, why)) {
+            error = why.GetString();
+            return false;
+        }
+    return true;
 }
 
 bool SurveyInversion::IsSurvey(const std::string& path)

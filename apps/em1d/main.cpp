@@ -2,6 +2,7 @@
 // It links the modelling library and the core part only: no Qt is loaded.
 #include "ForwardCommand.h"
 #include "InvertCommand.h"
+#include "StitchCommand.h"
 #include "OptionScanner.h"
 
 #include <cstdio>
@@ -15,6 +16,8 @@ const char* const kUsage =
     "       tarnex-em1d forward --help               the options\n"
     "usage: tarnex-em1d invert SOUNDING [options]    a layered model fitted to a sounding\n"
     "       tarnex-em1d invert --help                the options\n"
+    "usage: tarnex-em1d stitch OUTDIR                the tables of a sharded survey inversion joined\n"
+    "       tarnex-em1d stitch --help                the options\n"
     "       tarnex-em1d --version                    the version\n";
 
 bool writeAll(std::FILE* f, const std::string& s)
@@ -40,13 +43,15 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return OptionScanner::kExitOk;
     }
-    if (verb != "forward" && verb != "invert") {
+    if (verb != "forward" && verb != "invert" && verb != "stitch") {
         std::fprintf(stderr, "tarnex-em1d: unknown command '%s'\n%s", verb.c_str(), kUsage);
         return OptionScanner::kExitBadCommandLine;
     }
     std::string out, err;
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    const int status = verb == "invert" ? InvertCommand::Run(rest, out, err) : ForwardCommand::Run(rest, out, err);
+    const int status = verb == "invert"   ? InvertCommand::Run(rest, out, err)
+                       : verb == "stitch" ? StitchCommand::Run(rest, out, err)
+                                          : ForwardCommand::Run(rest, out, err);
     if (!err.empty())
         std::fputs(err.c_str(), stderr);
     if (!out.empty() && !writeAll(stdout, out)) {

@@ -47,20 +47,7 @@ void BatchOptions::addOptions(OptionScanner& scan, std::string& formatGiven)
     scan.Whole("--dpi", "N", "resolution, 24 to 2400 (default 150)", RenderOptions::kMinDpi, RenderOptions::kMaxDpi,
                dpi);
     scan.Whole("-j, --jobs", "N", "threads drawing at once (default: one a processor)", 1, kMaxJobs, jobs);
-    scan.Custom("--shard", "K/N", "draw only the K-th of N parts (for job arrays)",
-                [this](const std::string& v, std::string& error) {
-                    const size_t slash = v.find('/');
-                    long long k = 0, n = 0;
-                    if (slash == std::string::npos ||
-                        !OptionScanner::ReadWhole(std::string_view(v).substr(slash + 1), 1, kMaxShards, n) ||
-                        !OptionScanner::ReadWhole(std::string_view(v).substr(0, slash), 1, n, k)) {
-                        error = "--shard takes K/N with 1 <= K <= N <= 100000, not \"" + v + "\"";
-                        return false;
-                    }
-                    shard = static_cast<int>(k);
-                    shards = static_cast<int>(n);
-                    return true;
-                });
+    scan.Shard("draw only the K-th of N parts (for job arrays)", shard, shards);
     scan.Flag("-q, --quiet", "no progress and no summary; errors still", quiet);
     scan.Flag("--no-index", "no index.html and no thumbnails", index, false);
     scan.Flag("--plain", "the chart alone, as the library lays it out: no legend,\nno axis titles, labels where the "

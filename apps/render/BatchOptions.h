@@ -25,7 +25,6 @@ public:
     std::string forwardDir;           // one layered model a station drives its modelled curves
 
     static constexpr int kMaxJobs = 256;
-    static constexpr int kMaxShards = 100000;
 
     bool Book() const;  // the output is one PDF
     // args after "batch"; false with a one-line message (exit status

@@ -53,9 +53,9 @@ protected:
         struct stat st;
         return ::stat(path(name).c_str(), &st) == 0;
     }
-    int run(const std::string& args)
+    int run(const std::string& args, const std::string& command = "invert")
     {
-        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' invert " + args + " >out 2>err";
+        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' " + command + " " + args + " >out 2>err";
         const int raw = std::system(cmd.c_str());
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
@@ -269,4 +269,124 @@ TEST_F(InvertCommand, LinesMeasuredFromTheirOwnStartsAreLaidEndToEndAndWrittenAl
     // Alone, each line keeps its own positions.
     EXPECT_EQ(extent(read("res/section-L2.txt"), "L2-"), (std::pair{-10.0, 30.0}));
     EXPECT_TRUE(exists("res/section-L1.txt"));
+}
+
+namespace {
+
+// Seven stations on two lines, without positions (placed by --spacing), the
+// fifth (index 4) with a negative V at one gate.
+void writeTwoLines(const std::string& file)
+{
+    std::vector<double> t;
+    for (int i = 0; i < 16; ++i)
+        t.push_back(0.01 * std::pow(1000.0, i / 15.0));
+    const em1d::TemForward forward(em1d::TemSystem{});
+    std::ofstream csv(file);
+    csv << "station time_ms v_measured\n";
+    const char* names[] = {"L1-1", "L1-2", "L1-3", "L1-4", "L2-1", "L2-2", "L2-3"};
+    for (int s = 0; s < 7; ++s) {
+        const em1d::TemResponse r = forward.compute(em1d::LayeredEarth({30.0 + 5 * s}, {100.0, 10.0 + 3 * s}), t);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            csv << names[s] << ' ' << t[i] << ' ' << (s == 4 && i == 3 ? -r.voltage[i] : r.voltage[i]) << '\n';
+    }
+}
+
+} // namespace
+
+TEST_F(InvertCommand, ShardsStitchIntoTheFilesOfOneWholeRun)
+{
+    writeTwoLines(path("lines.csv"));
+    const std::string common = " --layers 2 --jobs 1 --spacing 15 --quiet";
+    ASSERT_EQ(run("lines.csv -o whole" + common), 1) << read("err");
+
+    // Shard K inverts the stations K-1, K-1+3, ...: their model files and no
+    // others, and leaves its table instead of models.csv.
+    const char* names[] = {"L1-1", "L1-2", "L1-3", "L1-4", "L2-1", "L2-2", "L2-3"};
+    for (int k = 1; k <= 3; ++k) {
+        const std::string dir = "part" + std::to_string(k);
+        EXPECT_EQ(run("lines.csv -o " + dir + " --shard " + std::to_string(k) + "/3" + common), k == 2 ? 1 : 0)
+            << read("err");
+        for (int s = 0; s < 7; ++s)
+            EXPECT_EQ(exists(dir + "/" + names[s] + ".model.txt"), s % 3 == k - 1 && s != 4) << dir << " " << names[s];
+        EXPECT_FALSE(exists(dir + "/models.csv"));
+        EXPECT_FALSE(exists(dir + "/section-model.txt"));
+        const std::string table = "models-" + std::to_string(k) + "-of-3.csv";
+        std::system(("cd '" + m_dir + "' && mkdir -p all && cp " + dir + "/" + table + " all/").c_str());
+    }
+    EXPECT_NE(read("part2/models-2-of-3.csv").find("station L2-1: gate 4"), std::string::npos);
+
+    // The stitch names the failed station and writes the others, byte for
+    // byte as the whole run did.
+    const auto stitch = [&](const std::string& dir) { return run(dir, "stitch"); };
+    ASSERT_EQ(stitch("all"), 1) << read("err");
+    EXPECT_NE(read("err").find("station L2-1: gate 4"), std::string::npos) << read("err");
+    for (const char* file : {"models.csv", "section-model.txt", "section-L1.txt", "section-L2.txt"}) {
+        EXPECT_FALSE(read(std::string("whole/") + file).empty()) << file;
+        EXPECT_EQ(read(std::string("all/") + file), read(std::string("whole/") + file)) << file;
+    }
+
+    // A shard missing, or one of another run beside them: nothing stitched.
+    std::system(("cd '" + m_dir + "' && mkdir gap && cp all/models-1-of-3.csv all/models-3-of-3.csv gap/").c_str());
+    EXPECT_EQ(stitch("gap"), 3);
+    EXPECT_NE(read("err").find("shard 2 of 3 missing"), std::string::npos) << read("err");
+    EXPECT_FALSE(exists("gap/models.csv"));
+    ASSERT_EQ(run("lines.csv -o all --shard 1/2" + common), 1) << read("err");
+    EXPECT_EQ(stitch("all"), 3);
+    EXPECT_NE(read("err").find("runs in 2 and 3 shards"), std::string::npos) << read("err");
+
+    // A table that lost a row is not taken for a whole shard.
+    std::string table = read("part3/models-3-of-3.csv");
+    table.erase(table.rfind('\n', table.size() - 2) + 1);
+    std::ofstream(path("gap/models-2-of-3.csv")) << read("part2/models-2-of-3.csv");
+    std::ofstream(path("gap/models-3-of-3.csv")) << table;
+    EXPECT_EQ(stitch("gap"), 3);
+    EXPECT_NE(read("err").find("models-3-of-3.csv: 1 of the shard's 2 stations"), std::string::npos) << read("err");
+}
+
+TEST_F(InvertCommand, ShardIsTakenWithinItsLimitsAndForASurveyOnly)
+{
+    writeTwoLines(path("lines.csv"));
+    const std::string common = " --layers 2 --jobs 1 --quiet";
+    EXPECT_EQ(run("lines.csv -o one --shard 1/1" + common), 1) << read("err");
+    EXPECT_TRUE(exists("one/models-1-of-1.csv"));
+    EXPECT_EQ(run("lines.csv -o last --shard 3/3" + common), 0) << read("err");
+    EXPECT_TRUE(exists("last/L1-3.model.txt"));
+    for (const char* bad : {"4/3", "0/3", "a/b", "3", "1/0", "-1/3", "1/3/3"}) {
+        EXPECT_EQ(run(std::string("lines.csv -o bad --shard ") + bad + common), 2) << bad;
+        const std::string err = read("err");
+        EXPECT_EQ(err.rfind("tarnex-em1d invert: --shard takes K/N", 0), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    }
+    EXPECT_FALSE(exists("bad"));
+    EXPECT_EQ(run("good.dat --shard 1/2"), 2);
+    EXPECT_NE(read("err").find("are for a survey"), std::string::npos) << read("err");
+    EXPECT_FALSE(exists("model.txt"));
+}
+
+TEST_F(InvertCommand, StitchTakesStationNamesWithCommasAndRefusesAGarbledTable)
+{
+    // A folder survey names its stations after the files, commas and all.
+    std::system(("cd '" + m_dir + "' && mkdir dir && cp good.dat 'dir/A,1.dat' && cp good.dat 'dir/B #2.dat'"
+                 " && cp good.dat dir/C.dat").c_str());
+    const std::string common = " --layers 2 --jobs 1 --quiet";
+    ASSERT_EQ(run("dir -o whole" + common), 0) << read("err");
+    for (const char* k : {"1/2", "2/2"})
+        ASSERT_EQ(run(std::string("dir -o parts --shard ") + k + common), 0) << read("err");
+    ASSERT_EQ(run("parts", "stitch"), 0) << read("err");
+    EXPECT_NE(read("parts/models.csv").find("\nA,1,0,"), std::string::npos) << read("parts/models.csv");
+    EXPECT_EQ(read("parts/models.csv"), read("whole/models.csv"));
+    EXPECT_EQ(read("parts/section-model.txt"), read("whole/section-model.txt"));
+
+    // A thickness that is not a number is named by its file and line.
+    std::string table = read("parts/models-1-of-2.csv");
+    const std::size_t row = table.find("\nC,");
+    ASSERT_NE(row, std::string::npos) << table;
+    const std::size_t h1 = table.find(',', table.find(',', table.find(',', row + 1) + 1) + 1) + 1;
+    table.replace(h1, table.find(',', h1) - h1, "1O.5");
+    std::ofstream(path("parts/models-1-of-2.csv")) << table;
+    std::remove(path("parts/models.csv").c_str());
+    EXPECT_EQ(run("parts", "stitch"), 3);
+    EXPECT_NE(read("err").find("models-1-of-2.csv:6: \"1O.5\" is not a number (thickness)"), std::string::npos)
+        << read("err");
+    EXPECT_FALSE(exists("parts/models.csv"));
 }
