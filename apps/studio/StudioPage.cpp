@@ -85,17 +85,20 @@ CRect StudioPage::inked(int dpi, const CRect& bounds)
     dc.SetViewportOrg(-bounds.left, -bounds.top);
     draw(&dc);
     const QImage img = dc.Image().convertToFormat(QImage::Format_RGB32);
-    QRect ink;
+    int left = img.width(), top = img.height(), right = 0, bottom = 0;
     for (int y = 0; y < img.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         for (int x = 0; x < img.width(); ++x)
-            if (row[x] != 0xffffffffu)
-                ink |= QRect(x, y, 1, 1);
+            if (row[x] != 0xffffffffu) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = y + 1;
+            }
     }
-    if (ink.isEmpty())
+    if (right <= left)
         return bounds;
-    return CRect(bounds.left + ink.left(), bounds.top + ink.top(), bounds.left + ink.right() + 1,
-                 bounds.top + ink.bottom() + 1);
+    return CRect(bounds.left + left, bounds.top + top, bounds.left + right, bounds.top + bottom);
 }
 
 void StudioPage::contentChanged()
