@@ -19,7 +19,10 @@ constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
 bool checkValue(float v, const char* what, const CString& where, CString& error)
 {
     if (!(v > 0.0f)) {
-        error.Format("%s: %s %g must be greater than 0", where.GetString(), what, static_cast<double>(v));
+        CString value;
+        value.Format("%g", static_cast<double>(v));
+        error.Format("%s: %s", where.GetString(),
+                     ReaderMessage::Text(ReaderMessage::Id::NotPositive, {what, value.str()}).GetString());
         return false;
     }
     if (v > LayeredModelFile::kMaxValue) {
@@ -69,7 +72,7 @@ bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& o
         lines.push_back(line);
     }
     if (!table.Failed() && lines.empty())
-        table.Fail(0, "no layers: the file holds no numbers");
+        table.Fail(0, ReaderMessage::Id::NoLayers);
     if (table.Failed()) {
         error = table.Error();
         return false;
@@ -94,11 +97,9 @@ bool LayeredModelFile::Parse(const char* text, const char* name, LayeredModel& o
         }
         if (v.size() != want) {
             if (last)
-                table.Fail(d.number, "the half-space line must hold one number (its resistivity), found %zu",
-                           v.size());
+                table.Fail(d.number, ReaderMessage::Id::HalfSpaceLineCount, {std::to_string(v.size())});
             else
-                table.Fail(d.number, "a layer line must hold two numbers (thickness resistivity), found %zu",
-                           v.size());
+                table.Fail(d.number, ReaderMessage::Id::LayerLineCount, {std::to_string(v.size())});
             error = table.Error();
             return false;
         }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Brings the studio's Chinese catalogue up to date with its source: texts new
-# in apps/studio (QCoreApplication::translate("Studio", ...)) are added as
+# in apps/studio (QCoreApplication::translate("Studio", ...)) and the data
+# readers' complaints (platform/core/ReaderMessage.cpp) are added as
 # unfinished, texts gone from the source are dropped. Translate the unfinished
 # ones (Qt Linguist: linguist apps/studio/translations/tarnex_zh_CN.ts, or by
 # hand: fill <translation> and remove type="unfinished"), then rebuild.
@@ -16,6 +17,7 @@ ts=apps/studio/translations/tarnex_zh_CN.ts
 # No source locations in the file: they would change with every edit of the
 # source and make merges of the catalogue conflict.
 "$lupdate" -silent -locations none -no-obsolete -source-language en -target-language zh_CN \
-  -extensions cpp,h apps/studio -ts "$ts"
+  -tr-function-alias QT_TRANSLATE_NOOP+=TARNEX_READER_TEXT \
+  -extensions cpp,h apps/studio platform/core/ReaderMessage.cpp -ts "$ts"
 left=$(grep -c 'type="unfinished"' "$ts" || true)
 echo "translations.sh: $ts: $left text(s) to translate"

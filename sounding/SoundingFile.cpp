@@ -93,16 +93,12 @@ bool parseLines(TextTable& table, int maxRows, SoundingTable& t)
             continue;
         const int n = static_cast<int>(line.Count());
         if (columns == 0 && n != kFull && n != kMeasured)
-            return table.Fail(line.number,
-                              "holds %d number%s; a sounding row holds five (abscissa, measured R, measured V, "
-                              "modelled R, modelled V) or three (abscissa, measured R, measured V); a file whose "
-                              "rows span lines must be read as a stream",
-                              n, n == 1 ? "" : "s");
+            return n == 1 ? table.Fail(line.number, ReaderMessage::Id::RowCountOne)
+                          : table.Fail(line.number, ReaderMessage::Id::RowCount, {std::to_string(n)});
         if (columns != 0 && n != columns)
-            return table.Fail(line.number, "holds %d number%s where the rows above hold %d; a sounding file keeps "
-                                           "one count of columns (a file whose rows span lines must be read "
-                                           "as a stream)",
-                              n, n == 1 ? "" : "s", columns);
+            return n == 1 ? table.Fail(line.number, ReaderMessage::Id::RowCountChangedOne, {std::to_string(columns)})
+                          : table.Fail(line.number, ReaderMessage::Id::RowCountChanged,
+                                       {std::to_string(n), std::to_string(columns)});
         columns = n;
         for (int k = 0; k < n; ++k)
             if (!table.Number(line, static_cast<size_t>(k), row[k], kColumnNames[k]))
@@ -176,7 +172,7 @@ bool SoundingFile::parse(std::shared_ptr<std::string> text, const char* name, in
         return false;
     }
     if (t.Rows() == 0) {
-        table.Fail(0, "holds no sounding rows");
+        table.Fail(0, ReaderMessage::Id::NoSoundingRows);
         error = table.Error();
         return false;
     }

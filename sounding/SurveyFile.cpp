@@ -185,7 +185,7 @@ bool SurveyFile::Parse(std::string_view text, const char* name, SurveyTable& out
     if (table.Failed())
         return failed();
     if (t.stations.empty()) {
-        table.Fail(0, "holds no station rows");
+        table.Fail(0, ReaderMessage::Id::NoStationRows);
         return failed();
     }
     closeStation(text.size());

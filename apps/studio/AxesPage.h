@@ -6,6 +6,7 @@
 #include "StudioPage.h"
 
 #include "axis/AxisSampleSheet.h"
+#include "platform/gdi/CDC.h"
 
 class AxesPage : public StudioPage {
 public:
@@ -15,11 +16,8 @@ public:
     // What a double-click at a pixel does: opens the part's dialog.
     bool EditAt(const QPoint& pixel) override;
 
-    QSize sizeHint() const override;
-
 protected:
-    // The sheet's origin at the lower left of the page.
-    void applyMapping(CDC& dc) const override;
+    int mapMode() const override { return MM_HIMETRIC; }
     void draw(CDC* dc) override { m_sheet.Draw(dc); }
 
 private:

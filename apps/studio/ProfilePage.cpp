@@ -14,12 +14,6 @@
 namespace {
 
 constexpr int kExportDpi = 150;
-// Room around the panel on the page, in millimetres: labels below and left,
-// the legend on the right.
-constexpr int kMarginLeftMm = 25;
-constexpr int kMarginBottomMm = 20;
-constexpr int kMarginRightMm = 50;
-constexpr int kMarginTopMm = 15;
 // How near an axis line a double-click counts as on it.
 constexpr int kAxisHitMm = 4;
 
@@ -30,14 +24,8 @@ ProfilePage::ProfilePage(QWidget* parent) : StudioPage(parent, kExportDpi)
     setWindowTitle(QCoreApplication::translate("Studio", "Profiles"));
     setToolTip(QCoreApplication::translate(
         "Studio", "Double-click an axis to change it, the profiles to change their line styles"));
-    Open(StudioWindow::BundledData("profiles.txt"));
-}
-
-QSize ProfilePage::sizeHint() const
-{
-    const double px = logicalDpiX() / 25.4;
-    return QSize(static_cast<int>((ProfilePanel::kWidthMm + kMarginLeftMm + kMarginRightMm) * px),
-                 static_cast<int>((ProfilePanel::kHeightMm + kMarginBottomMm + kMarginTopMm) * px));
+    if (!Open(StudioWindow::BundledData("profiles.txt")))
+        contentChanged();  // the empty panel still shows its axes
 }
 
 bool ProfilePage::Open(const char* path)
@@ -50,7 +38,7 @@ bool ProfilePage::Open(const char* path)
     }
     m_table = std::move(t);
     ProfilePanel::Load(m_panel, m_table);
-    update();
+    contentChanged();
     return true;
 }
 
@@ -76,15 +64,10 @@ void ProfilePage::ExportWithDialog()
 void ProfilePage::EditLineStyles()
 {
     m_panel.SetProfLineArb();
-    update();
+    contentChanged();
 }
 
-void ProfilePage::applyMapping(CDC& dc) const
-{
-    dc.SetMapMode(ProfilePanel::kMapMode);
-    const double px = logicalDpiY() / 25.4;
-    dc.SetViewportOrg(static_cast<int>(kMarginLeftMm * px), height() - static_cast<int>(kMarginBottomMm * px));
-}
+int ProfilePage::mapMode() const { return ProfilePanel::kMapMode; }
 
 // Near the bottom edge: the abscissa; near the left edge: the ordinate;
 // anywhere else inside the panel: the profiles' line styles.
@@ -104,7 +87,7 @@ bool ProfilePage::EditAt(const QPoint& pixel)
     } else {
         return false;
     }
-    update();
+    contentChanged();
     return true;
 }
 
@@ -115,11 +98,11 @@ QMenu* ProfilePage::CreateMenu(QWidget* parent)
     menu->addAction(QCoreApplication::translate("Studio", "&Line Styles..."), [this] { EditLineStyles(); });
     menu->addAction(QCoreApplication::translate("Studio", "Abscissa &Axis..."), [this] {
         m_panel.SetXaxs();
-        update();
+        contentChanged();
     });
     menu->addAction(QCoreApplication::translate("Studio", "&Ordinate Axis..."), [this] {
         m_panel.SetYaxs();
-        update();
+        contentChanged();
     });
     menu->addSeparator();
     menu->addAction(QCoreApplication::translate("Studio", "&Export Profile Panel..."), [this] { ExportWithDialog(); });

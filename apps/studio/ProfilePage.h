@@ -33,14 +33,11 @@ public:
     CRectProf& Panel() noexcept { return m_panel; }
     const ProfileTable& Table() const noexcept { return m_table; }
 
-    QSize sizeHint() const override;
-
 protected:
-    void applyMapping(CDC& dc) const override;
+    int mapMode() const override;
     void draw(CDC* dc) override;
 
 private:
-
     ProfileTable m_table;
     CRectProf m_panel;
 };

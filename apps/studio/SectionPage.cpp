@@ -4,7 +4,7 @@
 #include "StudioWindow.h"
 
 #include "geometry/PolyModelFile.h"
-#include "platform/gdi/CRecordingDC.h"
+#include "platform/gdi/CDC.h"
 #include "platform/wnd/CFileDialog.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kButtonsPx = 36;  // strip above the drawing
-constexpr int kMarginPx = 16;
 constexpr int kExportDpi = 300;
 
 }  // namespace
@@ -30,8 +29,8 @@ SectionPage::SectionPage(QWidget* parent) : StudioPage(parent, kExportDpi)
     connect(m_open, &QPushButton::clicked, this, [this] { OpenWithDialog(); });
     connect(m_export, &QPushButton::clicked, this, [this] { ExportWithDialog(); });
     const CString sample = StudioWindow::BundledData("section-model.txt");
-    if (!sample.IsEmpty())
-        Open(sample);
+    if (sample.IsEmpty() || !Open(sample))
+        contentChanged();
 }
 
 SectionPage::~SectionPage() = default;
@@ -60,8 +59,7 @@ bool SectionPage::Open(const char* path)
     }
     m_sheet.Load(model);
     m_path = path;
-    fit();
-    update();
+    contentChanged();
     return true;
 }
 
@@ -80,29 +78,9 @@ bool SectionPage::ExportWithDialog()
     return dlg.DoModal() == IDOK && Export(dlg.GetPathName());
 }
 
-void SectionPage::fit()
-{
-    CRecordingDC probe(logicalDpiY(), CSize(1, 1));
-    m_sheet.Draw(&probe);
-    const CRect b = probe.DeviceBounds();
-    m_shift = CPoint(kMarginPx - b.left, kButtonsPx + kMarginPx - b.top);
-    m_extent = CSize(b.Width(), b.Height());
-    // The whole section stays reachable: a scroll area around the page
-    // scrolls rather than squeezing it.
-    setMinimumSize(sizeHint());
-    updateGeometry();
-}
+int SectionPage::controlStrip() const { return kButtonsPx; }
 
-QSize SectionPage::sizeHint() const
-{
-    return QSize(m_extent.cx + 2 * kMarginPx, m_extent.cy + kButtonsPx + 2 * kMarginPx);
-}
-
-void SectionPage::applyMapping(CDC& dc) const
-{
-    dc.SetMapMode(MM_HIMETRIC);
-    dc.SetViewportOrg(m_shift);
-}
+int SectionPage::mapMode() const { return MM_HIMETRIC; }
 
 bool SectionPage::EditAt(const QPoint& pixel)
 {
@@ -112,7 +90,6 @@ bool SectionPage::EditAt(const QPoint& pixel)
     case SectionSheet::Part::None: return false;
     }
     m_sheet.PlaceBar();
-    fit();
-    update();
+    contentChanged();
     return true;
 }

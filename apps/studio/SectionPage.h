@@ -27,21 +27,16 @@ public:
     // the colour bar moves beside the edited axes, the page redraws.
     bool EditAt(const QPoint& pixel) override;
 
-    QSize sizeHint() const override;
-
 protected:
-    void applyMapping(CDC& dc) const override;
+    // The buttons' strip above the drawing.
+    int controlStrip() const override;
+    int mapMode() const override;
     // The section with its bar (Export writes the same).
     void draw(CDC* dc) override { m_sheet.Draw(dc); }
 
 private:
-    // Places the drawing's bounds below the buttons with a margin.
-    void fit();
-
     SectionSheet m_sheet;
     CString m_path;
-    CPoint m_shift;  // viewport origin, in pixels
-    CSize m_extent;  // the drawing's size in pixels
     QPushButton* m_open = nullptr;
     QPushButton* m_export = nullptr;
 };

@@ -1,13 +1,26 @@
 #include "StudioMessage.h"
 
+#include "platform/core/ReaderMessage.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
 #include <cstdio>
 
-void ShowStudioError(QWidget* parent, const std::function<void(const CString&)>& hook, const CString& message)
+CString InUserLanguage(const CString& message)
 {
+    ReaderMessage::Parts parts;
+    if (!ReaderMessage::Parse(message.str(), parts))
+        return message;
+    const QByteArray said =
+        QCoreApplication::translate(ReaderMessage::kContext, ReaderMessage::Template(parts.id)).toUtf8();
+    return CString((parts.prefix + ReaderMessage::Fill(said.toStdString(), parts.args)).c_str());
+}
+
+void ShowStudioError(QWidget* parent, const std::function<void(const CString&)>& hook, const CString& original)
+{
+    const CString message = InUserLanguage(original);
     if (hook) {
         hook(message);
         return;

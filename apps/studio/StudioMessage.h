@@ -8,4 +8,10 @@
 
 class QWidget;
 
+// A data reader's complaint in the user's language, its "file:line: " kept
+// and its arguments (names, numbers, the system's reason) as the reader gave
+// them; any other message as it is.
+CString InUserLanguage(const CString& message);
+
+// Shows message in the user's language.
 void ShowStudioError(QWidget* parent, const std::function<void(const CString&)>& hook, const CString& message);

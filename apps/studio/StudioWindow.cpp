@@ -51,11 +51,10 @@ const char* const kSoundingFilter = CDrawRPCurve::kFileFilter;
 const char* const kModelFilter = LayeredModelFile::kFileFilter;
 constexpr int kExportDpi = 150;
 
-// A page in a scroll area: stretched over a pane larger than least, scroll
-// bars in a smaller one.
-QScrollArea* scrolled(QWidget* w, QSize least)
+// A page in a scroll area: stretched over a pane larger than the page's
+// least size, scroll bars in a smaller one.
+QScrollArea* scrolled(QWidget* w)
 {
-    w->setMinimumSize(least);
     auto* area = new QScrollArea;
     area->setWidget(w);
     area->setWidgetResizable(true);
@@ -138,14 +137,14 @@ StudioWindow::StudioWindow(QWidget* parent) : QMainWindow(parent)
     charts->SetContent(m_split.m_hWnd);
     static_cast<PageView*>(m_split.GetPane(0, 0))->SetContent(m_sounding);
     static_cast<PageView*>(m_split.GetPane(0, 1))->SetContent(m_model);
-    // The drawing pages keep their paper size: they fill a larger pane and
-    // scroll in a smaller one.
+    // The drawing pages grow to fill a larger pane and scroll in one
+    // smaller than their readable size.
     auto* axes = new AxesPage;
-    AddPage(scrolled(axes, axes->sizeHint()), bytes(QCoreApplication::translate("Studio", "Axes")));
+    AddPage(scrolled(axes), bytes(QCoreApplication::translate("Studio", "Axes")));
     auto* profiles = new ProfilePage;
-    AddPage(scrolled(profiles, profiles->sizeHint()), bytes(QCoreApplication::translate("Studio", "Profiles")));
+    AddPage(scrolled(profiles), bytes(QCoreApplication::translate("Studio", "Profiles")));
     auto* section = new SectionPage;
-    AddPage(scrolled(section, section->sizeHint()), bytes(QCoreApplication::translate("Studio", "Section")));
+    AddPage(scrolled(section), bytes(QCoreApplication::translate("Studio", "Section")));
     m_tabs.SetCurSel(0);
     m_tabs.ShowSelTabView();
     m_frame.SetActiveView(static_cast<CView*>(m_split.GetPane(0, 0)));

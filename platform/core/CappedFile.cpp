@@ -1,4 +1,5 @@
 #include "platform/core/CappedFile.h"
+#include "platform/core/ReaderMessage.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,13 +16,13 @@ bool CappedFile::ReadAll(const char* path, size_t maxBytes, std::string& out, CS
     }
     const int fd = open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        error.Format("cannot open %s: %s", path, std::strerror(errno));
+        error = ReaderMessage::Text(ReaderMessage::Id::CannotOpen, {path, std::strerror(errno)});
         return false;
     }
     struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         close(fd);
-        error.Format("cannot read %s: is a directory", path);
+        error = ReaderMessage::Text(ReaderMessage::Id::IsDirectory, {path});
         return false;
     }
     char buf[65536];
@@ -33,7 +34,7 @@ bool CappedFile::ReadAll(const char* path, size_t maxBytes, std::string& out, CS
             const int err = errno;
             close(fd);
             out.clear();
-            error.Format("cannot read %s: %s", path, std::strerror(err));
+            error = ReaderMessage::Text(ReaderMessage::Id::CannotRead, {path, std::strerror(err)});
             return false;
         }
         if (n == 0)
@@ -42,7 +43,7 @@ bool CappedFile::ReadAll(const char* path, size_t maxBytes, std::string& out, CS
             close(fd);
             out.clear();
             out.shrink_to_fit();
-            error.Format("%s is larger than %zu bytes, the most this reader takes", path, maxBytes);
+            error = ReaderMessage::Text(ReaderMessage::Id::TooLarge, {path, std::to_string(maxBytes)});
             return false;
         }
         out.append(buf, static_cast<size_t>(n));

@@ -15,14 +15,15 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 template <class T>
 bool readField(TextTable& table, const TextTable::Line& line, size_t k, T& out, const char* what)
 {
+    using Id = ReaderMessage::Id;
     const std::string_view tok = line.fields[k].text;
     const TextNumber::Result r = TextNumber::Read(tok, out);
     if (r == TextNumber::Result::Ok)
         return true;
+    const bool range = r == TextNumber::Result::OutOfRange;
     if (what)
-        return table.Fail(line.number, "\"%s\" %s (%s column)", TextNumber::Quote(tok).c_str(),
-                          TextNumber::Describe(r), what);
-    return table.Fail(line.number, "\"%s\" %s", TextNumber::Quote(tok).c_str(), TextNumber::Describe(r));
+        return table.Fail(line.number, range ? Id::OutOfRangeIn : Id::NotANumberIn, {TextNumber::Quote(tok), what});
+    return table.Fail(line.number, range ? Id::OutOfRange : Id::NotANumber, {TextNumber::Quote(tok)});
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ bool TextTable::Load(const char* path, size_t maxBytes, std::string& text, CStri
         return false;
     if (text.find('\0') != std::string::npos) {
         text.clear();
-        error.Format("%s: not a text file (it holds a NUL byte)", path);
+        error.Format("%s: %s", path, ReaderMessage::Text(ReaderMessage::Id::NotText).GetString());
         return false;
     }
     return true;
@@ -55,6 +56,16 @@ bool TextTable::Fail(int line, const char* fmt, ...)
     CString message;
     message.FormatV(fmt, args);
     va_end(args);
+    return fail(line, message);
+}
+
+bool TextTable::Fail(int line, ReaderMessage::Id id, std::initializer_list<std::string> args)
+{
+    return fail(line, ReaderMessage::Text(id, args));
+}
+
+bool TextTable::fail(int line, const CString& message)
+{
     if (line > 0)
         m_error.Format("%s:%d: %s", m_name.c_str(), line, message.GetString());
     else

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/ReaderMessage.h"
 
 #include <cstddef>
 #include <string>
@@ -71,6 +72,9 @@ public:
     // Records "name:line: message" (line 0: "name: message") and returns
     // false, so that a reader can write "return table.Fail(...)".
     bool Fail(int line, const char* fmt, ...) __attribute__((format(printf, 3, 4)));
+    // The same with one of the readers' common complaints, which a host can
+    // translate.
+    bool Fail(int line, ReaderMessage::Id id, std::initializer_list<std::string> args = {});
     bool Failed() const noexcept { return m_failed; }
     const CString& Error() const noexcept { return m_error; }
 
@@ -103,6 +107,7 @@ public:
 
 private:
     bool split(Line& line, size_t stop);
+    bool fail(int line, const CString& message);
 
     std::string_view m_text;
     std::string m_name;

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -28,12 +29,20 @@ void doubleClick(QWidget* w, QPoint at)
 
 }  // namespace
 
+// On a page as large as a full-screen pane, drawn larger than its readable
+// size: the clicks still land on what is drawn where they land.
 TEST(ProfilePage, DoubleClicksOpenTheAxisAndLineStyleDialogs)
 {
     ProfilePage page;
-    page.resize(page.sizeHint());
+    page.resize(1900, 1000);
+    page.show();
+    ASSERT_GT(page.Scale(), 1.5);
     ASSERT_EQ(page.Panel().m_Profs.GetSize(), 5);
     const CRect& r = page.Panel().m_rcPanel;
+    // The panel's left edge (the ordinate) is painted where the mapping puts it.
+    const QImage shot = page.grab().toImage();
+    const QPoint onY = page.ToPixel(CPoint(r.left, (r.top + r.bottom) / 2));
+    EXPECT_LT(qGray(shot.pixel(onY)), 100);
 
     int ran = 0;
     CDialog::ScriptNextModal([&](CDialog& d) {
@@ -50,7 +59,7 @@ TEST(ProfilePage, DoubleClicksOpenTheAxisAndLineStyleDialogs)
         EXPECT_EQ(d.TemplateId(), IDD_AXIS_PARAM);
         click(d, IDCANCEL);
     });
-    doubleClick(&page, page.ToPixel(CPoint(r.left, (r.top + r.bottom) / 2)));
+    doubleClick(&page, onY);
 
     CDialog::ScriptNextModal([&](CDialog& d) {
         ++ran;

@@ -153,6 +153,19 @@ TEST(StudioLanguage, MenusMessagesAndQtsOwnButtonsSpeakTheInstalledLanguage)
         EXPECT_FALSE(w.ExportSoundingChart());
         ASSERT_EQ(errors.size(), 1u);
         EXPECT_EQ(errors[0], "没有可导出的测深曲线。");
+
+        // A reader's complaint: the file and line as written, the sentence in
+        // Chinese, names and the system's reason as the reader gave them.
+        const std::string bad = testsupport::writeFile("zh.dat", "1 2 3 4 5\n10 2\n");
+        EXPECT_FALSE(w.OpenSounding(bad.c_str()));
+        const std::string number = testsupport::writeFile("zh-number.dat", "1 2 abc 4 5\n");
+        EXPECT_FALSE(w.OpenSounding(number.c_str()));
+        EXPECT_FALSE(w.OpenModel("/nonexistent/m.txt"));
+        ASSERT_EQ(errors.size(), 4u);
+        EXPECT_EQ(errors[1], bad + ":2: 该行有 2 个数，而上面各行有 5 个；测深文件各行的列数须相同"
+                                   "（一行数据跨多行的文件须按数据流读取）");
+        EXPECT_EQ(errors[2], number + ":1: “abc”不是数字（measured V 列）");
+        EXPECT_EQ(errors[3], "无法打开 /nonexistent/m.txt：No such file or directory");
     }
     EXPECT_EQ(StudioLanguage::Current(), "en");
     StudioWindow w;

@@ -7,6 +7,7 @@
 
 #include "PageView.h"
 #include "SoundingView.h"
+#include "StudioPage.h"
 #include "StudioWindow.h"
 
 #include <QApplication>
@@ -161,12 +162,32 @@ TEST(StudioUtilities, DocksAndReadoutsOnlyOnTheChartsPage)
     EXPECT_TRUE(stations->isVisible());
 }
 
-// The axes, profiles and section pages keep their paper size: a small window
-// scrolls to every part of them, a large one has them fill the pane.
-TEST(StudioUtilities, DrawingPagesScrollInASmallPaneAndFillALargeOne)
+namespace {
+
+// The bounds of what a page painted inside its drawing area (the section's
+// buttons left out), in page pixels.
+QRect inkBounds(StudioPage* page)
+{
+    const QRect area = page->DrawingArea();
+    const QImage img = page->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    QRect ink;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(row[x]) < 200)
+                ink |= QRect(x, y, 1, 1);
+    }
+    return ink.translated(area.topLeft());
+}
+
+}  // namespace
+
+// The axes, profiles and section pages fill a large pane at the drawing's
+// proportions, centred; a pane smaller than the readable drawing scrolls
+// to every part of it.
+TEST(StudioUtilities, DrawingPagesFillTheirPaneCentredAndScrollWhenSmaller)
 {
     StudioWindow w;
-    w.resize(500, 350);
     w.show();
     for (int tab : {1, 2, 3}) {
         w.Tabs().SetCurSel(tab);
@@ -174,14 +195,38 @@ TEST(StudioUtilities, DrawingPagesScrollInASmallPaneAndFillALargeOne)
         auto* view = static_cast<PageView*>(w.Tabs().GetTabView(tab));
         auto* area = qobject_cast<QScrollArea*>(view->Content());
         ASSERT_NE(area, nullptr) << tab;
-        QWidget* page = area->widget();
-        w.resize(500, 350);
+        auto* page = dynamic_cast<StudioPage*>(area->widget());
+        ASSERT_NE(page, nullptr) << tab;
+        for (QSize size : {QSize(1000, 650), QSize(1920, 1080)}) {
+            w.resize(size);
+            QApplication::processEvents();
+            ASSERT_EQ(page->size(), area->viewport()->size()) << tab;
+            EXPECT_GT(page->Scale(), 1.0) << tab;
+            const QRect room = page->DrawingArea();
+            const QRect ink = inkBounds(page);
+            const bool fillsWidth = ink.width() >= 0.9 * room.width();
+            const bool fillsHeight = ink.height() >= 0.9 * room.height();
+            EXPECT_TRUE(fillsWidth || fillsHeight) << tab << ": " << ink.width() << "x" << ink.height() << " in "
+                                                  << room.width() << "x" << room.height();
+            // Equal room either side, to a pixel or two.
+            EXPECT_LE(std::abs((ink.left() - room.left()) - (room.right() - ink.right())), 4) << tab;
+            EXPECT_LE(std::abs((ink.top() - room.top()) - (room.bottom() - ink.bottom())), 4) << tab;
+        }
+        w.resize(400, 300);
         QApplication::processEvents();
+        EXPECT_EQ(page->Scale(), 1.0) << tab;
         EXPECT_GE(page->width(), page->sizeHint().width()) << tab;
         EXPECT_GE(page->height(), page->sizeHint().height()) << tab;
-        EXPECT_GT(area->horizontalScrollBar()->maximum() + area->verticalScrollBar()->maximum(), 0) << tab;
-        w.resize(1900, 1050);
+        QScrollBar* h = area->horizontalScrollBar();
+        QScrollBar* v = area->verticalScrollBar();
+        ASSERT_GT(h->maximum(), 0) << tab;
+        ASSERT_GT(v->maximum(), 0) << tab;
+        // Scrolled to the far corner, the drawing's right and bottom edges show.
+        h->setValue(h->maximum());
+        v->setValue(v->maximum());
         QApplication::processEvents();
-        EXPECT_EQ(page->size(), area->viewport()->size()) << tab;
+        const QRect seen(page->mapFrom(area->viewport(), QPoint(0, 0)), area->viewport()->size());
+        const QRect ink = inkBounds(page);
+        EXPECT_TRUE(seen.contains(ink.bottomRight())) << tab;
     }
 }

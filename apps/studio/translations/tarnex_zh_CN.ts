@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ReaderMessage</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: is a directory</source>
+        <translation>无法读取 %1：这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes, the most this reader takes</source>
+        <translation>%1 大于 %2 字节，超出读取的上限</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds a NUL byte)</source>
+        <translation>不是文本文件（含有 NUL 字节）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>“%1”不是数字</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (%2 column)</source>
+        <translation>“%1”不是数字（%2 列）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range</source>
+        <translation>“%1”超出数值范围</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range (%2 column)</source>
+        <translation>“%1”超出数值范围（%2 列）</translation>
+    </message>
+    <message>
+        <source>holds 1 number; a sounding row holds five (abscissa, measured R, measured V, modelled R, modelled V) or three (abscissa, measured R, measured V); a file whose rows span lines must be read as a stream</source>
+        <translation>该行只有 1 个数；测深数据每行五个数（横坐标、实测 R、实测 V、正演 R、正演 V）或三个数（横坐标、实测 R、实测 V）；一行数据跨多行的文件须按数据流读取</translation>
+    </message>
+    <message>
+        <source>holds %1 numbers; a sounding row holds five (abscissa, measured R, measured V, modelled R, modelled V) or three (abscissa, measured R, measured V); a file whose rows span lines must be read as a stream</source>
+        <translation>该行有 %1 个数；测深数据每行五个数（横坐标、实测 R、实测 V、正演 R、正演 V）或三个数（横坐标、实测 R、实测 V）；一行数据跨多行的文件须按数据流读取</translation>
+    </message>
+    <message>
+        <source>holds 1 number where the rows above hold %1; a sounding file keeps one count of columns (a file whose rows span lines must be read as a stream)</source>
+        <translation>该行只有 1 个数，而上面各行有 %1 个；测深文件各行的列数须相同（一行数据跨多行的文件须按数据流读取）</translation>
+    </message>
+    <message>
+        <source>holds %1 numbers where the rows above hold %2; a sounding file keeps one count of columns (a file whose rows span lines must be read as a stream)</source>
+        <translation>该行有 %1 个数，而上面各行有 %2 个；测深文件各行的列数须相同（一行数据跨多行的文件须按数据流读取）</translation>
+    </message>
+    <message>
+        <source>a layer line must hold two numbers (thickness resistivity), found %1</source>
+        <translation>地层行须有两个数（厚度 电阻率），实有 %1 个</translation>
+    </message>
+    <message>
+        <source>the half-space line must hold one number (its resistivity), found %1</source>
+        <translation>半空间行须只有一个数（其电阻率），实有 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 %2 must be greater than 0</source>
+        <translation>%1 %2 必须大于 0</translation>
+    </message>
+    <message>
+        <source>holds no sounding rows</source>
+        <translation>没有测深数据行</translation>
+    </message>
+    <message>
+        <source>no layers: the file holds no numbers</source>
+        <translation>没有地层：文件中没有数</translation>
+    </message>
+    <message>
+        <source>holds no station rows</source>
+        <translation>没有测站数据行</translation>
+    </message>
+</context>
+<context>
     <name>Studio</name>
     <message>
         <source>Axes</source>
