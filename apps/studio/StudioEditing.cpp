@@ -34,7 +34,7 @@ void StudioWindow::buildEditing()
             return;
         m_history.Record(e);
         statusBar()->showMessage(QCoreApplication::translate("Studio", "%1: %2")
-                                     .arg(StatusReadout::FieldName(e.field, e.index, m_model->Chart().m_nLayer),
+                                     .arg(StatusReadout::FieldName(e.field, e.index, m_model->Layers()),
                                           StatusReadout::Number(e.after)));
         editsChanged();
     };
@@ -75,7 +75,7 @@ void StudioWindow::editsChanged()
     if (m_redo)
         m_redo->setEnabled(m_history.CanRedo());
     if (m_layers)
-        m_layers->Refresh(m_model->Chart());
+        m_layers->Refresh(m_model->Model());
     requestForward();
 }
 
@@ -106,7 +106,7 @@ bool StudioWindow::takeBack(bool undo)
         editsChanged();
         return true;
     }
-    const QString what = StatusReadout::FieldName(e->field, e->index, m_model->Chart().m_nLayer);
+    const QString what = StatusReadout::FieldName(e->field, e->index, m_model->Layers());
     statusBar()->showMessage(undo ? QCoreApplication::translate("Studio", "Undone: %1 back to %2")
                                         .arg(what, StatusReadout::Number(value))
                                   : QCoreApplication::translate("Studio", "Redone: %1 set to %2")
