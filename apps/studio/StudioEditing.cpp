@@ -10,12 +10,15 @@
 #include "SurveyBrowser.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <utility>
 
 void StudioWindow::buildEditing()
 {
@@ -57,6 +60,21 @@ void StudioWindow::buildEditing()
     if (view) {
         view->addSeparator();
         view->addAction(QCoreApplication::translate("Studio", "&Rescale"), [this] { Rescale(); });
+        // The model chart takes decades for resistivities spanning more than
+        // one unless the user asks for a scale.
+        QMenu* scale = view->addMenu(QCoreApplication::translate("Studio", "Model Resistivity &Scale"));
+        auto* scales = new QActionGroup(scale);
+        using Scale = LayeredModelPlan::Scale;
+        const std::pair<Scale, QString> choices[] = {
+            {Scale::Auto, QCoreApplication::translate("Studio", "&Automatic (decades for a wide range)")},
+            {Scale::Linear, QCoreApplication::translate("Studio", "&Linear")},
+            {Scale::Log, QCoreApplication::translate("Studio", "L&ogarithmic")}};
+        for (const auto& [choice, text] : choices) {
+            QAction* a = scale->addAction(text, [this, choice] { m_model->SetResistivityScale(choice); });
+            a->setCheckable(true);
+            a->setChecked(choice == m_model->ResistivityScale());
+            scales->addAction(a);
+        }
         view->addAction(dock->toggleViewAction());
     }
     editsChanged();
