@@ -11,10 +11,12 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -71,6 +73,15 @@ TEST(StudioModelChart, AWideModelIsDrawnOnDecadesAndEditedInOhmMetres)
     EXPECT_NEAR(s.sideX(2) - s.sideX(3), s.sideX(4) - s.sideX(2), 2);
     // The conductive layer stands clear of the left edge, where it can be grabbed.
     EXPECT_GT(s.sideX(1) - s.chart().m_rcArea.left, (s.chart().m_rcArea.right - s.chart().m_rcArea.left) / 20);
+
+    // The pointer over the 500 ohm-m layer, halfway down (30 to 70 m), reads
+    // in ohm-metres and metres.
+    studiodriver::mouse(s.mv(), QEvent::MouseMove, s.side(2));
+    double r = 0, h = 0;
+    ASSERT_EQ(std::sscanf(s.w.Readout()->text().toUtf8().constData(), "Resistivity %lf %*s Depth %lf", &r, &h), 2)
+        << s.w.Readout()->text().toStdString();
+    EXPECT_NEAR(r, 500.0, 10.0);
+    EXPECT_NEAR(h, 50.0, 1.0);
 
     // The 5 ohm-m side dragged right: the axis starts at 1 ohm-m (the decade
     // 5 lies in) with ten chart units a decade.
@@ -145,4 +156,29 @@ TEST(StudioModelChart, TheFigureFillsItsPaneCentredAtEitherWindowSize)
         EXPECT_NEAR(box.left(), pane.width() - 1 - box.right(), 0.05 * pane.width());
         EXPECT_NEAR(box.top(), pane.height() - 1 - box.bottom(), 0.05 * pane.height());
     }
+}
+
+TEST(StudioModelChart, TheDepthOfInvestigationStandsAtItsDepthOnADecadeScale)
+{
+    testsupport::StudioFixture s(testsupport::StudioFixture::Open::Nothing);
+    // Tops at 1, 10, 100 and 1000 m: depths on decades from 0.1 m, ten
+    // chart units a decade.
+    std::ofstream(s.model) << "1 100\n9 5\n90 500\n900 50\n5000\n";
+    ASSERT_TRUE(s.w.OpenModel(s.model.c_str()));
+    s.w.show();
+    QApplication::processEvents();
+    ModelView* mv = s.w.Model();
+    mv->SetInvestigationDepth(439.0);
+    const CDrawRPToH& c = mv->Chart();
+    const double chartDepth = (std::log10(439.0) + 1.0) * 10.0;
+    const int expected = mv->ToWidget(CPoint(c.m_rcArea.left, static_cast<int>(chartDepth * c.m_fHRate))).y();
+    const QImage image = mv->RenderWhole();
+    // The dashed line's colour, across the middle of the area.
+    const int x = mv->ToWidget(CPoint((c.m_rcArea.left + c.m_rcArea.right) / 2, 0)).x();
+    int found = -1;
+    for (int y = 0; y < image.height() && found < 0; ++y)
+        for (int dx = 0; dx < 12 && found < 0; ++dx)
+            if ((image.pixel(x + dx, y) & 0xffffff) == 0x783ca0)
+                found = y;
+    EXPECT_NEAR(found, expected, 2);
 }
