@@ -20,10 +20,11 @@ void LayeredModelFigure::Prepare(CDrawRPToH& chart) const
     chart.m_bHostScales = plan ? TRUE : FALSE;
 }
 
-LayeredModelFigure LayeredModelFigure::For(const LayeredModel& model)
+LayeredModelFigure LayeredModelFigure::For(const LayeredModel& model, LayeredModelPlan::Scale resistivity,
+                                           LayeredModelPlan::Scale depth)
 {
     LayeredModelFigure f;
-    f.plan = LayeredModelPlan::For(model);
+    f.plan = LayeredModelPlan::For(model, resistivity, depth);
     if (f.plan->logR)
         f.resistivityTitle = "电阻率 ρ (Ω·m，对数坐标)";
     if (f.plan->logH)

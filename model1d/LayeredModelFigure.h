@@ -31,7 +31,9 @@ struct LayeredModelFigure {
     // the figure then ticks and labels both scales itself, on decades where
     // the plan draws them so, in ohm-metres and metres; the titles say so.
     std::optional<LayeredModelPlan> plan;
-    static LayeredModelFigure For(const LayeredModel& model);
+    static LayeredModelFigure For(const LayeredModel& model,
+                                  LayeredModelPlan::Scale resistivity = LayeredModelPlan::Scale::Auto,
+                                  LayeredModelPlan::Scale depth = LayeredModelPlan::Scale::Auto);
 };
 
 // The chart as DrawLayeredModelChart draws it, then the resistivity title

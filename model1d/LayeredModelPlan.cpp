@@ -61,40 +61,40 @@ LayeredModelPlan LayeredModelPlan::For(const LayeredModel& m, Scale resistivity,
                           (resistivity == Scale::Auto && std::log10(maxR / minR) > kLogResistivityDecades));
     p.logH = firstTop > 0 && (depth == Scale::Log ||
                               (depth == Scale::Auto && std::log10(maxH / firstTop) > kLogDepthDecades));
-    double chartMaxR = 0, chartMaxH = 0;
     if (p.logR) {
         // A tenth of a decade at least left of the least resistive layer.
         p.rLowDecade = std::floor(std::log10(minR) - 0.1);
-        chartMaxR = p.ChartR(maxR);
     } else {
         p.rShift = ShiftToTens(maxR);
-        chartMaxR = p.ChartR(maxR);
     }
     if (p.logH) {
         // The top edge a decade above the first interface.
         p.hLowDecade = std::floor(std::log10(firstTop)) - 1;
-        chartMaxH = p.ChartH(maxH);
     } else {
         p.hShift = ShiftToTens(maxH);
-        chartMaxH = p.ChartH(maxH);
     }
-    // The chart spans trunc(max) + 1 resistivity units (a tenth more with
-    // headroom) and trunc(max) + 5 depth units below the top; the display
-    // sizes make that the target area.
-    // The resistivity units are at most about 100, so the chart's rate stays
-    // above the 5 units where it would stretch the scale tenfold, and the
-    // area is the display width.
-    (void)chartMaxR;
-    p.width = kAreaWidth;
-    const double hUnits = std::trunc(chartMaxH) + 1.0;
-    p.height = std::max(1L, static_cast<long>(kAreaHeight * hUnits / (hUnits + 4.0)));
+    const double chartMaxH = p.ChartH(maxH);
+    p.SizeArea(kAreaWidth, kAreaHeight, chartMaxH);
     return p;
 }
 
-void LayeredModelPlan::Load(CDrawRPToH& chart, const LayeredModel& m) const
+void LayeredModelPlan::SizeArea(long areaWidth, long areaHeight, double chartMaxH)
+{
+    // The chart spans trunc(max) + 1 resistivity units (a tenth more with
+    // headroom) and trunc(max) + 5 depth units below the top; the display
+    // sizes make that the area asked for.
+    // The resistivity units are at most about 100, so the chart's rate stays
+    // above the 5 units where it would stretch the scale tenfold, and the
+    // area is the display width.
+    width = std::max(1L, areaWidth);
+    const double hUnits = std::trunc(std::max(0.0, chartMaxH)) + 1.0;
+    height = std::max(1L, static_cast<long>(static_cast<double>(areaHeight) * hUnits / (hUnits + 4.0)));
+}
+
+void LayeredModelPlan::ChartValues(const LayeredModel& m, CArray<float, float&>& thick,
+                                   CArray<float, float&>& res) const
 {
     const int n = m.Layers();
-    CArray<float, float&> thick, res;
     res.SetSize(n);
     thick.SetSize(std::max(0, n - 1));
     double top = 0, chartTop = 0;
@@ -107,6 +107,13 @@ void LayeredModelPlan::Load(CDrawRPToH& chart, const LayeredModel& m) const
             chartTop = next;
         }
     }
+}
+
+void LayeredModelPlan::Load(CDrawRPToH& chart, const LayeredModel& m) const
+{
+    const int n = m.Layers();
+    CArray<float, float&> thick, res;
+    ChartValues(m, thick, res);
     chart.m_lDisWidth = width;
     chart.m_lDisHeight = height;
     chart.GetData(thick, res, n);

@@ -28,6 +28,12 @@ public:
                                 Scale depth = Scale::Auto);
     // Hands the model to the chart as planned and lays it out.
     void Load(CDrawRPToH& chart, const LayeredModel& model) const;
+    // The chart values of the model's thicknesses and resistivities, as Load
+    // hands them to the chart.
+    void ChartValues(const LayeredModel& model, CArray<float, float&>& thick, CArray<float, float&>& res) const;
+    // Display sizes that make the plotting area areaWidth by areaHeight
+    // (0.1 mm) for a chart whose deepest layer top is chartMaxH units down.
+    void SizeArea(long areaWidth, long areaHeight, double chartMaxH);
 
     bool logR = false, logH = false;
     // Linear: chart value = value x 10^shift. Log: chart value =

@@ -2,6 +2,7 @@
 
 #include "model1d/CDrawRPToH.h"
 #include "model1d/LayeredModelFile.h"
+#include "model1d/LayeredModelPlan.h"
 #include "sounding/CDrawRPCurve.h"
 
 #include <algorithm>
@@ -31,15 +32,16 @@ EditLimits::Clamped EditLimits::ClampSounding(const CDrawRPCurve& chart, CPoint 
     return c;
 }
 
-EditLimits::Clamped EditLimits::ClampModel(const CDrawRPToH& chart, CPoint p)
+EditLimits::Clamped EditLimits::ClampModel(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p)
 {
     const CRect& a = chart.m_rcArea;
     Clamped c{p, Stop::None};
-    // Abscissa 0 is resistivity 0: the side stops one unit right of it.
-    const LONG lowest = std::max<LONG>(a.left, 1);
+    // On a linear scale abscissa 0 is resistivity 0: the side stops one unit
+    // right of it. On decades the left edge is a positive resistivity.
+    const LONG lowest = plan.logR ? a.left : std::max<LONG>(a.left, 1);
     c.point.x = clampTo(p.x, lowest, std::max(lowest, a.right));
     c.point.y = clampTo(p.y, a.bottom, a.top);
-    if (p.x < lowest)
+    if (p.x < lowest && !plan.logR)
         c.stop = Stop::AboveZero;
     else if (c.point.x != p.x)
         c.stop = Stop::Frame;
@@ -56,12 +58,15 @@ bool EditLimits::SoundingAt(const CDrawRPCurve& chart, CPoint p, double& absciss
     return true;
 }
 
-bool EditLimits::ModelAt(const CDrawRPToH& chart, CPoint p, double& resistivity, double& depth)
+bool EditLimits::ModelAt(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p, double& resistivity,
+                         double& depth)
 {
     if (chart.m_fRRate == 0 || chart.m_fHRate == 0)
         return false;
-    resistivity = p.x / static_cast<double>(chart.m_fRRate);
-    depth = p.y / static_cast<double>(chart.m_fHRate);
+    resistivity = plan.Resistivity(p.x / static_cast<double>(chart.m_fRRate));
+    // On decades the top edge stands for the surface.
+    const double h = p.y / static_cast<double>(chart.m_fHRate);
+    depth = plan.logH && h <= 0 ? 0.0 : plan.Depth(h);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 class CDrawRPCurve;
 class CDrawRPToH;
+class LayeredModelPlan;
 
 class EditLimits {
 public:
@@ -26,14 +27,16 @@ public:
     // the lowest height is one unit above the zero line, so R and V stay
     // positive.
     static Clamped ClampSounding(const CDrawRPCurve& chart, CPoint p);
-    // The pointer kept inside the model's area and right of the zero
-    // resistivity line; only its abscissa matters to a side.
-    static Clamped ClampModel(const CDrawRPToH& chart, CPoint p);
+    // The pointer kept inside the model's area and, on a linear scale, right
+    // of the zero resistivity line; only its abscissa matters to a side.
+    static Clamped ClampModel(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p);
 
-    // Data units of a logical position, through the charts' rates. A rate of
-    // 0 (no layout yet) gives false.
+    // Data units of a logical position, through the charts' rates (and the
+    // plan the model was handed to its chart by). A rate of 0 (no layout
+    // yet) gives false.
     static bool SoundingAt(const CDrawRPCurve& chart, CPoint p, double& abscissa, double& value);
-    static bool ModelAt(const CDrawRPToH& chart, CPoint p, double& resistivity, double& depth);
+    static bool ModelAt(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p, double& resistivity,
+                        double& depth);
     static bool InsideSoundingFrame(const CDrawRPCurve& chart, CPoint p);
     static bool InsideModelArea(const CDrawRPToH& chart, CPoint p);
 };

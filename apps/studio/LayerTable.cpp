@@ -4,7 +4,7 @@
 #include "StatusReadout.h"
 #include "ValueDialog.h"
 
-#include "model1d/CDrawRPToH.h"
+#include "model1d/LayeredModelFile.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -99,24 +99,24 @@ void LayerTable::SetFixed(int column, int row, bool fixed)
     }
 }
 
-void LayerTable::SetUncertainty(const CDrawRPToH& chart, std::vector<double> thickLogStd, std::vector<double> resLogStd)
+void LayerTable::SetUncertainty(const LayeredModel& model, std::vector<double> thickLogStd, std::vector<double> resLogStd)
 {
     m_sigmaThick = std::move(thickLogStd);
     m_sigmaRes = std::move(resLogStd);
     m_sigmaAtThick.clear();
     m_sigmaAtRes.clear();
-    for (int i = 0; i < chart.m_nLayer && i < chart.m_fR.GetSize(); ++i) {
-        m_sigmaAtRes.push_back(chart.m_fR[i]);
-        if (i + 1 < chart.m_nLayer && i < chart.m_fThick.GetSize())
-            m_sigmaAtThick.push_back(chart.m_fThick[i]);
+    for (int i = 0; i < model.Layers(); ++i) {
+        m_sigmaAtRes.push_back(model.res[i]);
+        if (i + 1 < model.Layers() && i < model.thick.GetSize())
+            m_sigmaAtThick.push_back(model.thick[i]);
     }
-    Refresh(chart);
+    Refresh(model);
 }
 
-void LayerTable::Refresh(const CDrawRPToH& chart)
+void LayerTable::Refresh(const LayeredModel& model)
 {
     m_filling = true;
-    const int n = std::max(0, std::min({chart.m_nLayer, chart.m_fR.GetSize()}));
+    const int n = model.Layers();
     setRowCount(n);
     m_fixedRes.resize(static_cast<std::size_t>(n), 0);
     m_fixedThick.resize(static_cast<std::size_t>(std::max(0, n - 1)), 0);
@@ -124,11 +124,11 @@ void LayerTable::Refresh(const CDrawRPToH& chart)
     for (int i = 0; i < n; ++i) {
         const bool halfSpace = i + 1 == n;
         rows << (halfSpace ? QCoreApplication::translate("Studio", "Half-space") : QCoreApplication::translate("Studio", "Layer %1").arg(i + 1));
-        const float thick = !halfSpace && i < chart.m_fThick.GetSize() ? chart.m_fThick[i] : 0.0f;
+        const float thick = !halfSpace && i < model.thick.GetSize() ? model.thick[i] : 0.0f;
         setCell(i, kThickness, thick, !halfSpace);
-        setCell(i, kResistivity, chart.m_fR[i], true);
+        setCell(i, kResistivity, model.res[i], true);
         setSigmaCell(i, kThicknessSigma, m_sigmaThick, m_sigmaAtThick, thick);
-        setSigmaCell(i, kResistivitySigma, m_sigmaRes, m_sigmaAtRes, chart.m_fR[i]);
+        setSigmaCell(i, kResistivitySigma, m_sigmaRes, m_sigmaAtRes, model.res[i]);
         if (halfSpace)
             item(i, kThicknessSigma)->setText(QString());
     }

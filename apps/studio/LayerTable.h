@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-class CDrawRPToH;
+struct LayeredModel;
 
 class LayerTable : public QTableWidget {
 public:
@@ -20,8 +20,8 @@ public:
 
     explicit LayerTable(QWidget* parent = nullptr);
 
-    // Shows the layers as the chart holds them now.
-    void Refresh(const CDrawRPToH& chart);
+    // Shows the layers of the model in ohm-metres and metres.
+    void Refresh(const LayeredModel& model);
     // A value the user typed into a cell and that passed the checks of the
     // value dialog; the receiver writes it into the model.
     std::function<void(const ValueEdit& edit)> onEdit;
@@ -33,8 +33,8 @@ public:
     std::vector<char> FixedResistivity() const { return m_fixedRes; }
     void SetFixed(int column, int row, bool fixed);
     // The standard deviations of ln h and ln ρ an inversion gave for the
-    // model the chart now holds (0: held fixed, +∞: not resolved).
-    void SetUncertainty(const CDrawRPToH& chart, std::vector<double> thickLogStd, std::vector<double> resLogStd);
+    // model it was given for (0: held fixed, +∞: not resolved).
+    void SetUncertainty(const LayeredModel& model, std::vector<double> thickLogStd, std::vector<double> resLogStd);
     // The text of a "±" cell: ×/÷ e^s to two decimals.
     static QString FactorText(double logStd);
 

@@ -7,7 +7,6 @@
 #include "StatusReadout.h"
 #include "ValueDialog.h"
 
-#include "model1d/LayeredModelRender.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPen.h"
 
@@ -41,34 +40,27 @@ void ModelView::clearHit()
 
 void ModelView::settle()
 {
+    // On a logarithmic depth scale a thickness moves the chart thickness of
+    // the layer below too: all of them again, depths with them.
+    CArray<float, float&> thick, res;
+    Plan().ChartValues(m_model, thick, res);
+    m_chart.SetRVToHData(thick, res, m_model.Layers());
     m_chart.ValueToPt();
     update();
 }
 
 bool ModelView::SetValue(EditField field, int index, float value)
 {
-    const int n = m_chart.m_nLayer;
-    if (field == EditField::LayerResistivity && index >= 0 && index < n && index < m_chart.m_fR.GetSize()) {
-        m_chart.m_fR[index] = value;
-    } else if (field == EditField::LayerThickness && index >= 0 && index + 1 < n &&
-               index < m_chart.m_fThick.GetSize()) {
-        // The depths below the layer follow its thickness.
-        m_chart.m_fThick[index] = value;
-        CArray<float, float&> thick = m_chart.m_fThick;
-        CArray<float, float&> res = m_chart.m_fR;
-        m_chart.SetRVToHData(thick, res, n);
+    const int n = m_model.Layers();
+    if (field == EditField::LayerResistivity && index >= 0 && index < n) {
+        m_model.res[index] = value;
+    } else if (field == EditField::LayerThickness && index >= 0 && index + 1 < n && index < m_model.thick.GetSize()) {
+        m_model.thick[index] = value;
     } else {
         return false;
     }
     settle();
     return true;
-}
-
-void ModelView::Rescale()
-{
-    LayeredModelRender::Relayout(m_chart);
-    FitToDrawing();
-    update();
 }
 
 int ModelView::layerAt(CPoint p)
@@ -87,7 +79,7 @@ void ModelView::Press(CPoint p)
     Select(layerAt(p));
     if (m_selLayer < 0)
         return;
-    m_dragBefore = m_chart.m_fR[m_selLayer];
+    m_dragBefore = m_model.res[m_selLayer];
     m_moved = false;
     message(StatusReadout::Editing(m_chart, m_selLayer, m_dragBefore, EditLimits::Stop::None));
 }
@@ -96,14 +88,14 @@ void ModelView::Drag(CPoint p)
 {
     if (!m_chart.m_bInSide || m_selLayer < 0)
         return;
-    EditLimits::Clamped c = EditLimits::ClampModel(m_chart, p);
+    EditLimits::Clamped c = EditLimits::ClampModel(m_chart, Plan(), p);
     m_chart.MoveSide(c.point);
     m_moved = true;
-    double r = 0, h = 0;
-    if (EditLimits::ModelAt(m_chart, c.point, r, h)) {
-        message(StatusReadout::Editing(m_chart, m_selLayer, static_cast<float>(r), c.stop));
+    if (m_chart.m_fRRate != 0) {
+        const float r = resistivityAt(c.point.x);
+        message(StatusReadout::Editing(m_chart, m_selLayer, r, c.stop));
         if (onDragValue)
-            onDragValue(m_selLayer, static_cast<float>(r));
+            onDragValue(m_selLayer, r);
     }
     update();
 }
@@ -113,16 +105,14 @@ void ModelView::Release(CPoint p)
     if (!m_chart.m_bInSide || m_selLayer < 0)
         return;
     // A click that did not move the side leaves its value exactly as it was.
-    if (m_moved) {
-        EditLimits::Clamped c = EditLimits::ClampModel(m_chart, p);
-        m_chart.SaveChangeValue(c.point);
-    }
+    if (m_moved && m_chart.m_fRRate != 0)
+        m_model.res[m_selLayer] = resistivityAt(EditLimits::ClampModel(m_chart, Plan(), p).point.x);
     clearHit();
     settle();
-    recordEdit({EditField::LayerResistivity, m_selLayer, m_dragBefore, m_chart.m_fR[m_selLayer]});
+    recordEdit({EditField::LayerResistivity, m_selLayer, m_dragBefore, m_model.res[m_selLayer]});
 }
 
-void ModelView::Hover(CPoint p) { readout(StatusReadout::ModelPosition(m_chart, p)); }
+void ModelView::Hover(CPoint p) { readout(StatusReadout::ModelPosition(m_chart, Plan(), p)); }
 
 void ModelView::CancelDrag()
 {
@@ -131,7 +121,7 @@ void ModelView::CancelDrag()
     clearHit();
     settle();  // the value was never written: the outline returns to it
     message(QCoreApplication::translate("Studio", "Drag cancelled: %1")
-                .arg(StatusReadout::Editing(m_chart, m_selLayer, m_chart.m_fR[m_selLayer], EditLimits::Stop::None)));
+                .arg(StatusReadout::Editing(m_chart, m_selLayer, m_model.res[m_selLayer], EditLimits::Stop::None)));
 }
 
 void ModelView::DoubleClick(CPoint p)
@@ -147,7 +137,7 @@ void ModelView::EditValue(int layer)
     Select(layer);
     if (m_selLayer < 0)
         return;
-    const float before = m_chart.m_fR[layer];
+    const float before = m_model.res[layer];
     const auto typed = ValueDialog::Ask(this, StatusReadout::FieldName(EditField::LayerResistivity, layer, m_chart.m_nLayer),
                                         before, EditLimits::MaxLayerValue());
     if (!typed)
@@ -155,7 +145,8 @@ void ModelView::EditValue(int layer)
     SetValue(EditField::LayerResistivity, layer, *typed);
     recordEdit({EditField::LayerResistivity, layer, before, *typed});
     QString text = StatusReadout::Editing(m_chart, layer, *typed, EditLimits::Stop::None);
-    if (m_chart.m_RPoints[layer].x > m_chart.m_rcArea.right)
+    const LONG x = m_chart.m_RPoints[layer].x;
+    if (x > m_chart.m_rcArea.right || x < m_chart.m_rcArea.left)
         text += QStringLiteral("  ") + QCoreApplication::translate("Studio", "(outside the frame: View > Rescale shows it)");
     message(text);
 }
@@ -176,23 +167,19 @@ bool ModelView::Nudge(int dx, int dy, bool repeat)
         return false;
     if (dy != 0) {
         Select(std::clamp(m_selLayer + dy, 0, m_chart.m_nLayer - 1));
-        message(StatusReadout::Editing(m_chart, m_selLayer, m_chart.m_fR[m_selLayer], EditLimits::Stop::None));
+        message(StatusReadout::Editing(m_chart, m_selLayer, m_model.res[m_selLayer], EditLimits::Stop::None));
         return true;
     }
     const int layer = m_selLayer;
-    const float before = m_chart.m_fR[layer];
+    const float before = m_model.res[layer];
     const CPoint from = m_chart.m_RPoints[layer];
-    EditLimits::Clamped c = EditLimits::ClampModel(m_chart, CPoint(from.x + LogicalStep(dx, 0).x, from.y));
-    clearHit();
-    m_chart.m_bInSide = TRUE;
-    m_chart.m_bRSide = TRUE;
-    m_chart.m_nSideIndex = layer;
-    m_chart.MoveSide(c.point);
-    m_chart.SaveChangeValue(c.point);
-    clearHit();
+    EditLimits::Clamped c = EditLimits::ClampModel(m_chart, Plan(), CPoint(from.x + LogicalStep(dx, 0).x, from.y));
+    if (m_chart.m_fRRate == 0)
+        return false;
+    m_model.res[layer] = resistivityAt(c.point.x);
     settle();
-    recordEdit({EditField::LayerResistivity, layer, before, m_chart.m_fR[layer]}, repeat);
-    message(StatusReadout::Editing(m_chart, layer, m_chart.m_fR[layer], c.stop));
+    recordEdit({EditField::LayerResistivity, layer, before, m_model.res[layer]}, repeat);
+    message(StatusReadout::Editing(m_chart, layer, m_model.res[layer], c.stop));
     return true;
 }
 

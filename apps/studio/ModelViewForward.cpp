@@ -42,7 +42,9 @@ void ModelView::drawInvestigationDepth(CDC* dc)
         return;
     ApplyMapping(dc);
     const CRect& area = m_chart.m_rcArea;
-    const double y = m_doi * static_cast<double>(m_chart.m_fHRate);
+    // The line stands at the depth's place on the chart's depth scale,
+    // linear or on decades.
+    const double y = Plan().ChartH(m_doi) * static_cast<double>(m_chart.m_fHRate);
     const int bottom = std::min(area.top, area.bottom), top = std::max(area.top, area.bottom);
     // Deeper than the chart reaches: the value alone, at the bottom.
     const bool inside = y >= bottom && y <= top;

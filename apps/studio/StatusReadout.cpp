@@ -33,10 +33,10 @@ QString StatusReadout::SoundingPosition(const CDrawRPCurve& chart, CPoint p)
     return QCoreApplication::translate("Studio", "Abscissa %1   Value %2").arg(Number(x), Number(v));
 }
 
-QString StatusReadout::ModelPosition(const CDrawRPToH& chart, CPoint p)
+QString StatusReadout::ModelPosition(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p)
 {
     double r = 0, h = 0;
-    if (!EditLimits::InsideModelArea(chart, p) || !EditLimits::ModelAt(chart, p, r, h))
+    if (!EditLimits::InsideModelArea(chart, p) || !EditLimits::ModelAt(chart, plan, p, r, h))
         return QString();
     return QCoreApplication::translate("Studio", "Resistivity %1 Ω·m   Depth %2 m").arg(Number(r), Number(h));
 }

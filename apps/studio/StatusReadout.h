@@ -11,13 +11,14 @@
 
 class CDrawRPCurve;
 class CDrawRPToH;
+class LayeredModelPlan;
 
 class StatusReadout {
 public:
     // Abscissa and value under the pointer; empty outside the frame.
     static QString SoundingPosition(const CDrawRPCurve& chart, CPoint p);
     // Resistivity and depth under the pointer; empty outside the area.
-    static QString ModelPosition(const CDrawRPToH& chart, CPoint p);
+    static QString ModelPosition(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p);
     // The number being edited with its value, as the chart holds it now;
     // stop adds why the point or side went no further.
     static QString Editing(const CDrawRPCurve& chart, EditField field, int index, EditLimits::Stop stop);

@@ -10,12 +10,15 @@
 #include "SurveyBrowser.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <utility>
 
 void StudioWindow::buildEditing()
 {
@@ -34,7 +37,7 @@ void StudioWindow::buildEditing()
             return;
         m_history.Record(e);
         statusBar()->showMessage(QCoreApplication::translate("Studio", "%1: %2")
-                                     .arg(StatusReadout::FieldName(e.field, e.index, m_model->Chart().m_nLayer),
+                                     .arg(StatusReadout::FieldName(e.field, e.index, m_model->Layers()),
                                           StatusReadout::Number(e.after)));
         editsChanged();
     };
@@ -57,6 +60,21 @@ void StudioWindow::buildEditing()
     if (view) {
         view->addSeparator();
         view->addAction(QCoreApplication::translate("Studio", "&Rescale"), [this] { Rescale(); });
+        // The model chart takes decades for resistivities spanning more than
+        // one unless the user asks for a scale.
+        QMenu* scale = view->addMenu(QCoreApplication::translate("Studio", "Model Resistivity &Scale"));
+        auto* scales = new QActionGroup(scale);
+        using Scale = LayeredModelPlan::Scale;
+        const std::pair<Scale, QString> choices[] = {
+            {Scale::Auto, QCoreApplication::translate("Studio", "&Automatic (decades for a wide range)")},
+            {Scale::Linear, QCoreApplication::translate("Studio", "&Linear")},
+            {Scale::Log, QCoreApplication::translate("Studio", "L&ogarithmic")}};
+        for (const auto& [choice, text] : choices) {
+            QAction* a = scale->addAction(text, [this, choice] { m_model->SetResistivityScale(choice); });
+            a->setCheckable(true);
+            a->setChecked(choice == m_model->ResistivityScale());
+            scales->addAction(a);
+        }
         view->addAction(dock->toggleViewAction());
     }
     editsChanged();
@@ -75,7 +93,7 @@ void StudioWindow::editsChanged()
     if (m_redo)
         m_redo->setEnabled(m_history.CanRedo());
     if (m_layers)
-        m_layers->Refresh(m_model->Chart());
+        m_layers->Refresh(m_model->Model());
     requestForward();
 }
 
@@ -106,7 +124,7 @@ bool StudioWindow::takeBack(bool undo)
         editsChanged();
         return true;
     }
-    const QString what = StatusReadout::FieldName(e->field, e->index, m_model->Chart().m_nLayer);
+    const QString what = StatusReadout::FieldName(e->field, e->index, m_model->Layers());
     statusBar()->showMessage(undo ? QCoreApplication::translate("Studio", "Undone: %1 back to %2")
                                         .arg(what, StatusReadout::Number(value))
                                   : QCoreApplication::translate("Studio", "Redone: %1 set to %2")

@@ -186,13 +186,13 @@ void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
 void StudioWindow::referenceFromModel()
 {
     m_sounding->SetReference({}, {});
-    if (!m_sounding->HasSounding() || m_model->Chart().m_nLayer < 1 || (m_survey && m_survey->IsOpen()))
+    if (!m_sounding->HasSounding() || m_model->Layers() < 1 || (m_survey && m_survey->IsOpen()))
         return;
     const LiveForward::Request q = [&] {
         LiveForward::Request r;
-        const int layers = m_model->Chart().m_nLayer;
-        r.thick = doubles(m_model->Chart().m_fThick, layers - 1);
-        r.res = doubles(m_model->Chart().m_fR, layers);
+        const LayeredModel& m = m_model->Model();
+        r.thick = doubles(m.thick, m.Layers() - 1);
+        r.res = doubles(m.res, m.Layers());
         r.system = m_system;
         r.timesMs = doubles(m_sounding->Chart().m_fX, m_sounding->Chart().m_nCount);
         for (double& t : r.timesMs)
@@ -206,14 +206,14 @@ void StudioWindow::referenceFromModel()
 
 void StudioWindow::requestForward(int layer, float dragged)
 {
-    if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Chart().m_nLayer < 1 ||
+    if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
         (m_survey && m_survey->IsOpen()))
         return;
     const CDrawRPCurve& s = m_sounding->Chart();
-    const CDrawRPToH& m = m_model->Chart();
+    const LayeredModel& m = m_model->Model();
     LiveForward::Request q;
-    q.thick = doubles(m.m_fThick, m.m_nLayer - 1);
-    q.res = doubles(m.m_fR, m.m_nLayer);
+    q.thick = doubles(m.thick, m.Layers() - 1);
+    q.res = doubles(m.res, m.Layers());
     if (layer >= 0 && static_cast<std::size_t>(layer) < q.res.size())
         q.res[static_cast<std::size_t>(layer)] = dragged;
     q.system = m_system;

@@ -67,20 +67,20 @@ void StudioWindow::buildInversion()
 
 bool StudioWindow::Invert()
 {
-    if (m_inversion->Running() || !m_sounding->HasSounding() || m_model->Chart().m_nLayer < 1 ||
+    if (m_inversion->Running() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
         m_sounding->Dragging() || m_model->Dragging())
         return false;
     const CDrawRPCurve& s = m_sounding->Chart();
-    const CDrawRPToH& m = m_model->Chart();
+    const LayeredModel& m = m_model->Model();
     InversionRun::Request q;
     m_invStartThick.clear();
     m_invStartRes.clear();
-    for (int i = 0; i < m.m_nLayer; ++i) {
-        m_invStartRes.push_back(m.m_fR[i]);
-        q.res.push_back(m.m_fR[i]);
-        if (i + 1 < m.m_nLayer) {
-            m_invStartThick.push_back(m.m_fThick[i]);
-            q.thick.push_back(m.m_fThick[i]);
+    for (int i = 0; i < m.Layers(); ++i) {
+        m_invStartRes.push_back(m.res[i]);
+        q.res.push_back(m.res[i]);
+        if (i + 1 < m.Layers()) {
+            m_invStartThick.push_back(m.thick[i]);
+            q.thick.push_back(m.thick[i]);
         }
     }
     q.resFixed = m_layers->FixedResistivity();
@@ -115,12 +115,12 @@ void StudioWindow::CancelInversion()
 
 std::vector<float> StudioWindow::modelValues() const
 {
-    const CDrawRPToH& m = m_model->Chart();
+    const LayeredModel& m = m_model->Model();
     std::vector<float> out;
-    for (int i = 0; i < m.m_nLayer && i < m.m_fR.GetSize(); ++i)
-        out.push_back(m.m_fR[i]);
-    for (int i = 0; i + 1 < m.m_nLayer && i < m.m_fThick.GetSize(); ++i)
-        out.push_back(m.m_fThick[i]);
+    for (int i = 0; i < m.Layers(); ++i)
+        out.push_back(m.res[i]);
+    for (int i = 0; i + 1 < m.Layers() && i < m.thick.GetSize(); ++i)
+        out.push_back(m.thick[i]);
     return out;
 }
 
@@ -134,14 +134,14 @@ void StudioWindow::inversionStep(const std::vector<double>& thick, const std::ve
         CancelInversion();
         return;
     }
-    if (res.size() != static_cast<std::size_t>(m_model->Chart().m_nLayer))
+    if (res.size() != static_cast<std::size_t>(m_model->Layers()))
         return;
     for (std::size_t i = 0; i < res.size(); ++i)
         m_model->SetValue(EditField::LayerResistivity, static_cast<int>(i), static_cast<float>(res[i]));
     for (std::size_t i = 0; i < thick.size(); ++i)
         m_model->SetValue(EditField::LayerThickness, static_cast<int>(i), static_cast<float>(thick[i]));
     m_invShown = modelValues();
-    m_layers->Refresh(m_model->Chart());
+    m_layers->Refresh(m_model->Model());
     requestForward();
 }
 
@@ -177,7 +177,7 @@ void StudioWindow::inversionFinished(const em1d::TemInversionResult& r, const st
     for (const ValueEdit& e : edits)
         m_model->SetValue(e.field, e.index, e.after);
     m_history.RecordTogether(edits);
-    m_layers->SetUncertainty(m_model->Chart(), r.thicknessLogStd, r.resistivityLogStd);
+    m_layers->SetUncertainty(m_model->Model(), r.thicknessLogStd, r.resistivityLogStd);
     statusBar()->showMessage(QCoreApplication::translate("Studio", "Inverted in %1 iterations: misfit %2 %%3")
                                  .arg(r.iterations)
                                  .arg(r.misfitPercent, 0, 'f', 2)

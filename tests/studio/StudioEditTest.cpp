@@ -76,6 +76,8 @@ struct Studio : testsupport::StudioFixture {
     std::string status() { return w.statusBar()->currentMessage().toStdString(); }
     SoundingView* sv() { return w.Sounding(); }
     ModelView* mv() { return w.Model(); }
+    // A layer's resistivity in ohm-metres, as the model holds it.
+    float res(int layer) { return mv()->Model().res[layer]; }
     // The point of a layer's side halfway down it, in widget pixels.
     QPoint side(int layer)
     {
@@ -115,26 +117,37 @@ TEST(StudioEdit, DragsStopAtTheFrameAndAboveZeroAndTheStatusBarSaysWhy)
     EXPECT_NEAR(c.m_fV[2], std::pow(10.0, c.m_rcRegion.bottom / c.m_fYRate), 1e-3);
     EXPECT_NE(s.status().find("plotting area"), std::string::npos);
 
-    // A model side stops right of resistivity 0 and at the area's right edge,
-    // and the chart keeps its scales after the release.
+    // 10 to 300 ohm-m spans more than a decade: on decades from 1 ohm-m, a
+    // side stops at the area's left edge, which is 1 ohm-m.
     CDrawRPToH& m = s.mv()->Chart();
+    drag(s.mv(), s.side(0), s.side(0) + QPoint(-3000, 0));
+    EXPECT_FLOAT_EQ(s.res(0), 1.0f);
+    EXPECT_NE(s.status().find("Layer 1 resistivity: 1 Ω·m"), std::string::npos) << s.status();
+    EXPECT_NE(s.status().find("(stopped at the edge of the plotting area)"), std::string::npos);
+    EXPECT_TRUE(s.w.Undo());
+
+    // On a linear scale a model side stops right of resistivity 0 and at the
+    // area's right edge, and the chart keeps its scales after the release.
+    s.mv()->SetResistivityScale(LayeredModelPlan::Scale::Linear);
+    // Chart units are tens of ohm-metres for these values.
+    const double ohmPerUnit = 10.0;
     const float rate = m.m_fRRate;
     const CRect area = m.m_rcArea;
     drag(s.mv(), s.side(0), s.side(0) + QPoint(-3000, 0));
-    EXPECT_FLOAT_EQ(m.m_fR[0], 1.0f / rate);
+    EXPECT_FLOAT_EQ(s.res(0), static_cast<float>(ohmPerUnit / rate));
     EXPECT_NE(s.status().find("Layer 1 resistivity: "), std::string::npos);
     EXPECT_NE(s.status().find("(stopped: resistivity must stay above 0)"), std::string::npos);
     drag(s.mv(), s.side(2), s.side(2) + QPoint(-40, 0));  // the largest, 300, made smaller
-    EXPECT_LT(m.m_fR[2], 300.0f);
+    EXPECT_LT(s.res(2), 300.0f);
     EXPECT_EQ(m.m_fRRate, rate);
     EXPECT_EQ(m.m_rcArea, area);
-    EXPECT_EQ(m.m_RPoints[2].x, static_cast<int>(m.m_fR[2] * static_cast<double>(rate)));
+    EXPECT_NEAR(m.m_RPoints[2].x, s.res(2) / ohmPerUnit * static_cast<double>(rate), 1.5);
 
     // Asked for, the chart is laid out for the values as they are now.
     s.w.Rescale();
     EXPECT_NE(m.m_fRRate, rate);
     drag(s.mv(), s.side(1), s.side(1) + QPoint(4000, 0));
-    EXPECT_NEAR(m.m_fR[1], m.m_rcArea.right / m.m_fRRate, 1e-3);
+    EXPECT_NEAR(s.res(1), m.m_rcArea.right / m.m_fRRate * ohmPerUnit, 1e-2);
 }
 
 TEST(StudioEdit, EscapeUndoAndRedoFollowTheSavedState)
@@ -157,7 +170,7 @@ TEST(StudioEdit, EscapeUndoAndRedoFollowTheSavedState)
     drag(s.sv(), from, from + QPoint(0, -30));
     const float first = c.m_fR[1];
     drag(s.mv(), s.side(1), s.side(1) + QPoint(25, 0));
-    const float layer = s.mv()->Chart().m_fR[1];
+    const float layer = s.res(1);
     ASSERT_TRUE(s.w.SaveSounding());
     drag(s.sv(), s.sv()->ToWidget(c.m_RPoints[1]), s.sv()->ToWidget(c.m_RPoints[1]) + QPoint(0, -30));
     EXPECT_TRUE(s.w.SoundingModified());
@@ -175,7 +188,7 @@ TEST(StudioEdit, EscapeUndoAndRedoFollowTheSavedState)
     EXPECT_FALSE(s.w.SoundingModified());  // back to what was saved
     EXPECT_NE(s.status().find("Undone: Measured R, sample 2 back to"), std::string::npos) << s.status();
     EXPECT_TRUE(s.w.Undo());
-    EXPECT_EQ(s.mv()->Chart().m_fR[1], 10.0f);
+    EXPECT_EQ(s.res(1), 10.0f);
     EXPECT_FALSE(s.w.ModelModified());
     EXPECT_TRUE(s.w.Undo());
     EXPECT_EQ(c.m_fR[1], 250.0f);
@@ -183,14 +196,13 @@ TEST(StudioEdit, EscapeUndoAndRedoFollowTheSavedState)
     EXPECT_FALSE(s.w.Undo());
     EXPECT_TRUE(s.w.Redo());
     EXPECT_TRUE(s.w.Redo());
-    EXPECT_EQ(s.mv()->Chart().m_fR[1], layer);
-    EXPECT_EQ(s.mv()->Chart().m_RPoints[1].x, static_cast<int>(layer * static_cast<double>(s.mv()->Chart().m_fRRate)));
+    EXPECT_EQ(s.res(1), layer);
     EXPECT_FALSE(s.w.SoundingModified());
 
     // Reopening a document forgets its edits only.
     ASSERT_TRUE(s.w.OpenSounding((s.dir + "/s.dat").c_str()));
     EXPECT_TRUE(s.w.Undo());
-    EXPECT_EQ(s.mv()->Chart().m_fR[1], 10.0f);
+    EXPECT_EQ(s.res(1), 10.0f);
     EXPECT_FALSE(s.w.Undo());
     // Undone back to the file, the model needs no saving on close.
     int asked = 0;
@@ -240,11 +252,11 @@ TEST(StudioEdit, TypedValuesAreCheckedAndUndoable)
         typeInto(dlg, "169");
         pressOk(dlg);
     });
-    EXPECT_EQ(m.m_fR[2], 169.0f);
+    EXPECT_EQ(s.res(2), 169.0f);
     EXPECT_EQ(m.m_rcArea, area);
     EXPECT_NE(s.status().find("Half-space resistivity: 169"), std::string::npos) << s.status();
     EXPECT_TRUE(s.w.Undo());
-    EXPECT_EQ(m.m_fR[2], 300.0f);
+    EXPECT_EQ(s.res(2), 300.0f);
     EXPECT_TRUE(s.w.Undo());
     EXPECT_EQ(c.m_fV[3], 350.0f);
 }
@@ -307,15 +319,14 @@ TEST(StudioEdit, ArrowKeysNudgeTheSelectionAndAHeldKeyIsOneUndoStep)
     EXPECT_TRUE(s.w.Undo());
     EXPECT_EQ(c.m_fR[2], 400.0f);
 
-    CDrawRPToH& m = s.mv()->Chart();
     mouse(s.mv(), QEvent::MouseButtonPress, s.side(0));
     mouse(s.mv(), QEvent::MouseButtonRelease, s.side(0));
     ASSERT_EQ(s.mv()->SelectedLayer(), 0);
     key(s.mv(), Qt::Key_Down);
     EXPECT_EQ(s.mv()->SelectedLayer(), 1);
     key(s.mv(), Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_GT(m.m_fR[1], 10.0f);
-    EXPECT_EQ(m.m_fR[0], 100.0f);
+    EXPECT_GT(s.res(1), 10.0f);
+    EXPECT_EQ(s.res(0), 100.0f);
     EXPECT_TRUE(s.w.ModelModified());
 }
 
@@ -343,20 +354,23 @@ TEST(StudioEdit, TheLayerTableAndTheChartKeepInStep)
         key(editor, Qt::Key_Return);
         QCoreApplication::processEvents();  // the table commits the entry queued
     };
+    // 10 to 300 ohm-m: on decades from 1 ohm-m, ten chart units each.
     typeCell(0, LayerTable::kResistivity, "150");
-    EXPECT_EQ(m.m_fR[0], 150.0f);
-    EXPECT_EQ(m.m_RPoints[0].x, static_cast<int>(150 * static_cast<double>(m.m_fRRate)));
+    EXPECT_EQ(s.res(0), 150.0f);
+    EXPECT_EQ(m.m_RPoints[0].x, static_cast<int>(static_cast<float>(10 * std::log10(150.0)) *
+                                                  static_cast<double>(m.m_fRRate)));
     typeCell(0, LayerTable::kThickness, "15");
+    EXPECT_EQ(s.mv()->Model().thick[0], 15.0f);
     EXPECT_EQ(m.m_fH[1], 15.0f);
     EXPECT_EQ(m.m_fH[2], 35.0f);  // the layers below move down with it
     typeCell(1, LayerTable::kResistivity, "0");
-    EXPECT_EQ(m.m_fR[1], 10.0f);
+    EXPECT_EQ(s.res(1), 10.0f);
     EXPECT_EQ(t->item(1, LayerTable::kResistivity)->text(), QStringLiteral("10"));
     EXPECT_EQ(s.status(), "The value must be greater than 0");
 
     // Chart edits and undo show in the table.
     drag(s.mv(), s.side(1), s.side(1) + QPoint(30, 0));
-    EXPECT_EQ(t->item(1, LayerTable::kResistivity)->text(), QString::number(m.m_fR[1], 'g', 6));
+    EXPECT_EQ(t->item(1, LayerTable::kResistivity)->text(), QString::number(s.res(1), 'g', 6));
     EXPECT_TRUE(s.w.Undo());
     EXPECT_TRUE(s.w.Undo());
     EXPECT_EQ(t->item(0, LayerTable::kThickness)->text(), QStringLiteral("10"));

@@ -64,8 +64,8 @@ struct Studio {
     std::vector<double> engineV(std::vector<double> res)
     {
         std::vector<double> thick;
-        for (int i = 0; i + 1 < mv()->Chart().m_nLayer; ++i)
-            thick.push_back(mv()->Chart().m_fThick[i]);
+        for (int i = 0; i + 1 < mv()->Layers(); ++i)
+            thick.push_back(mv()->Model().thick[i]);
         return em1d::TemForward(em1d::TemSystem()).compute(em1d::LayeredEarth(thick, res),
                                                            std::vector<double>{0.01, 0.1, 1, 10}).voltage;
     }
@@ -96,11 +96,11 @@ TEST(StudioForward, ALayerSideDragPutsTheEnginesResponseIntoTheCurvesWhileDraggi
     s.w.Live()->Drain();
     ASSERT_GT(dragged, 10.0f);
     EXPECT_TRUE(s.mv()->Dragging());
-    EXPECT_EQ(s.mv()->Chart().m_fR[1], 10.0f) << "the model is written on release only";
+    EXPECT_EQ(s.mv()->Model().res[1], 10.0f) << "the model is written on release only";
     s.expectModelledV(s.engineV({100, dragged, 300}));
     mouse(s.mv(), QEvent::MouseButtonRelease, from + QPoint(40, 0));
     s.w.Live()->Drain();
-    const double stored = s.mv()->Chart().m_fR[1];
+    const double stored = s.mv()->Model().res[1];
     s.expectModelledV(s.engineV({100, stored, 300}));
 
     // Undo brings the response of the model before the drag back.

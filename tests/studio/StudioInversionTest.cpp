@@ -57,17 +57,18 @@ struct Inverting {
         EXPECT_TRUE(w.OpenModel((dir + "/m.txt").c_str()));
         w.show();
     }
-    const CDrawRPToH& chart() { return w.Model()->Chart(); }
+    // The model in ohm-metres and metres.
+    const LayeredModel& model() { return w.Model()->Model(); }
     std::vector<float> values()
     {
         std::vector<float> out;
-        for (int i = 0; i < chart().m_nLayer; ++i)
-            out.push_back(chart().m_fR[i]);
-        for (int i = 0; i + 1 < chart().m_nLayer; ++i)
-            out.push_back(chart().m_fThick[i]);
+        for (int i = 0; i < model().Layers(); ++i)
+            out.push_back(model().res[i]);
+        for (int i = 0; i + 1 < model().Layers(); ++i)
+            out.push_back(model().thick[i]);
         return out;
     }
-    double conductance() { return chart().m_fThick[1] / chart().m_fR[1]; }
+    double conductance() { return model().thick[1] / model().res[1]; }
     void invert()
     {
         ASSERT_TRUE(w.Invert());
@@ -92,7 +93,7 @@ TEST(StudioInversion, RecoversTheConductorAsOneUndoableStep)
     s.invert();
     EXPECT_GT(steps, 0) << "the chart follows the iterations";
     EXPECT_NEAR(s.conductance(), kConductance, 0.1 * kConductance);
-    EXPECT_NEAR(s.chart().m_fThick[0], 50, 10) << "the conductor's depth";
+    EXPECT_NEAR(s.model().thick[0], 50, 10) << "the conductor's depth";
     const std::vector<float> inverted = s.values();
     EXPECT_TRUE(s.w.ModelModified());
 
@@ -162,9 +163,9 @@ TEST(StudioInversion, LayerTableHoldsValuesAndShowsUncertainty)
     EXPECT_EQ(t->FixedThickness(), (std::vector<char>{1, 0}));
     EXPECT_EQ(t->FixedResistivity(), (std::vector<char>{0, 0, 1}));
     s.invert();
-    EXPECT_EQ(s.chart().m_fThick[0], 30.0f) << "held thickness";
-    EXPECT_EQ(s.chart().m_fR[2], 50.0f) << "held half-space";
-    EXPECT_NE(s.chart().m_fR[1], 30.0f) << "free values move";
+    EXPECT_EQ(s.model().thick[0], 30.0f) << "held thickness";
+    EXPECT_EQ(s.model().res[2], 50.0f) << "held half-space";
+    EXPECT_NE(s.model().res[1], 30.0f) << "free values move";
     EXPECT_EQ(t->item(0, LayerTable::kThicknessSigma)->text(), LayerTable::FactorText(0));
     const QString free = t->item(1, LayerTable::kResistivitySigma)->text();
     ASSERT_TRUE(free.startsWith(QStringLiteral("×/÷"))) << free.toStdString();

@@ -270,7 +270,7 @@ TEST(StudioClose, SeveralEditedDocumentsAreSavedDiscardedOrKeptTogether)
     LayeredModel back;
     CString err;
     ASSERT_TRUE(LayeredModelFile::Read(s.model.c_str(), back, err));
-    EXPECT_NEAR(back.res[0], s.w.Model()->Chart().m_fR[0], 0.5f);
+    EXPECT_NEAR(back.res[0], s.w.Model()->Model().res[0], 0.5f);
     EXPECT_NE(back.res[0], 100.0f);
     EXPECT_TRUE(s.errors.empty());
 }
@@ -279,7 +279,7 @@ TEST(StudioClose, ASaveThatFailsKeepsTheWindowOpen)
 {
     Studio s;
     s.editBoth();
-    s.w.Model()->Chart().m_fR[0] = -5.0f;  // refused by the model writer
+    s.w.Model()->SetValue(EditField::LayerResistivity, 0, -5.0f);  // refused by the model writer
     s.answer = IDYES;
     EXPECT_FALSE(s.w.close());
     EXPECT_TRUE(s.w.isVisible());

@@ -98,12 +98,14 @@ TEST(Studio, DraggingALayerSideRewritesItsResistivityAndSavesIt)
     const QPoint to = from + QPoint(60, 25);
     drag(view, from, to);
     EXPECT_EQ(c.m_bInSide, FALSE);
-    const float expected = static_cast<float>(view->ToLogical(to).x / static_cast<double>(rate));
-    EXPECT_NEAR(c.m_fR[1], expected, 1e-3);
-    EXPECT_GT(c.m_fR[1], 10.0f);
-    EXPECT_EQ(c.m_fR[0], 100.0f);
+    // 10 to 300 ohm-m is drawn on decades from 1 ohm-m, ten units each.
+    const float expected = static_cast<float>(std::pow(10.0, view->ToLogical(to).x / (10.0 * rate)));
+    const LayeredModel& m = view->Model();
+    EXPECT_NEAR(m.res[1], expected, 1e-4 * expected);
+    EXPECT_GT(m.res[1], 10.0f);
+    EXPECT_EQ(m.res[0], 100.0f);
     // The mapping ran again: the outline stands at the new value.
-    EXPECT_EQ(c.m_RPoints[1].x, static_cast<int>(c.m_fR[1] * static_cast<double>(c.m_fRRate)));
+    EXPECT_NEAR(c.m_RPoints[1].x, view->ToLogical(to).x, 1);
     EXPECT_TRUE(s.w.ModelModified());
 
     // Save As asks for a name, with the overwrite question on.
@@ -117,15 +119,15 @@ TEST(Studio, DraggingALayerSideRewritesItsResistivityAndSavesIt)
     LayeredModel back;
     CString err;
     ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/edited.txt").c_str(), back, err)) << err.GetString();
-    EXPECT_NEAR(back.res[1], c.m_fR[1], 0.5f);
+    EXPECT_NEAR(back.res[1], m.res[1], 0.5f);
     EXPECT_EQ(back.thick[1], 20.0f);
     EXPECT_EQ(back.res[2], 300.0f);
 
     // The half-space's side edits the last layer.
     const CPoint deep(c.m_RPoints[2].x, c.m_RPoints[2].y - 40);
     drag(view, view->ToWidget(deep), view->ToWidget(deep) + QPoint(-30, 0));
-    EXPECT_LT(c.m_fR[2], 300.0f);
-    EXPECT_NEAR(c.m_fR[1], back.res[1], 0.5f);
+    EXPECT_LT(m.res[2], 300.0f);
+    EXPECT_NEAR(m.res[1], back.res[1], 0.5f);
 }
 
 TEST(Studio, BadFilesAreReportedAndTheOpenDocumentsStay)
@@ -136,7 +138,7 @@ TEST(Studio, BadFilesAreReportedAndTheOpenDocumentsStay)
     ASSERT_EQ(s.errors.size(), 1u);
     EXPECT_NE(s.errors[0].find(":2: missing half-space"), std::string::npos) << s.errors[0];
     EXPECT_EQ(s.w.ModelPath().str(), s.dir + "/m.txt");
-    EXPECT_EQ(s.w.Model()->Chart().m_nLayer, 3);
+    EXPECT_EQ(s.w.Model()->Layers(), 3);
 
     const std::string badSounding = testsupport::writeFile("bad.dat", "1 2 3 4");
     EXPECT_FALSE(s.w.OpenSounding(badSounding.c_str()));
@@ -144,8 +146,7 @@ TEST(Studio, BadFilesAreReportedAndTheOpenDocumentsStay)
     EXPECT_EQ(s.w.Sounding()->Chart().m_nCount, 4);
 
     // A model dragged to a negative resistivity is refused, the file kept.
-    CDrawRPToH& c = s.w.Model()->Chart();
-    c.m_fR[0] = -5.0f;
+    s.w.Model()->SetValue(EditField::LayerResistivity, 0, -5.0f);
     EXPECT_FALSE(s.w.SaveModel());
     EXPECT_NE(s.errors.back().find("layer 1: resistivity -5 must be greater than 0"), std::string::npos);
     LayeredModel kept;
@@ -197,7 +198,7 @@ TEST(Studio, UnsavedEditsAreOfferedForSavingBeforeTheWindowCloses)
     LayeredModel back;
     CString err;
     ASSERT_TRUE(LayeredModelFile::Read((s.dir + "/m.txt").c_str(), back, err));
-    EXPECT_NEAR(back.res[0], c.m_fR[0], 0.5f);
+    EXPECT_NEAR(back.res[0], s.w.Model()->Model().res[0], 0.5f);
     EXPECT_NE(back.res[0], 100.0f);
 }
 

@@ -744,5 +744,21 @@ Save all of them?</source>
         <source>Inversion cancelled: the model was changed while it ran</source>
         <translation>反演已取消：运行期间模型已更换</translation>
     </message>
+    <message>
+        <source>Model Resistivity &amp;Scale</source>
+        <translation>模型电阻率坐标(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (decades for a wide range)</source>
+        <translation>自动（范围宽时用对数坐标）(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Linear</source>
+        <translation>线性(&amp;L)</translation>
+    </message>
+    <message>
+        <source>L&amp;ogarithmic</source>
+        <translation>对数(&amp;O)</translation>
+    </message>
 </context>
 </TS>
