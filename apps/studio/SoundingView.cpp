@@ -56,17 +56,15 @@ void SoundingView::load(const SoundingTable& table)
         m_values.vFwd = m_values.v;
     }
     m_figure.plan->Load(m_chart, m_values);
-    m_planWidth = m_figure.plan->width;
-    m_planHeight = m_figure.plan->height;
-    const CRect b = figureBounds();
-    m_planArea = static_cast<double>(b.Width()) * b.Height();
-    m_aspect = 0;
     m_figure.abscissaTitle = m_figure.plan->abscissaTitle;
     m_figure.valueTitle = m_figure.plan->valueTitle;
+    const CRect b = measure();
+    m_planArea = (b.Width() + 2.0 * kCentreMargin) * (b.Height() + 2.0 * kCentreMargin);
+    m_aspect = 0;
     if (!IsZoomed() && width() > 0 && height() > 0)
         shape(static_cast<double>(width()) / height());
     else
-        centre();
+        centre(b);
 }
 
 void SoundingView::SetSounding(const SoundingTable& table)
@@ -108,53 +106,59 @@ bool SoundingView::SetDisplayModel(int model)
     return m_chart.m_nDisModel == model;
 }
 
-CRect SoundingView::figureBounds()
+CRect SoundingView::measure()
 {
     CRecordingDC probe(kUnitDpi);
     probe.SetBoundsOnly(true);
     Draw(&probe);
-    return probe.DeviceBounds();
+    const CRect b = probe.DeviceBounds();
+    const CRect& f = m_chart.m_rcRegion;
+    m_room[0] = b.Width() - static_cast<double>(f.right - f.left);
+    m_room[1] = b.Height() - static_cast<double>(f.top - f.bottom);
+    return b;
 }
 
-void SoundingView::centre()
+void SoundingView::centre(const CRect& b)
 {
-    if (!HasSounding())
-        return;
-    const CRect b = figureBounds();
     // One device pixel a unit: x grows to the right and y downwards alike.
     m_chart.m_lOrgX += b.left - kCentreMargin;
     m_chart.m_lOrgY -= b.top - kCentreMargin;
 }
 
+// The frame's size follows the display sizes in proportion, and the labels,
+// titles and legend around it keep their room, so one layout from the room
+// measured last mostly hits the proportion; a second corrects what the
+// labels changed. Each layout is measured once: a resize of a long sounding
+// must stay quick.
 void SoundingView::shape(double aspect)
 {
     SoundingPlan& plan = *m_figure.plan;
     aspect = std::clamp(aspect, kMinAspect, kMaxAspect);
-    // The figure keeps its area, so its text keeps its size against the
-    // frame; only the frame's proportion changes. The labels and titles
-    // around the frame take a fixed room, measured on the layout before.
-    const double wanted[2] = {std::sqrt(m_planArea * aspect), std::sqrt(m_planArea / aspect)};
-    plan.width = m_planWidth;
-    plan.height = m_planHeight;
-    plan.Load(m_chart, m_values);
-    // Twice: the labels the first layout draws may take another room.
+    // The figure with its margins keeps its area, so its text keeps its
+    // size against the frame; only the frame's proportion changes.
+    const double wanted[2] = {std::sqrt(m_planArea * aspect) - 2.0 * kCentreMargin,
+                              std::sqrt(m_planArea / aspect) - 2.0 * kCentreMargin};
+    CRect b;
     for (int pass = 0; pass < 2; ++pass) {
-        const CRect b = figureBounds();
         const CRect& f = m_chart.m_rcRegion;
         const double frame[2] = {static_cast<double>(f.right - f.left), static_cast<double>(f.top - f.bottom)};
-        const double figure[2] = {static_cast<double>(b.Width()), static_cast<double>(b.Height())};
         if (!(frame[0] > 0 && frame[1] > 0))
             break;
-        const double fw = std::max(kMinFrame, wanted[0] - (figure[0] - frame[0]));
-        const double fh = std::max(kMinFrame, wanted[1] - (figure[1] - frame[1]));
+        const double fw = std::max(kMinFrame, wanted[0] - m_room[0]);
+        const double fh = std::max(kMinFrame, wanted[1] - m_room[1]);
         plan.width = std::max(1L, std::lround(plan.width * fw / frame[0]));
         plan.height = std::max(1L, std::lround(plan.height * fh / frame[1]));
         plan.Load(m_chart, m_values);
+        b = measure();
+        if (std::fabs(b.Width() / wanted[0] - 1) < kReshapeStep / 2 &&
+            std::fabs(b.Height() / wanted[1] - 1) < kReshapeStep / 2)
+            break;
     }
     m_aspect = aspect;
     settle();
     referencePoints();
-    centre();
+    if (!b.IsRectEmpty())
+        centre(b);
 }
 
 void SoundingView::ShapeTo(QSize px)

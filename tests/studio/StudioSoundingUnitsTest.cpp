@@ -149,7 +149,7 @@ TEST(StudioSoundingUnits, TheFigureFillsItsPaneCentredAtCommonWindowSizes)
         // One dimension filled but for the margins, the other well used.
         EXPECT_GE(std::max(fillW, fillH), 0.9) << window.width() << ": " << fillW << " x " << fillH;
         EXPECT_GE(std::min(fillW, fillH), 0.7) << window.width() << ": " << fillW << " x " << fillH;
-        EXPECT_NEAR(b.left, w - b.right, 0.05 * w) << window.width();
-        EXPECT_NEAR(b.top, h - b.bottom, 0.05 * h) << window.width();
+        EXPECT_NEAR(b.left, w - b.right, 0.02 * w) << window.width();
+        EXPECT_NEAR(b.top, h - b.bottom, 0.02 * h) << window.width();
     }
 }
