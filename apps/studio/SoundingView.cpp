@@ -23,6 +23,9 @@ constexpr double kMinFrame = 3000;
 // The margin the view leaves right of and below the drawing (16 pixels at
 // 96 dpi), left above and before it too.
 constexpr LONG kCentreMargin = 423;
+// A room around the frame that changed by more than this share of the
+// figure is not the room of the plan's layout any more.
+constexpr double kRoomChange = 0.1;
 // A chart measured at this resolution has one device pixel a logical unit.
 constexpr int kUnitDpi = 2540;
 
@@ -60,6 +63,9 @@ void SoundingView::load(const SoundingTable& table)
     m_figure.valueTitle = m_figure.plan->valueTitle;
     const CRect b = measure();
     m_planArea = (b.Width() + 2.0 * kCentreMargin) * (b.Height() + 2.0 * kCentreMargin);
+    const CRect& f = m_chart.m_rcRegion;
+    m_room[0] = b.Width() - static_cast<double>(f.right - f.left);
+    m_room[1] = b.Height() - static_cast<double>(f.top - f.bottom);
     m_aspect = 0;
     if (!IsZoomed() && width() > 0 && height() > 0)
         shape(static_cast<double>(width()) / height());
@@ -111,11 +117,7 @@ CRect SoundingView::measure()
     CRecordingDC probe(kUnitDpi);
     probe.SetBoundsOnly(true);
     Draw(&probe);
-    const CRect b = probe.DeviceBounds();
-    const CRect& f = m_chart.m_rcRegion;
-    m_room[0] = b.Width() - static_cast<double>(f.right - f.left);
-    m_room[1] = b.Height() - static_cast<double>(f.top - f.bottom);
-    return b;
+    return probe.DeviceBounds();
 }
 
 void SoundingView::centre(const CRect& b)
@@ -126,10 +128,11 @@ void SoundingView::centre(const CRect& b)
 }
 
 // The frame's size follows the display sizes in proportion, and the labels,
-// titles and legend around it keep their room, so one layout from the room
-// measured last mostly hits the proportion; a second corrects what the
-// labels changed. Each layout is measured once: a resize of a long sounding
-// must stay quick.
+// titles and legend around it keep the room they take in the plan's own
+// layout, so one layout from that room mostly hits the proportion; a second
+// corrects by what the labels changed, except where the room itself grew (a
+// title wider than a narrow frame), which no frame size would undo. Each
+// layout is measured once: a resize of a long sounding must stay quick.
 void SoundingView::shape(double aspect)
 {
     SoundingPlan& plan = *m_figure.plan;
@@ -138,20 +141,29 @@ void SoundingView::shape(double aspect)
     // size against the frame; only the frame's proportion changes.
     const double wanted[2] = {std::sqrt(m_planArea * aspect) - 2.0 * kCentreMargin,
                               std::sqrt(m_planArea / aspect) - 2.0 * kCentreMargin};
+    double want[2] = {wanted[0] - m_room[0], wanted[1] - m_room[1]};
     CRect b;
     for (int pass = 0; pass < 2; ++pass) {
         const CRect& f = m_chart.m_rcRegion;
         const double frame[2] = {static_cast<double>(f.right - f.left), static_cast<double>(f.top - f.bottom)};
         if (!(frame[0] > 0 && frame[1] > 0))
             break;
-        const double fw = std::max(kMinFrame, wanted[0] - m_room[0]);
-        const double fh = std::max(kMinFrame, wanted[1] - m_room[1]);
-        plan.width = std::max(1L, std::lround(plan.width * fw / frame[0]));
-        plan.height = std::max(1L, std::lround(plan.height * fh / frame[1]));
+        plan.width = std::max(1L, std::lround(plan.width * std::max(kMinFrame, want[0]) / frame[0]));
+        plan.height = std::max(1L, std::lround(plan.height * std::max(kMinFrame, want[1]) / frame[1]));
         plan.Load(m_chart, m_values);
         b = measure();
-        if (std::fabs(b.Width() / wanted[0] - 1) < kReshapeStep / 2 &&
-            std::fabs(b.Height() / wanted[1] - 1) < kReshapeStep / 2)
+        const double figure[2] = {static_cast<double>(b.Width()), static_cast<double>(b.Height())};
+        const double now[2] = {static_cast<double>(f.right - f.left), static_cast<double>(f.top - f.bottom)};
+        bool off = false;
+        for (int k = 0; k < 2; ++k) {
+            const double miss = wanted[k] - figure[k];
+            const bool roomKept = std::fabs((figure[k] - now[k]) - m_room[k]) < kRoomChange * wanted[k];
+            if (std::fabs(miss) > kReshapeStep / 2 * wanted[k] && roomKept) {
+                want[k] = now[k] + miss;
+                off = true;
+            }
+        }
+        if (!off)
             break;
     }
     m_aspect = aspect;

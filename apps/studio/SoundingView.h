@@ -99,8 +99,7 @@ private:
     // The plan's display sizes changed so that the whole figure takes the
     // proportion (width over height) given, then laid out again.
     void shape(double aspect);
-    // The drawing's extent in the chart's units (0.01 mm); keeps the room
-    // the figure takes around the frame.
+    // The drawing's extent in the chart's units (0.01 mm).
     CRect measure();
     // The drawing's top-left corner (bounds b) moved to the margin the view
     // leaves at its right and bottom, so that the fitted drawing sits centred.
@@ -111,8 +110,8 @@ private:
     // Legend, axis titles and labels kept apart, on screen and in exports.
     SoundingFigure m_figure;
     // The area of the plan's own figure with its margins, the room its
-    // labels, titles and legend took around the frame when last measured,
-    // and the proportion the chart was last laid out for (0: the plan's own).
+    // labels, titles and legend take around its frame, and the proportion
+    // the chart was last laid out for (0: the plan's own).
     double m_planArea = 0;
     double m_room[2] = {0, 0};
     double m_aspect = 0;
