@@ -140,11 +140,22 @@ void DrawSoundingChart(CDrawRPCurve& chart, CDC* dc, SoundingLayer layer, bool m
 {
     if (!dc)
         return;
+    const Pick pick = PickOf(chart);
+    if (layer == SoundingLayer::Whole && pick.stroke >= 0) {
+        // While a point is picked the whole drawing is its layers in order,
+        // the picked curve in the same pieces as a drag paints it: a
+        // polyline's segment is rasterised after the one before it, and a
+        // piece that starts afresh may fall a pixel aside.
+        for (SoundingLayer part : {SoundingLayer::BelowMovingLine, SoundingLayer::MovingLine,
+                                   SoundingLayer::BelowMovingMarker, SoundingLayer::MovingMarker,
+                                   SoundingLayer::AboveMovingMarker})
+            DrawLayer(chart, dc, part, pick, modelled, overFrame);
+        return;
+    }
     if (layer == SoundingLayer::Whole) {
         DrawWhole(chart, dc, modelled, overFrame);
         return;
     }
-    const Pick pick = PickOf(chart);
     if (pick.stroke < 0) {
         if (layer == SoundingLayer::BelowMovingLine)
             DrawWhole(chart, dc, modelled, overFrame);

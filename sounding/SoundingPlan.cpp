@@ -141,6 +141,25 @@ double SoundingPlan::ChartValueOfLabel(double label) const
     return (label * Pow10(yUnit) - yOffset) * Pow10(yShift);
 }
 
+float SoundingPlan::ChartAbscissa(double file) const { return Scaled(file, xShift); }
+
+double SoundingPlan::FileAbscissa(double chart) const { return chart * Pow10(-xShift); }
+
+float SoundingPlan::ChartValue(double file) const
+{
+    return model == 2 ? Scaled(std::fabs(file), yShift) : Scaled(file - yOffset, yShift);
+}
+
+double SoundingPlan::FileValue(double chart, bool negative) const
+{
+    const double v = chart * Pow10(-yShift);
+    return model == 2 ? (negative ? -v : v) : v + yOffset;
+}
+
+double SoundingPlan::ShownAbscissa(double file) const { return file * Pow10(xDisplay); }
+
+double SoundingPlan::ShownValue(double file) const { return model == 2 ? file : file * Pow10(-yUnit); }
+
 SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
 {
     SoundingPlan p;
@@ -180,9 +199,15 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
     const double widthMm = std::clamp(kWidthPerDecadeMm * xDecades, kMinWidthMm, kMaxWidthMm);
     p.width = std::max(1L, static_cast<long>(widthMm * 100 * (std::log10(static_cast<double>(cMaxX)) + 1) / xDecades));
     switch (a.quantity) {
-    case Quantity::Time: p.abscissaTitle.Format("时间 t (%ss)", Prefix(unitPower).c_str()); break;
-    case Quantity::Frequency: p.abscissaTitle.Format("频率 f (%sHz)", Prefix(unitPower).c_str()); break;
-    case Quantity::Period: p.abscissaTitle.Format("周期 T (%ss)", Prefix(unitPower).c_str()); break;
+    case Quantity::Time: p.xSymbol = "t"; p.xUnit.Format("%ss", Prefix(unitPower).c_str()); break;
+    case Quantity::Frequency: p.xSymbol = "f"; p.xUnit.Format("%sHz", Prefix(unitPower).c_str()); break;
+    case Quantity::Period: p.xSymbol = "T"; p.xUnit.Format("%ss", Prefix(unitPower).c_str()); break;
+    case Quantity::Other: p.xSymbol = CString(a.name.c_str()); break;
+    }
+    switch (a.quantity) {
+    case Quantity::Time: p.abscissaTitle.Format("时间 t (%s)", p.xUnit.GetString()); break;
+    case Quantity::Frequency: p.abscissaTitle.Format("频率 f (%s)", p.xUnit.GetString()); break;
+    case Quantity::Period: p.abscissaTitle.Format("周期 T (%s)", p.xUnit.GetString()); break;
     case Quantity::Other: p.abscissaTitle = CString(a.name.c_str()); break;
     }
 
@@ -242,7 +267,9 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
         const int yDecades = HighDecade(cMax) - LowDecade(cMin);
         const double heightMm = std::clamp(kHeightPerDecadeMm * yDecades, kMinHeightMm, kMaxHeightMm);
         p.height = std::max(1L, static_cast<long>(heightMm * 100 * (std::log10(static_cast<double>(cMax)) + 1) / yDecades));
-        p.valueTitle.Format("视电阻率 R (Ω·m)、垂直磁分量 V (%s%s)", Prefix(vPower).c_str(), vBase.c_str());
+        p.rUnit = "Ω·m";
+        p.vUnit.Format("%s%s", Prefix(vPower).c_str(), vBase.c_str());
+        p.valueTitle.Format("视电阻率 R (%s)、垂直磁分量 V (%s)", p.rUnit.GetString(), p.vUnit.GetString());
         if (p.negatives)
             p.valueTitle += "，负值取绝对值";
         return p;
@@ -271,6 +298,8 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
         v.Format("%s%s", Prefix(shown).c_str(), vBase.c_str());
     else
         v.Format("×10%s %s%s", AxisLabels::Superscript(p.yUnit).GetString(), Prefix(vPower).c_str(), vBase.c_str());
+    p.rUnit = r;
+    p.vUnit = v;
     p.valueTitle.Format("视电阻率 R (%s)、垂直磁分量 V (%s)", r.GetString(), v.GetString());
     return p;
 }
@@ -299,11 +328,9 @@ void SoundingPlan::Load(CDrawRPCurve& chart, const SoundingTable& t) const
     for (auto& c : cols)
         c.SetSize(n);
     for (int i = 0; i < n; ++i) {
-        x[i] = Scaled(t.x[i], xShift);
-        for (int c = 0; c < 4; ++c) {
-            const double v = i < src[c]->GetSize() ? (*src[c])[i] : 0.0;
-            cols[c][i] = model == 2 ? Scaled(std::fabs(v), yShift) : Scaled(v - yOffset, yShift);
-        }
+        x[i] = ChartAbscissa(t.x[i]);
+        for (int c = 0; c < 4; ++c)
+            cols[c][i] = ChartValue(i < src[c]->GetSize() ? (*src[c])[i] : 0.0);
     }
     chart.m_lDisWidth = width;
     chart.m_lDisHeight = height;

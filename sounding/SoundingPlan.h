@@ -75,6 +75,21 @@ public:
     // linear view, and the label value of a file value.
     double ChartValueOfLabel(double label) const;
 
+    // A file's numbers as the chart holds them, and back: a chart abscissa
+    // or value to the file's units. A log-log chart value is a magnitude;
+    // negative gives the file value its sign back.
+    float ChartAbscissa(double file) const;
+    double FileAbscissa(double chart) const;
+    float ChartValue(double file) const;
+    double FileValue(double chart, bool negative) const;
+    // A file's numbers in the units the labels are read in (the abscissa
+    // in xUnit, values in rUnit or vUnit), for read-outs beside the chart.
+    double ShownAbscissa(double file) const;
+    double ShownValue(double file) const;
+    // The abscissa's symbol ("t", "f", "T" or the column's name) and the
+    // units of the labels: "ms", "Ω·m", "μV/A", "×10³ V/A".
+    CString xSymbol, xUnit, rUnit, vUnit;
+
     // The quantity, its symbol and the unit's power relative to seconds or
     // hertz of a header's first column: "t(s)", "time_ms", "freq_Hz", "T_s".
     struct Abscissa {

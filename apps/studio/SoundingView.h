@@ -1,37 +1,41 @@
 // The sounding chart in a window: a press picks a measured point, a drag
 // moves it and rewrites its value, the release ends the pick; over the plot
 // frame a tooltip shows the colour legend and follows the pointer. A drag
-// repaints the point's segments and marker over images of the rest.
+// repaints the point's segments and marker over images of the rest. The
+// view keeps the sounding in the file's units and shows it through a plan
+// (units and scales that suit it), laid out to the shape of its pane.
 #pragma once
 
 #include "ChartView.h"
+#include "EditLimits.h"
 
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/SoundingFigure.h"
+#include "sounding/SoundingFile.h"
 
-#include <memory>
-#include <string>
+#include <QString>
+
 #include <utility>
 #include <vector>
-
-struct SoundingTable;
 
 class SoundingView : public ChartView {
 public:
     explicit SoundingView(QWidget* parent = nullptr);
 
     void SetSounding(const SoundingTable& table);
-    // The samples as the chart holds them now, edits included.
+    // The sounding in the file's units, edits included, as a save writes it.
     SoundingTable Sounding() const;
+    // The same without a copy; its modelled columns are the curves shown
+    // (live modelling included) and always hold one value a row.
+    const SoundingTable& Values() const { return m_values; }
+    // How the sounding is handed to the chart; null without a sounding.
+    const SoundingPlan* Plan() const { return m_figure.plan ? &*m_figure.plan : nullptr; }
     bool HasSounding() const { return m_chart.m_nCount > 0 && m_chart.m_fX.GetSize() > 0; }
-    // Lays the chart out in display model 1 or 2; false (and model 1) when
-    // the values do not allow the logarithmic value axis.
+    // Lays the chart out in display model 1 or 2 for the values as they are
+    // now; false (and model 1) when the values do not allow the logarithmic
+    // value axis.
     bool SetDisplayModel(int model);
     CDrawRPCurve& Chart() { return m_chart; }
-    // A sounding the chart cannot lay out in its own units (time in
-    // seconds, values far below 1) is shown through a plan, in the units
-    // that suit it, and cannot be edited: the chart holds scaled values.
-    bool Planned() const { return m_planned; }
     void Draw(CDC* dc) override;
 
     // Safe edits (SoundingViewEdit.cpp): the point a user clicked last stays
@@ -60,6 +64,7 @@ public:
     std::pair<int, int> SampleAt(CPoint p);
 
 protected:
+    void ShapeTo(QSize widgetPx) override;
     void ApplyMapping(CDC* dc) override;
     void Press(CPoint p) override;
     void Drag(CPoint p) override;
@@ -80,23 +85,36 @@ private:
     void settle();
     // Moves the picked point to p kept inside the limits; the value follows.
     void moveTo(CPoint p);
+    // The pointer kept inside the frame, and why it stopped.
+    EditLimits::Clamped clamp(CPoint p) const;
+    // A measured value in the file's units.
     float& valueOf(int curve, int index);
+    // The picked point's file value from where the chart put it.
+    void takeChartValue(int curve, int index);
+    QString editing(int curve, int index, EditLimits::Stop stop) const;
 
-    // Lays the table out in the chart's own units, or through a plan where
-    // those give no readable frame.
+    // Plans the values in the view the chart's model names and lays them
+    // out; then fills the pane and fits the drawing.
     void load(const SoundingTable& table);
+    // The plan's display sizes changed so that the whole figure takes the
+    // proportion (width over height) given, then laid out again.
+    void shape(double aspect);
+    // The drawing's extent in the chart's units (0.01 mm).
+    CRect measure();
+    // The drawing's top-left corner (bounds b) moved to the margin the view
+    // leaves at its right and bottom, so that the fitted drawing sits centred.
+    void centre(const CRect& b);
 
     CDrawRPCurve m_chart;
-    bool m_planned = false;
-    // The view a plan is made for: chosen from the data when a sounding is
-    // opened, the one asked for when the user switches.
-    SoundingPlan::View m_planView = SoundingPlan::View::Auto;
-    std::shared_ptr<const SoundingTable> m_original;  // the planned sounding as given
+    SoundingTable m_values;  // in the file's units
     // Legend, axis titles and labels kept apart, on screen and in exports.
     SoundingFigure m_figure;
-    // The file's header and text, so that a save keeps what was not edited.
-    std::string m_header;
-    std::shared_ptr<const std::string> m_source;
+    // The area of the plan's own figure with its margins, the room its
+    // labels, titles and legend take around its frame, and the proportion
+    // the chart was last laid out for (0: the plan's own).
+    double m_planArea = 0;
+    double m_room[2] = {0, 0};
+    double m_aspect = 0;
     int m_selCurve = 0;
     int m_selIndex = -1;
     float m_dragBefore = 0;

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,12 +24,36 @@ constexpr int kSelectionPen = 30;
 
 }  // namespace
 
-float& SoundingView::valueOf(int curve, int index) { return curve == 1 ? m_chart.m_fR[index] : m_chart.m_fV[index]; }
+float& SoundingView::valueOf(int curve, int index) { return curve == 1 ? m_values.r[index] : m_values.v[index]; }
+
+// A log-log chart holds magnitudes: a value below zero keeps its sign.
+void SoundingView::takeChartValue(int curve, int index)
+{
+    const float chart = curve == 1 ? m_chart.m_fR[index] : m_chart.m_fV[index];
+    float& value = valueOf(curve, index);
+    value = static_cast<float>(m_figure.plan->FileValue(chart, value < 0));
+}
+
+QString SoundingView::editing(int curve, int index, EditLimits::Stop stop) const
+{
+    if (index < 0 || index >= m_values.Rows())
+        return QString();
+    const EditField field = fieldOf(curve);
+    return StatusReadout::Editing(field, index, m_values.x[index], (curve == 1 ? m_values.r : m_values.v)[index], stop);
+}
+
+EditLimits::Clamped SoundingView::clamp(CPoint p) const
+{
+    EditLimits::Clamped c = EditLimits::ClampSounding(m_chart, p);
+    // The linear frame's bottom is zero only when no value is below it.
+    if (c.stop == EditLimits::Stop::AboveZero && m_figure.plan && m_figure.plan->yOffset != 0)
+        c.stop = EditLimits::Stop::Frame;
+    return c;
+}
 
 void SoundingView::Select(int curve, int index)
 {
-    const int n = std::min({m_chart.m_nCount, m_chart.m_fR.GetSize(), m_chart.m_fV.GetSize(),
-                            m_chart.m_RPoints.GetSize(), m_chart.m_VPoints.GetSize()});
+    const int n = std::min({m_chart.m_nCount, m_values.Rows(), m_chart.m_RPoints.GetSize(), m_chart.m_VPoints.GetSize()});
     const bool valid = (curve == 1 || curve == 2) && index >= 0 && index < n;
     m_selCurve = valid ? curve : 0;
     m_selIndex = valid ? index : -1;
@@ -52,22 +77,18 @@ bool SoundingView::SetValue(EditField field, int index, float value)
         update();
         return true;
     }
-    if (m_planned)
-        return false;
     const int curve = field == EditField::SoundingR ? 1 : field == EditField::SoundingV ? 2 : 0;
-    auto& values = curve == 1 ? m_chart.m_fR : m_chart.m_fV;
-    if (curve == 0 || index < 0 || index >= values.GetSize() || index >= m_chart.m_nCount)
+    if (curve == 0 || !m_figure.plan || index < 0 || index >= m_values.Rows() || index >= m_chart.m_nCount)
         return false;
-    values[index] = value;
+    valueOf(curve, index) = value;
+    (curve == 1 ? m_chart.m_fR : m_chart.m_fV)[index] = m_figure.plan->ChartValue(value);
     settle();
     return true;
 }
 
 void SoundingView::Press(CPoint p)
 {
-    if (m_planned)
-        return;  // scaled values: shown, not edited
-    if (!HasSounding() || pressMask(p))
+    if (!HasSounding() || !m_figure.plan || pressMask(p))
         return;
     m_chart.m_nSelCurve = 0;
     m_chart.DefineInRect(p);
@@ -77,15 +98,16 @@ void SoundingView::Press(CPoint p)
         return;
     }
     m_dragBefore = valueOf(m_selCurve, m_selIndex);
-    message(StatusReadout::Editing(m_chart, fieldOf(m_selCurve), m_selIndex, EditLimits::Stop::None));
+    message(editing(m_selCurve, m_selIndex, EditLimits::Stop::None));
 }
 
 void SoundingView::moveTo(CPoint p)
 {
-    EditLimits::Clamped c = EditLimits::ClampSounding(m_chart, p);
+    EditLimits::Clamped c = clamp(p);
     if (m_chart.IsMoveChange(c.point)) {
+        takeChartValue(m_chart.m_nSelCurve, m_chart.m_nSelIndex);
         RedrawMoving();
-        message(StatusReadout::Editing(m_chart, fieldOf(m_chart.m_nSelCurve), m_chart.m_nSelIndex, c.stop));
+        message(editing(m_chart.m_nSelCurve, m_chart.m_nSelIndex, c.stop));
     }
 }
 
@@ -113,16 +135,13 @@ void SoundingView::CancelDrag()
         return;
     const int curve = m_chart.m_nSelCurve;
     const int index = m_chart.m_nSelIndex;
-    valueOf(curve, index) = m_dragBefore;
     m_chart.m_nSelCurve = 0;
-    settle();
-    message(QCoreApplication::translate("Studio", "Drag cancelled: %1").arg(StatusReadout::Editing(m_chart, fieldOf(curve), index, EditLimits::Stop::None)));
+    SetValue(fieldOf(curve), index, m_dragBefore);
+    message(QCoreApplication::translate("Studio", "Drag cancelled: %1").arg(editing(curve, index, EditLimits::Stop::None)));
 }
 
 void SoundingView::DoubleClick(CPoint p)
 {
-    if (m_planned)
-        return;
     if (!HasSounding())
         return;
     m_chart.m_nSelCurve = 0;
@@ -133,6 +152,8 @@ void SoundingView::DoubleClick(CPoint p)
         EditValue(curve, m_chart.m_nSelIndex);
 }
 
+// A value below zero (a sign reversal) is typed as its magnitude and keeps
+// its sign, as a drag in the log-log view keeps it.
 void SoundingView::EditValue(int curve, int index)
 {
     Select(curve, index);
@@ -140,13 +161,16 @@ void SoundingView::EditValue(int curve, int index)
         return;
     const EditField field = fieldOf(curve);
     const float before = valueOf(curve, index);
-    const auto typed = ValueDialog::Ask(this, StatusReadout::FieldName(field, index), before,
-                                        EditLimits::kMaxSoundingValue);
+    QString what = StatusReadout::FieldName(field, index);
+    if (before < 0)
+        what += QStringLiteral(" ") + QCoreApplication::translate("Studio", "(below 0: its magnitude)");
+    const auto typed = ValueDialog::Ask(this, what, std::fabs(before), EditLimits::kMaxSoundingValue);
     if (!typed)
         return;
-    SetValue(field, index, *typed);
-    recordEdit({field, index, before, *typed});
-    QString text = StatusReadout::Editing(m_chart, field, index, EditLimits::Stop::None);
+    const float after = before < 0 ? -*typed : *typed;
+    SetValue(field, index, after);
+    recordEdit({field, index, before, after});
+    QString text = editing(curve, index, EditLimits::Stop::None);
     const CPoint at = (curve == 1 ? m_chart.m_RPoints : m_chart.m_VPoints)[index];
     if (!EditLimits::InsideSoundingFrame(m_chart, at))
         text += QStringLiteral("  ") + QCoreApplication::translate("Studio", "(outside the frame: View > Rescale shows it)");
@@ -155,8 +179,6 @@ void SoundingView::EditValue(int curve, int index)
 
 bool SoundingView::EditSelected()
 {
-    if (m_planned)
-        return false;
     if (m_selCurve == 0)
         return false;
     EditValue(m_selCurve, m_selIndex);
@@ -167,14 +189,12 @@ bool SoundingView::EditSelected()
 // neighbouring sample of the same curve.
 bool SoundingView::Nudge(int dx, int dy, bool repeat)
 {
-    if (m_planned)
-        return false;
-    if (!HasSounding() || m_selCurve == 0)
+    if (!HasSounding() || !m_figure.plan || m_selCurve == 0)
         return false;
     const int curve = m_selCurve;
     if (dx != 0) {
         Select(curve, std::clamp(m_selIndex + dx, 0, m_chart.m_nCount - 1));
-        message(StatusReadout::Editing(m_chart, fieldOf(curve), m_selIndex, EditLimits::Stop::None));
+        message(editing(curve, m_selIndex, EditLimits::Stop::None));
         return true;
     }
     const int index = m_selIndex;
@@ -183,12 +203,13 @@ bool SoundingView::Nudge(int dx, int dy, bool repeat)
     const CPoint step = LogicalStep(0, dy);
     m_chart.m_nSelCurve = curve;
     m_chart.m_nSelIndex = index;
-    EditLimits::Clamped c = EditLimits::ClampSounding(m_chart, CPoint(from.x, from.y + step.y));
-    m_chart.IsMoveChange(c.point);
+    EditLimits::Clamped c = clamp(CPoint(from.x, from.y + step.y));
+    if (m_chart.IsMoveChange(c.point))
+        takeChartValue(curve, index);
     m_chart.m_nSelCurve = 0;
     settle();
     recordEdit({fieldOf(curve), index, before, valueOf(curve, index)}, repeat);
-    message(StatusReadout::Editing(m_chart, fieldOf(curve), index, c.stop));
+    message(editing(curve, index, c.stop));
     return true;
 }
 

@@ -33,11 +33,16 @@ float asFloat(double v)
 
 void SoundingView::SetModelled(const std::vector<double>& rho, const std::vector<double>& v)
 {
+    if (!m_figure.plan)
+        return;
     const int n = std::min({m_chart.m_nCount, m_chart.m_fRFwd.GetSize(), m_chart.m_fVFwd.GetSize(),
-                            static_cast<int>(rho.size()), static_cast<int>(v.size())});
+                            m_values.rFwd.GetSize(), m_values.vFwd.GetSize(), static_cast<int>(rho.size()),
+                            static_cast<int>(v.size())});
     for (int i = 0; i < n; ++i) {
-        m_chart.m_fRFwd[i] = asFloat(rho[static_cast<std::size_t>(i)]);
-        m_chart.m_fVFwd[i] = asFloat(v[static_cast<std::size_t>(i)]);
+        m_values.rFwd[i] = asFloat(rho[static_cast<std::size_t>(i)]);
+        m_values.vFwd[i] = asFloat(v[static_cast<std::size_t>(i)]);
+        m_chart.m_fRFwd[i] = m_figure.plan->ChartValue(m_values.rFwd[i]);
+        m_chart.m_fVFwd[i] = m_figure.plan->ChartValue(m_values.vFwd[i]);
     }
     // A measured point being dragged keeps its place: its curve is laid
     // out again when it is released.
@@ -71,12 +76,12 @@ void SoundingView::referencePoints()
     m_refVPoints.RemoveAll();
     const int n = m_chart.m_nCount;
     if (m_refV.size() != static_cast<std::size_t>(n) || m_refR.size() != static_cast<std::size_t>(n) ||
-        m_chart.m_nSelCurve != 0)
+        m_chart.m_nSelCurve != 0 || !m_figure.plan)
         return;
     CArray<float, float&> r = m_chart.m_fRFwd, v = m_chart.m_fVFwd;
     for (int i = 0; i < n; ++i) {
-        m_chart.m_fRFwd[i] = asFloat(m_refR[static_cast<std::size_t>(i)]);
-        m_chart.m_fVFwd[i] = asFloat(m_refV[static_cast<std::size_t>(i)]);
+        m_chart.m_fRFwd[i] = m_figure.plan->ChartValue(asFloat(m_refR[static_cast<std::size_t>(i)]));
+        m_chart.m_fVFwd[i] = m_figure.plan->ChartValue(asFloat(m_refV[static_cast<std::size_t>(i)]));
     }
     m_chart.ValueToPt();
     m_refRPoints = m_chart.m_RFwdPoints;

@@ -2,6 +2,7 @@
 
 #include "model1d/CDrawRPToH.h"
 #include "sounding/CDrawRPCurve.h"
+#include "sounding/SoundingPlan.h"
 
 #include <QCoreApplication>
 
@@ -25,12 +26,17 @@ QString withStop(const QString& text, EditLimits::Stop stop, const QString& quan
 
 QString StatusReadout::Number(double v) { return QString::number(v, 'g', 6); }
 
-QString StatusReadout::SoundingPosition(const CDrawRPCurve& chart, CPoint p)
+QString StatusReadout::SoundingPosition(const CDrawRPCurve& chart, const SoundingPlan& plan, CPoint p)
 {
     double x = 0, v = 0;
     if (!EditLimits::InsideSoundingFrame(chart, p) || !EditLimits::SoundingAt(chart, p, x, v))
         return QString();
-    return QCoreApplication::translate("Studio", "Abscissa %1   Value %2").arg(Number(x), Number(v));
+    const auto unit = [](const CString& u) { return u.IsEmpty() ? QString() : QStringLiteral(" ") + QString::fromUtf8(u.GetString()); };
+    // R and V share the value axis: one height reads as either.
+    const double shown = plan.ShownValue(plan.FileValue(v, false));
+    return QStringLiteral("%1 = %2%3, V = %4%5, R = %4%6")
+        .arg(QString::fromUtf8(plan.xSymbol.GetString()), Number(plan.ShownAbscissa(plan.FileAbscissa(x))),
+             unit(plan.xUnit), Number(shown), unit(plan.vUnit), unit(plan.rUnit));
 }
 
 QString StatusReadout::ModelPosition(const CDrawRPToH& chart, const LayeredModelPlan& plan, CPoint p)
@@ -58,13 +64,10 @@ QString StatusReadout::FieldName(EditField field, int index, int layers)
     return QString();
 }
 
-QString StatusReadout::Editing(const CDrawRPCurve& chart, EditField field, int index, EditLimits::Stop stop)
+QString StatusReadout::Editing(EditField field, int index, double abscissa, double value, EditLimits::Stop stop)
 {
-    const auto& values = field == EditField::SoundingR ? chart.m_fR : chart.m_fV;
-    if (index < 0 || index >= values.GetSize() || index >= chart.m_fX.GetSize())
-        return QString();
     const QString text = QCoreApplication::translate("Studio", "%1 (abscissa %2): %3")
-                             .arg(FieldName(field, index), Number(chart.m_fX[index]), Number(values[index]));
+                             .arg(FieldName(field, index), Number(abscissa), Number(value));
     return withStop(text, stop, field == EditField::SoundingR ? QStringLiteral("R") : QStringLiteral("V"));
 }
 

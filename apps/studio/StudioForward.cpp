@@ -52,13 +52,13 @@ std::vector<double> doubles(const std::vector<float>& a)
     return std::vector<double>(a.begin(), a.end());
 }
 
-// Largest over smallest value of the chart's four curves; 0 when some value
-// is not positive (the log-log view cannot show it).
-double valueSpan(const CDrawRPCurve& c)
+// Largest over smallest value of the sounding's four curves as shown; 0 when
+// some value is not positive (the log-log view cannot show it).
+double valueSpan(const SoundingTable& t)
 {
     double lo = HUGE_VAL, hi = 0;
-    for (const auto* a : {&c.m_fR, &c.m_fV, &c.m_fRFwd, &c.m_fVFwd})
-        for (int i = 0; i < std::min(c.m_nCount, a->GetSize()); ++i) {
+    for (const auto* a : {&t.r, &t.v, &t.rFwd, &t.vFwd})
+        for (int i = 0; i < std::min(t.Rows(), a->GetSize()); ++i) {
             const double v = (*a)[i];
             if (!(v > 0))
                 return 0;
@@ -91,14 +91,14 @@ void StudioWindow::buildForward()
         m_sounding->SetModelled(r.rho, r.v);
         m_misfit->setText(misfitText(r.misfitV, r.misfitR));
         m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
-            doubles(m_sounding->Chart().m_fX, m_sounding->Chart().m_nCount, m_msPerUnit), r.rho,
+            doubles(m_sounding->Values().x, m_sounding->Values().Rows(), m_msPerUnit), r.rho,
             m_sounding->Masked()));
         // The first response decides whether the linear value axis can show
         // the curves: a transient's V spans decades, and on a linear axis all
         // but its earliest samples would lie flat on the abscissa.
         if (!m_viewChecked && m_sounding->Chart().m_nDisModel == 1 && !m_sounding->Dragging()) {
             m_viewChecked = true;
-            const double span = valueSpan(m_sounding->Chart());
+            const double span = valueSpan(m_sounding->Values());
             if (span > kMaxLinearSpan && SetDisplayModel(2))
                 statusBar()->showMessage(QCoreApplication::translate("Studio", "The values span %1 decades, too many for a linear value axis: "
                                             "the log-log view (model 2) is shown")
@@ -146,10 +146,10 @@ void StudioWindow::showFileModelled()
     const int n = m_sounding->Chart().m_nCount;
     const auto& masked = m_sounding->Masked();
     m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
-        doubles(m_sounding->Chart().m_fX, n, m_msPerUnit), doubles(m_fileRFwd), masked));
+        doubles(m_sounding->Values().x, n, m_msPerUnit), doubles(m_fileRFwd), masked));
     m_misfit->setText(misfitText(
-        SoundingForward::MisfitPercent(doubles(m_sounding->Chart().m_fV, n), doubles(m_fileVFwd), masked),
-        SoundingForward::MisfitPercent(doubles(m_sounding->Chart().m_fR, n), doubles(m_fileRFwd), masked)));
+        SoundingForward::MisfitPercent(doubles(m_sounding->Values().v, n), doubles(m_fileVFwd), masked),
+        SoundingForward::MisfitPercent(doubles(m_sounding->Values().r, n), doubles(m_fileRFwd), masked)));
 }
 
 void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
@@ -194,9 +194,7 @@ void StudioWindow::referenceFromModel()
         r.thick = doubles(m.thick, m.Layers() - 1);
         r.res = doubles(m.res, m.Layers());
         r.system = m_system;
-        r.timesMs = doubles(m_sounding->Chart().m_fX, m_sounding->Chart().m_nCount);
-        for (double& t : r.timesMs)
-            t *= m_msPerUnit;
+        r.timesMs = doubles(m_sounding->Values().x, m_sounding->Values().Rows(), m_msPerUnit);
         return r;
     }();
     const LiveForward::Result r = LiveForward::Compute(q);
@@ -209,7 +207,7 @@ void StudioWindow::requestForward(int layer, float dragged)
     if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
         (m_survey && m_survey->IsOpen()))
         return;
-    const CDrawRPCurve& s = m_sounding->Chart();
+    const SoundingTable& s = m_sounding->Values();
     const LayeredModel& m = m_model->Model();
     LiveForward::Request q;
     q.thick = doubles(m.thick, m.Layers() - 1);
@@ -217,11 +215,9 @@ void StudioWindow::requestForward(int layer, float dragged)
     if (layer >= 0 && static_cast<std::size_t>(layer) < q.res.size())
         q.res[static_cast<std::size_t>(layer)] = dragged;
     q.system = m_system;
-    q.timesMs = doubles(s.m_fX, s.m_nCount);
-    for (double& t : q.timesMs)
-        t *= m_msPerUnit;
-    q.measuredR = doubles(s.m_fR, s.m_nCount);
-    q.measuredV = doubles(s.m_fV, s.m_nCount);
+    q.timesMs = doubles(s.x, s.Rows(), m_msPerUnit);
+    q.measuredR = doubles(s.r, s.Rows());
+    q.measuredV = doubles(s.v, s.Rows());
     q.masked = m_sounding->Masked();
     m_live->Submit(std::move(q));
 }

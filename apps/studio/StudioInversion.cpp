@@ -70,7 +70,7 @@ bool StudioWindow::Invert()
     if (m_inversion->Running() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
         m_sounding->Dragging() || m_model->Dragging())
         return false;
-    const CDrawRPCurve& s = m_sounding->Chart();
+    const SoundingTable& s = m_sounding->Values();
     const LayeredModel& m = m_model->Model();
     InversionRun::Request q;
     m_invStartThick.clear();
@@ -88,11 +88,11 @@ bool StudioWindow::Invert()
     q.system = m_system;
     // Masked samples take no part: the inversion sees only the others.
     const auto& masked = m_sounding->Masked();
-    for (int i = 0; i < s.m_nCount; ++i) {
+    for (int i = 0; i < s.Rows(); ++i) {
         if (static_cast<std::size_t>(i) < masked.size() && masked[static_cast<std::size_t>(i)])
             continue;
-        q.timesMs.push_back(s.m_fX[i] * m_msPerUnit);
-        q.voltage.push_back(s.m_fV[i]);
+        q.timesMs.push_back(s.x[i] * m_msPerUnit);
+        q.voltage.push_back(s.v[i]);
     }
     if (!m_inversion->Start(std::move(q)))
         return false;

@@ -272,34 +272,3 @@ TEST(ChartView, AMeasuredOnlySoundingShowsAndSavesItsThreeColumns)
     EXPECT_EQ(back.r.GetSize(), 3);
 }
 
-TEST(ChartView, ASoundingInSecondsShowsThroughItsPlanAndIsNotEdited)
-{
-    SoundingTable t;
-    CString err;
-    ASSERT_TRUE(SoundingFile::Read(TARNEX_SOURCE_DIR "/tests/data/tem-seconds.dat", 0, t, err)) << err.GetString();
-    SoundingView view;
-    view.SetSounding(t);
-    view.resize(900, 600);
-    view.show();
-    QApplication::processEvents();
-    ASSERT_TRUE(view.Planned());
-    const CDrawRPCurve& c = view.Chart();
-    EXPECT_EQ(c.m_nDisModel, 2);  // V over ten decades
-    EXPECT_LT(c.m_rcRegion.left, c.m_rcRegion.right);
-    EXPECT_LT(c.m_rcRegion.bottom, c.m_rcRegion.top);
-    // The chart holds scaled values: a press on a point picks nothing, and
-    // the sounding comes back as it was given.
-    const QPoint at = view.ToWidget(c.m_VPoints[5]);
-    mouse(&view, QEvent::MouseButtonPress, at);
-    mouse(&view, QEvent::MouseMove, at + QPoint(0, -40));
-    mouse(&view, QEvent::MouseButtonRelease, at + QPoint(0, -40));
-    EXPECT_EQ(view.SelectedCurve(), 0);
-    const SoundingTable back = view.Sounding();
-    ASSERT_EQ(back.Rows(), t.Rows());
-    EXPECT_EQ(back.v[5], t.v[5]);
-    EXPECT_EQ(back.x[21], t.x[21]);
-    // The bundled sounding draws in the chart's own units, editable.
-    ASSERT_TRUE(SoundingFile::Read(TARNEX_SOURCE_DIR "/data/sounding.dat", 0, t, err));
-    view.SetSounding(t);
-    EXPECT_FALSE(view.Planned());
-}

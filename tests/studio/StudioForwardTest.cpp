@@ -72,7 +72,7 @@ struct Studio {
     void expectModelledV(const std::vector<double>& v)
     {
         for (int i = 0; i < 4; ++i)
-            EXPECT_NEAR(sv()->Chart().m_fVFwd[i], v[static_cast<std::size_t>(i)], 1e-5 * v[static_cast<std::size_t>(i)])
+            EXPECT_NEAR(sv()->Values().vFwd[i], v[static_cast<std::size_t>(i)], 1e-5 * v[static_cast<std::size_t>(i)])
                 << "sample " << i + 1;
     }
 };
@@ -110,7 +110,7 @@ TEST(StudioForward, ALayerSideDragPutsTheEnginesResponseIntoTheCurvesWhileDraggi
 
     // The file's own columns on request, and the response again after.
     s.w.ShowFileModelled(true);
-    EXPECT_EQ(s.sv()->Chart().m_fVFwd[3], 1.0f);
+    EXPECT_EQ(s.sv()->Values().vFwd[3], 1.0f);
     s.w.ShowFileModelled(false);
     s.w.Live()->Drain();
     s.expectModelledV(s.engineV({100, 10, 300}));
@@ -173,7 +173,7 @@ TEST(StudioForward, TheMisfitLeavesMaskedSamplesOutThroughUndoSaveAndReopen)
     drag(s.sv(), s.sv()->ToWidget(s.sv()->Chart().m_VPoints[3]),
          s.sv()->ToWidget(s.sv()->Chart().m_VPoints[3]) + QPoint(0, -40));
     s.w.Live()->Drain();
-    EXPECT_NE(s.sv()->Chart().m_fV[3], 1.247717e-4f);
+    EXPECT_NE(s.sv()->Values().v[3], 1.247717e-4f);
     EXPECT_EQ(s.misfit(), "Misfit V 12.91 % | R 25.47 %");
     // Undoing the edit keeps the mask; undoing the mask brings the sample back.
     ASSERT_TRUE(s.w.Undo());

@@ -40,7 +40,7 @@ float editShownStation(StudioWindow& w)
     SoundingView* view = w.Sounding();
     const QPoint from = view->ToWidget(view->Chart().m_VPoints[2]);
     studiodriver::drag(view, from, from + QPoint(0, -40));
-    return view->Chart().m_fV[2];
+    return view->Values().v[2];
 }
 
 struct Studio : testsupport::StudioFixture {
@@ -76,7 +76,7 @@ TEST(StudioSurvey, PagingKeepsEachStationsEditsAndSavingRewritesOnlyThose)
     ASSERT_TRUE(s.w.OpenSurvey(path.c_str()));
     EXPECT_TRUE(s.w.findChild<QDockWidget*>("stations")->isVisible());
     EXPECT_EQ(s.stationLabels(), (QStringList{"A1", "A2", "A3"}));
-    EXPECT_EQ(s.w.Sounding()->Chart().m_fR[0], 50.0f);
+    EXPECT_EQ(s.w.Sounding()->Values().r[0], 50.0f);
 
     const float edited = editShownStation(s.w);
     EXPECT_TRUE(s.w.SoundingModified());
@@ -84,13 +84,13 @@ TEST(StudioSurvey, PagingKeepsEachStationsEditsAndSavingRewritesOnlyThose)
 
     QTest::keyClick(&s.w, Qt::Key_PageDown);
     EXPECT_EQ(s.w.Survey()->Current(), 1);
-    EXPECT_EQ(s.w.Sounding()->Chart().m_fR[0], 60.0f);
+    EXPECT_EQ(s.w.Sounding()->Values().r[0], 60.0f);
     EXPECT_EQ(s.w.Sounding()->Chart().m_nCount, 3);
     EXPECT_TRUE(s.w.windowTitle().contains("line7.csv* [A2 2/3]")) << s.w.windowTitle().toStdString();
     // A1's edit is not A2's to take back: undo stays with the station.
-    const float a2v = s.w.Sounding()->Chart().m_fV[2];
+    const float a2v = s.w.Sounding()->Values().v[2];
     EXPECT_FALSE(s.w.Undo());
-    EXPECT_EQ(s.w.Sounding()->Chart().m_fV[2], a2v);
+    EXPECT_EQ(s.w.Sounding()->Values().v[2], a2v);
     EXPECT_TRUE(s.w.SoundingModified());
     QTest::keyClick(&s.w, Qt::Key_PageDown);
     QTest::keyClick(&s.w, Qt::Key_PageDown);  // past the last: stays
@@ -98,11 +98,11 @@ TEST(StudioSurvey, PagingKeepsEachStationsEditsAndSavingRewritesOnlyThose)
     QTest::keyClick(&s.w, Qt::Key_PageUp);
     QTest::keyClick(&s.w, Qt::Key_PageUp);
     ASSERT_EQ(s.w.Survey()->Current(), 0);
-    EXPECT_EQ(s.w.Sounding()->Chart().m_fV[2], edited);  // the edit came back with its station
+    EXPECT_EQ(s.w.Sounding()->Values().v[2], edited);  // the edit came back with its station
 
     // A click in the list shows that station too.
     s.w.Survey()->setCurrentRow(2);
-    EXPECT_EQ(s.w.Sounding()->Chart().m_fR[0], 70.0f);
+    EXPECT_EQ(s.w.Sounding()->Values().r[0], 70.0f);
 
     ASSERT_TRUE(s.w.SaveSounding());
     EXPECT_FALSE(s.w.SoundingModified());

@@ -64,9 +64,9 @@ TEST(Studio, DraggingAMeasuredPointRewritesItsValueAndSavesIt)
     EXPECT_EQ(GetCapture(), nullptr);
     const float expected = static_cast<float>(view->ToLogical(to).y / static_cast<double>(c.m_fYRate));
     EXPECT_NEAR(c.m_fV[2], expected, 1e-3);
-    EXPECT_GT(c.m_fV[2], 300.0f);  // dragged upwards
+    EXPECT_GT(view->Values().v[2], 300.0f);  // dragged upwards
     EXPECT_EQ(c.m_fX[2], xBefore);
-    EXPECT_EQ(c.m_fR[2], 400.0f);
+    EXPECT_EQ(view->Values().r[2], 400.0f);
     EXPECT_TRUE(s.w.SoundingModified());
 
     // Save writes over the document's own file; reopening keeps the edit.
@@ -75,10 +75,10 @@ TEST(Studio, DraggingAMeasuredPointRewritesItsValueAndSavesIt)
     SoundingTable back;
     CString err;
     ASSERT_TRUE(SoundingFile::Read((s.dir + "/s.dat").c_str(), 0, back, err));
-    EXPECT_NEAR(back.v[2], c.m_fV[2], 0.5f) << "written with the whole numbers of its column";
+    EXPECT_NEAR(back.v[2], view->Values().v[2], 0.5f) << "written with the whole numbers of its column";
     EXPECT_EQ(back.r[3], 500.0f);
     ASSERT_TRUE(s.w.OpenSounding((s.dir + "/s.dat").c_str()));
-    EXPECT_EQ(view->Chart().m_fV[2], back.v[2]);
+    EXPECT_EQ(view->Values().v[2], back.v[2]);
 
     // A drag that starts on no marker edits nothing.
     const SoundingTable before = view->Sounding();
@@ -235,7 +235,7 @@ TEST(Studio, AReadOnlyFileIsKeptAndTheEditsMayBeSavedUnderAnotherName)
     EXPECT_EQ(now, original);
     SoundingTable copy;
     ASSERT_TRUE(SoundingFile::Read((s.dir + "/copy.dat").c_str(), 0, copy, err)) << err.GetString();
-    EXPECT_NEAR(copy.v[2], view->Chart().m_fV[2], 0.5f);
+    EXPECT_NEAR(copy.v[2], view->Values().v[2], 0.5f);
     EXPECT_TRUE(s.errors.empty());
 }
 
@@ -279,7 +279,7 @@ TEST(Studio, SavingAfterADragKeepsCommentsAndUneditedLinesAsWritten)
     EXPECT_EQ(text.substr(text.size() - rows[3].size() - 1), rows[3] + "\n");
     SoundingTable back;
     ASSERT_TRUE(SoundingFile::Read((s.dir + "/c.dat").c_str(), 0, back, err)) << err.GetString();
-    EXPECT_NEAR(back.v[2], view->Chart().m_fV[2], 0.05f) << "two decimals, as its column";
+    EXPECT_NEAR(back.v[2], view->Values().v[2], 0.05f) << "two decimals, as its column";
     EXPECT_NE(back.v[2], 300.0f);
     ASSERT_TRUE(CappedFile::ReadAll((s.dir + "/c.txt").c_str(), 1 << 16, text, err));
     EXPECT_EQ(text.substr(0, 25), "# cover\n10   100  # sand\n");
