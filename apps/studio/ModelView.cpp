@@ -52,6 +52,19 @@ void ModelView::Rescale()
     update();
 }
 
+bool ModelView::OutlineLeavesFrame() const
+{
+    const CRect& a = m_chart.m_rcArea;
+    const LONG left = std::min(a.left, a.right), right = std::max(a.left, a.right);
+    const LONG low = std::min(a.top, a.bottom), high = std::max(a.top, a.bottom);
+    for (INT_PTR i = 0; i < m_chart.m_RPoints.GetSize(); ++i) {
+        const CPoint& p = m_chart.m_RPoints[i];
+        if (p.x < left || p.x > right || p.y < low || p.y > high)
+            return true;
+    }
+    return false;
+}
+
 void ModelView::replan()
 {
     m_figure = LayeredModelFigure::For(m_model, m_rScale);

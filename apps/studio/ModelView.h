@@ -43,6 +43,9 @@ public:
     // Plan, ranges, scales and area again for the values as they are now:
     // only on loading and when the user asks, so a drag never moves the axes.
     void Rescale();
+    // Whether some corner of the outline lies outside the plotting area: a
+    // model not made by dragging (an inversion's) may leave the scales.
+    bool OutlineLeavesFrame() const;
     // While a side is dragged: the layer and the resistivity it would get,
     // at every step (live modelling follows the drag).
     std::function<void(int layer, float resistivity)> onDragValue;

@@ -140,6 +140,10 @@ void StudioWindow::inversionStep(const std::vector<double>& thick, const std::ve
         m_model->SetValue(EditField::LayerResistivity, static_cast<int>(i), static_cast<float>(res[i]));
     for (std::size_t i = 0; i < thick.size(); ++i)
         m_model->SetValue(EditField::LayerThickness, static_cast<int>(i), static_cast<float>(thick[i]));
+    // The iterations may take the model beyond the scales it was drawn on:
+    // the chart follows them with scales that hold them.
+    if (m_model->OutlineLeavesFrame())
+        m_model->Rescale();
     m_invShown = modelValues();
     m_layers->Refresh(m_model->Model());
     requestForward();
@@ -176,6 +180,8 @@ void StudioWindow::inversionFinished(const em1d::TemInversionResult& r, const st
         edits.push_back({EditField::LayerThickness, static_cast<int>(i), m_invStartThick[i], static_cast<float>(r.thickness[i])});
     for (const ValueEdit& e : edits)
         m_model->SetValue(e.field, e.index, e.after);
+    if (m_model->OutlineLeavesFrame())
+        m_model->Rescale();
     m_history.RecordTogether(edits);
     m_layers->SetUncertainty(m_model->Model(), r.thicknessLogStd, r.resistivityLogStd);
     statusBar()->showMessage(QCoreApplication::translate("Studio", "Inverted in %1 iterations: misfit %2 %%3")
