@@ -27,6 +27,8 @@ constexpr double kLnHMax = 8.517193191416238;      // ln 5000
 constexpr double kMaxStep = 1.5;
 // Stop when a step lowers the squared misfit by less than this fraction.
 constexpr double kTolerance = 1e-4;
+// A parameter this close to a limit (in ln) counts as at it.
+constexpr double kAtLimit = 1e-9;
 
 std::string trim(std::string_view s)
 {
@@ -157,21 +159,48 @@ LayeredEarth TemInversion::startModel(const TemObservations& data, const TemSyst
 
 TemInversionResult TemInversion::run(const TemObservations& data) const
 {
-    if (start_)
-        return runFrom(*start_, data);
+    if (!start_)
+        return runFromData(layers_, nullptr, data);
+    // A start far from the data (a model sketched for another sounding,
+    // say) can lead into a poor local minimum. When its fit stays above
+    // twice the noise, the inversion runs once more from starts made from
+    // the data with as many layers, the values held fixed taken from the
+    // given start, and keeps the better fit.
+    TemInversionResult first = runFrom(*start_, data);
+    if (first.cancelled || first.chiRms <= 2.0)
+        return first;
+    TemInversionResult second = runFromData(start_->layers(), &*start_, data);
+    second.iterations += first.iterations;
+    return second.chiRms < first.chiRms ? second : first;
+}
+
+TemInversionResult TemInversion::runFromData(int layers, const LayeredEarth* heldFrom, const TemObservations& data) const
+{
+    const LayeredEarth made = startModel(data, system_, layers);
+    // Values held without a number stay at the given start's (or, with none
+    // given, at the first start's) in every try.
+    const LayeredEarth& holder = heldFrom ? *heldFrom : made;
+    const auto hold = [&](std::vector<double> h, std::vector<double> rho) {
+        for (const auto& held : fixedRho_)
+            if (held.first < layers)
+                rho[static_cast<std::size_t>(held.first)] = holder.resistivity()[static_cast<std::size_t>(held.first)];
+        for (const auto& held : fixedH_)
+            if (held.first + 1 < layers)
+                h[static_cast<std::size_t>(held.first)] = holder.thickness()[static_cast<std::size_t>(held.first)];
+        return LayeredEarth(std::move(h), std::move(rho));
+    };
     // A start made from the data can lie in the basin of a poor local
     // minimum. When its fit stays above twice the noise, try once more from
     // the same resistivities with the interfaces at 0.4 of their depths (the
     // apparent-resistivity curve tends to place them too deep) and keep the
     // better fit.
-    const LayeredEarth start = startModel(data, system_, layers_);
-    TemInversionResult first = runFrom(start, data);
-    if (first.cancelled || first.chiRms <= 2.0 || layers_ < 2)
+    TemInversionResult first = runFrom(hold(made.thickness(), made.resistivity()), data);
+    if (first.cancelled || first.chiRms <= 2.0 || layers < 2)
         return first;
-    std::vector<double> thinner = start.thickness();
+    std::vector<double> thinner = made.thickness();
     for (double& h : thinner)
         h = std::max(0.4 * h, std::exp(kLnHMin));
-    TemInversionResult second = runFrom(LayeredEarth(thinner, start.resistivity()), data);
+    TemInversionResult second = runFrom(hold(std::move(thinner), made.resistivity()), data);
     second.iterations += first.iterations;
     return second.chiRms < first.chiRms ? second : first;
 }
@@ -257,20 +286,49 @@ TemInversionResult TemInversion::runFrom(const LayeredEarth& start, const TemObs
         const Eigen::VectorXd g = Jm.transpose() * rv;
         const double diagFloor = std::max(A.diagonal().maxCoeff(), 1e-30) * 1e-6;
 
+        // A parameter at one of its limits that the descent pushes further
+        // out takes no part in this step: the limit would cut its share off
+        // and leave the others moving as if it had moved, so that no step
+        // lowers the misfit and the search stalls against the limit.
+        std::vector<int> moving;
+        for (int k = 0; k < p; ++k) {
+            const double ln = logParam(freeIndex[static_cast<std::size_t>(k)]);
+            const bool isRho = freeIndex[static_cast<std::size_t>(k)] < layers;
+            const double lo = isRho ? kLnRhoMin : kLnHMin, hi = isRho ? kLnRhoMax : kLnHMax;
+            const bool pinned = (ln >= hi - kAtLimit && g(k) > 0) || (ln <= lo + kAtLimit && g(k) < 0);
+            if (!pinned)
+                moving.push_back(k);
+        }
+        if (moving.empty()) {
+            converged = true;  // every parameter pressed against its limit
+            break;
+        }
+        const int m = static_cast<int>(moving.size());
+        Eigen::MatrixXd Am(m, m);
+        Eigen::VectorXd gm(m);
+        for (int a = 0; a < m; ++a) {
+            gm(a) = g(moving[static_cast<std::size_t>(a)]);
+            for (int b = 0; b < m; ++b)
+                Am(a, b) = A(moving[static_cast<std::size_t>(a)], moving[static_cast<std::size_t>(b)]);
+        }
+
         // Marquardt's damping on the diagonal: raised until a step lowers the
         // misfit, lowered after each success.
         bool accepted = false;
         double trialPhi = phi;
         for (int attempt = 0; attempt < 12 && !accepted; ++attempt) {
-            Eigen::MatrixXd damped = A;
-            for (int k = 0; k < p; ++k)
-                damped(k, k) += lambda * std::max(A(k, k), diagFloor);
+            Eigen::MatrixXd damped = Am;
+            for (int k = 0; k < m; ++k)
+                damped(k, k) += lambda * std::max(Am(k, k), diagFloor);
             const Eigen::LDLT<Eigen::MatrixXd> ldlt(damped);
-            Eigen::VectorXd step = ldlt.solve(g);
-            if (ldlt.info() != Eigen::Success || !step.allFinite()) {
+            const Eigen::VectorXd stepMoving = ldlt.solve(gm);
+            if (ldlt.info() != Eigen::Success || !stepMoving.allFinite()) {
                 lambda *= 10.0;
                 continue;
             }
+            Eigen::VectorXd step = Eigen::VectorXd::Zero(p);
+            for (int a = 0; a < m; ++a)
+                step(moving[static_cast<std::size_t>(a)]) = stepMoving(a);
             const double largest = step.cwiseAbs().maxCoeff();
             if (largest > kMaxStep)
                 step *= kMaxStep / largest;

@@ -80,6 +80,9 @@ public:
 
 private:
     TemInversionResult runFrom(const LayeredEarth& start, const TemObservations& data) const;
+    // From starts of this many layers made from the data (two tries), the
+    // held values taken from heldFrom when given.
+    TemInversionResult runFromData(int layers, const LayeredEarth* heldFrom, const TemObservations& data) const;
 
     TemSystem system_;
     int layers_ = 3;

@@ -178,3 +178,20 @@ TEST(TemInversion, CancelStopsBeforeTheFirstStep)
     EXPECT_EQ(r.iterations, 0);
     EXPECT_EQ(r.modelledVoltage.size(), 31u);   // the start model's fit is still reported
 }
+
+TEST(TemInversion, AStartFarFromTheDataStillEndsWithinTheNoise)
+{
+    // A start sketched for another place: a thin resistive cover and
+    // interfaces a decade apart. From it the search is drawn to the
+    // resistivity limit; the fit must still come down to the noise, with
+    // a value held fixed kept where the given start put it.
+    const TemObservations data = synthetic(kHType, 3.0, 11);
+    TemInversion inv(TemSystem{});
+    inv.setStartModel(LayeredEarth({1.0, 9.0, 90.0, 900.0}, {100.0, 5.0, 500.0, 50.0, 5000.0}));
+    inv.fix("h4");
+    const TemInversionResult r = inv.run(data);
+    EXPECT_LE(r.chiRms, 1.5);
+    EXPECT_EQ(r.thickness[3], 900.0);
+    for (double rho : r.resistivity)
+        EXPECT_LT(rho, 1e5) << "no layer left pressed against the limit";
+}
