@@ -84,7 +84,11 @@ std::unique_ptr<SoundingChart> SoundingChart::FromArrays(const ArrayLike& x, con
     t.x = FloatColumn(x, "x");
     t.r = FloatColumn(r, "r");
     t.v = FloatColumn(v, "v");
-    if (Absent(rFwd) && Absent(vFwd)) {
+    const bool noR = Absent(rFwd), noV = Absent(vFwd);
+    if (noR != noV)
+        RaiseValueError(std::string(noR ? "v_fwd is given without r_fwd" : "r_fwd is given without v_fwd") +
+                        ": give both modelled columns, or neither for a measured-only sounding");
+    if (noR) {
         t.columns = 3;
         CheckSameLength({{"x", t.x.GetSize()}, {"r", t.r.GetSize()}, {"v", t.v.GetSize()}});
     } else {
