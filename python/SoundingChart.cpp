@@ -84,11 +84,12 @@ std::unique_ptr<SoundingChart> SoundingChart::FromArrays(const ArrayLike& x, con
     t.x = FloatColumn(x, "x");
     t.r = FloatColumn(r, "r");
     t.v = FloatColumn(v, "v");
-    const bool noR = Absent(rFwd), noV = Absent(vFwd);
-    if (noR != noV)
-        RaiseValueError(std::string(noR ? "v_fwd is given without r_fwd" : "r_fwd is given without v_fwd") +
+    const bool measuredOnly = Absent(rFwd) && Absent(vFwd);
+    if (!measuredOnly && (rFwd.value.is_none() || vFwd.value.is_none()))
+        RaiseValueError(std::string(rFwd.value.is_none() ? "v_fwd is given without r_fwd"
+                                                         : "r_fwd is given without v_fwd") +
                         ": give both modelled columns, or neither for a measured-only sounding");
-    if (noR) {
+    if (measuredOnly) {
         t.columns = 3;
         CheckSameLength({{"x", t.x.GetSize()}, {"r", t.r.GetSize()}, {"v", t.v.GetSize()}});
     } else {
