@@ -113,8 +113,7 @@ def test_a_failed_save_keeps_the_existing_file(tmp_path):
 
 
 def seconds_sounding(**kw):
-    """A TEM sounding in seconds (10 µs to 10 ms) with V in V/A falling over
-    seven and a half decades."""
+    """A TEM sounding in seconds (10 µs to 10 ms), V in V/A over seven decades."""
     t = np.logspace(-5, -2, 31)
     v = 2e-2 * (t / 1e-5) ** -2.5
     r = 50 + 30 * np.sin(np.log10(t))
@@ -122,19 +121,14 @@ def seconds_sounding(**kw):
 
 
 def test_any_magnitude_draws_with_distinct_labels_in_a_bounded_picture(tmp_path):
-    for view in ("auto", "linear"):
+    for view, drawn in (("auto", "loglog"), ("linear", "linear")):
         chart = seconds_sounding(view=view)
-        chart.save(tmp_path / f"{view}.svg")
-        along, side = axis_labels(tmp_path / f"{view}.svg")
-        for labels in (along, side):
-            assert len(labels) >= 4 and len(set(labels)) == len(labels), (view, labels)
-        # Time in µs from 1 to 10⁵; a linear V in V/A needs a power of ten.
-        assert along[:4] == ["1", "10", "100", "1000"] and along[-1] == "10⁵", along
-        assert any("⁻" in s or "×" in s for s in side) or chart.view == "linear", side
-        w, h = png_size(chart.png())
-        assert w <= 2000 and h <= 2000, (view, w, h)
-    assert seconds_sounding().view == "loglog"
-    assert seconds_sounding(view="linear").view == "linear"
+        chart.save(tmp_path / "s.svg")
+        along, side = axis_labels(tmp_path / "s.svg")
+        assert chart.view == drawn and len(side) >= 4 and len(set(side)) == len(side), (view, side)
+        assert along == ["1", "10", "100", "1000", "10⁴", "10⁵"], along   # microseconds
+        assert max(png_size(chart.png())) <= 2000
+        assert drawn == "linear" or "10⁻⁹" in side, side   # V/A as powers of ten
     # The class's own layout takes the abscissa as it stands: below 0.1 it is refused.
     with pytest.raises(ValueError, match="largest abscissa must exceed 0.1"):
         seconds_sounding(plain=True)
@@ -143,16 +137,12 @@ def test_any_magnitude_draws_with_distinct_labels_in_a_bounded_picture(tmp_path)
 def test_view_and_its_older_spelling_model():
     x = np.logspace(-1, 2, 16)
     cols = [x, 100 + x, 10 + x, 90 + x, 20 + x]   # within two decades: auto is linear
-    assert tarnex.SoundingChart(*cols).view == "linear"
-    assert tarnex.SoundingChart(*cols, 2).view == "loglog"
+    assert [tarnex.SoundingChart(*cols, *m).view for m in ((), (1,), (2,))] == ["linear", "linear", "loglog"]
     assert tarnex.SoundingChart(*cols, model=2, view="loglog").model == 2
-    assert tarnex.SoundingChart.from_file(os.path.join(DATA, "sounding.dat"), model=1).view == "linear"
     for kw, message in [({"model": 2, "view": "linear"}, "different views"), ({"view": "log"}, "view must be"),
                         ({"model": 3}, "model must be 1")]:
         with pytest.raises(ValueError, match=message):
             tarnex.SoundingChart(*cols, **kw)
-    a = tarnex.SoundingChart(*cols, model=2, plain=True)
-    assert a.plain and a.png() != tarnex.SoundingChart(*cols, model=2).png()
 
 
 def test_measured_only_soundings_draw_no_modelled_curves(tmp_path, bitmap):
@@ -160,7 +150,7 @@ def test_measured_only_soundings_draw_no_modelled_curves(tmp_path, bitmap):
     path.write_text("time_ms,rho,V\n" + "".join(f"{t},{80 + t},{40 / t}\n" for t in (0.05, 0.5, 5, 50)))
     rows = tarnex.read_sounding(path)
     for chart in (tarnex.SoundingChart.from_file(path), tarnex.SoundingChart(*rows.T),
-                  tarnex.SoundingChart(*rows.T[:3], plain=True), tarnex.SoundingChart(*rows.T[:3], model=2, plain=True)):
+                  tarnex.SoundingChart(*rows.T[:3], model=2, plain=True)):
         chart.save(tmp_path / "m.bmp")
         bmp = bitmap((tmp_path / "m.bmp").read_bytes())
         assert not chart.modelled and bmp.count(RED) > 100 and bmp.count(GREEN) == 0, chart
@@ -172,9 +162,8 @@ def test_a_model_over_three_decades_draws_log_resistivity(tmp_path):
     thickness, resistivity = [10, 20, 40, 80], [5, 50, 500, 5000, 50]
     chart = tarnex.LayeredModelChart(thickness, resistivity)
     chart.save(tmp_path / "log.svg")
-    along, _ = axis_labels(tmp_path / "log.svg")
-    assert chart.log_resistivity and {"10", "100", "1000"} <= set(along), along
-    assert png_size(chart.png()) < (2000, 2000)
+    assert chart.log_resistivity and {"10", "100", "1000"} <= set(axis_labels(tmp_path / "log.svg")[0])
+    assert max(png_size(chart.png())) <= 2000
     # The class's own linear layout stays a strip many times wider than tall.
     plain = tarnex.LayeredModelChart(thickness, resistivity, plain=True)
     w, h = png_size(plain.png())
