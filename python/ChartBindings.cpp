@@ -47,54 +47,86 @@ void BindCharts(py::module_& m)
     py::class_<SoundingChart, Chart>(m, "SoundingChart", R"(The sounding curve chart.
 
 Measured and modelled apparent resistivity R and vertical magnetic component V
-over a logarithmic abscissa (time after turn-off), with a legend of the four
-curves and titles of both axes, as tarnex-render draws it.)")
-        .def(py::init(&SoundingChart::FromArrays), "x"_a, "r"_a, "v"_a, "r_fwd"_a, "v_fwd"_a, "model"_a = 1,
-             R"(A chart of one sounding from five equally long 1-D columns.
+over a logarithmic abscissa (time after turn-off), with a legend of the curves
+and titles of both axes, as tarnex-render draws it. Each axis is brought into
+the chart by a power of ten and labelled in the unit that suits its data (ms
+or µs, μV/A or ×10ⁿ), so a sounding of any magnitude draws readably.)")
+        .def(py::init(&SoundingChart::FromArrays), "x"_a, "r"_a, "v"_a, "r_fwd"_a = py::none(),
+             "v_fwd"_a = py::none(), "model"_a = py::none(), py::kw_only(), "view"_a = py::none(),
+             "plain"_a = false, "header"_a = "",
+             R"(A chart of one sounding from equally long 1-D columns.
 
-x: abscissa (time in ms), every value positive, the largest above 0.1;
-r, v: measured apparent resistivity and voltage; r_fwd, v_fwd: modelled.
-model: 1 draws values on a linear scale, 2 on decades (log-log; every value
-must then be positive).
+x: abscissa (time in ms unless header names another unit), every value
+positive; r, v: measured apparent resistivity and voltage; r_fwd, v_fwd:
+modelled, or None (or both wholly NaN, as read_sounding gives them) for a
+measured-only sounding, drawn without modelled curves.
+view: "auto" (the default: log-log when the values' magnitudes span more than
+two decades, else linear), "linear" or "loglog". model: the older spelling,
+1 for "linear" and 2 for "loglog"; given with a view it must agree.
+plain: True draws the chart class's own layout of the numbers as they stand
+(the largest abscissa above 0.1; every value positive for the log-log view),
+with "auto" the linear view.
+header: names the columns as a sounding file's header line does, as in
+"t(s) R V(V/A) Rfwd Vfwd": the first the abscissa and its unit (time_ms, t(s), t_us, freq_Hz,
+T_s), the third the unit of V (μV/A unless it says V/A, mV/A, nV/A).
 
 The chart holds single-precision copies of the columns: float32 arrays are
 read in place, other numbers (float64, ints, lists) are converted as they are
 copied. Later changes to the arrays do not change the chart.
 Raises ValueError for columns of different lengths, non-finite values or data
 the chart cannot draw, with the library's message.)")
-        .def_static("from_file", &SoundingChart::FromFile, "path"_a, "model"_a = 1,
-                    R"(A chart of a sounding file (five numbers a row, '#' comments, an optional header).
+        .def_static("from_file", &SoundingChart::FromFile, "path"_a, "model"_a = py::none(), py::kw_only(),
+                    "view"_a = py::none(), "plain"_a = false,
+                    R"(A chart of a sounding file (five numbers a row, or three when measured only;
+'#' comments, an optional header).
 
-The abscissa's title follows the header's first column (time_ms, t(s),
-freq_Hz). Raises OSError when the file cannot be opened and ValueError,
+The header's first column names the abscissa and its unit (time_ms, t(s),
+freq_Hz), its third the unit of V. view, model and plain as for the
+constructor. Raises OSError when the file cannot be opened and ValueError,
 naming the line, when its content is refused.)")
-        .def_property_readonly("model", &SoundingChart::Model, "The display model: 1 linear, 2 log-log.")
+        .def_property_readonly("view", &SoundingChart::View,
+                               "The view drawn, \"linear\" or \"loglog\" (auto has chosen one).")
+        .def_property_readonly("model", &SoundingChart::Model, "The view drawn as a number: 1 linear, 2 log-log.")
+        .def_property_readonly("plain", &SoundingChart::Plain, "Whether the chart class's own layout is drawn.")
+        .def_property_readonly("modelled", &SoundingChart::Modelled, "Whether modelled curves are drawn.")
+        .def_property_readonly("note", &SoundingChart::Note,
+                               "Why the view asked for could not be drawn (the log-log view of a value of 0); "
+                               "empty when it was.")
         .def_property_readonly("rows", &SoundingChart::Rows, "The number of samples drawn.")
         .def("__repr__", [](const SoundingChart& c) {
-            return "<tarnex.SoundingChart of " + std::to_string(c.Rows()) + " samples, model " +
-                   std::to_string(c.Model()) + ">";
-        }, "Samples and display model.");
+            return "<tarnex.SoundingChart of " + std::to_string(c.Rows()) + " samples, " + c.View() + " view" +
+                   (c.Plain() ? ", plain>" : ">");
+        }, "Samples and view.");
 
     py::class_<LayeredModelChart, Chart>(m, "LayeredModelChart", R"(The layered-model chart.
 
 Resistivity against depth as a staircase, with titles of both axes and room
-right of the largest resistivity, as tarnex-render draws it.)")
-        .def(py::init(&LayeredModelChart::FromArrays), "thickness"_a, "resistivity"_a,
+right of the largest resistivity, as tarnex-render draws it: resistivity on
+decades when it spans more than one, depth on decades when the layer tops span
+more than two.)")
+        .def(py::init(&LayeredModelChart::FromArrays), "thickness"_a, "resistivity"_a, py::kw_only(),
+             "plain"_a = false,
              R"(A chart of a layered earth.
 
 thickness: metres, one value a layer above the half-space; resistivity:
 ohm-m, one value a layer, the half-space's last (so one more than thickness).
 Every value positive and at most 1e5, the deepest interface at most 1e5 m.
+plain: True draws the chart class's own linear layout whatever the range.
 The chart holds single-precision copies (float32 arrays are read in place).
 Raises ValueError, with the library's message, for a model that breaks these.)")
-        .def_static("from_file", &LayeredModelChart::FromFile, "path"_a,
+        .def_static("from_file", &LayeredModelChart::FromFile, "path"_a, py::kw_only(), "plain"_a = false,
                     R"(A chart of a layered-model file (thickness and resistivity a line, the half-space's
-resistivity alone on the last). OSError when the file cannot be opened,
-ValueError naming the line when its content is refused.)")
+resistivity alone on the last); plain as for the constructor. OSError when the
+file cannot be opened, ValueError naming the line when its content is refused.)")
         .def_property_readonly("layers", &LayeredModelChart::Layers, "Layers drawn, the half-space included.")
+        .def_property_readonly("plain", &LayeredModelChart::Plain, "Whether the chart class's own layout is drawn.")
+        .def_property_readonly("log_resistivity", &LayeredModelChart::LogResistivity,
+                               "Whether resistivity is drawn on decades.")
+        .def_property_readonly("log_depth", &LayeredModelChart::LogDepth, "Whether depth is drawn on decades.")
         .def("__repr__", [](const LayeredModelChart& c) {
-            return "<tarnex.LayeredModelChart of " + std::to_string(c.Layers()) + " layers>";
-        }, "Layers drawn.");
+            std::string scale = c.Plain() ? ", plain" : c.LogResistivity() ? ", log resistivity" : "";
+            return "<tarnex.LayeredModelChart of " + std::to_string(c.Layers()) + " layers" + scale + ">";
+        }, "Layers drawn and the resistivity scale.");
 
     py::class_<ProfileChart, Chart>(m, "ProfileChart", R"(A profile panel.
 

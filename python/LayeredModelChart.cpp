@@ -7,13 +7,18 @@
 
 namespace pytarnex {
 
-LayeredModelChart::LayeredModelChart(const LayeredModel& model)
+LayeredModelChart::LayeredModelChart(const LayeredModel& model, bool plain)
 {
     CString error;
     if (!LayeredModelFile::Check(model, error))
         RaiseValueError(error.str());
+    if (!plain)
+        m_figure = LayeredModelFigure::For(model);
     m_figure.Prepare(m_chart);
-    LayeredModelRender::Load(m_chart, model);
+    if (m_figure.plan)
+        m_figure.plan->Load(m_chart, model);
+    else
+        LayeredModelRender::Load(m_chart, model);
     m_layers = model.Layers();
 }
 
@@ -35,19 +40,19 @@ LayeredModel LayeredModelChart::ModelOf(pybind11::handle thickness, pybind11::ha
 }
 
 std::unique_ptr<LayeredModelChart> LayeredModelChart::FromArrays(const ArrayLike& thickness,
-                                                                 const ArrayLike& resistivity)
+                                                                 const ArrayLike& resistivity, bool plain)
 {
-    return std::make_unique<LayeredModelChart>(ModelOf(thickness, resistivity));
+    return std::make_unique<LayeredModelChart>(ModelOf(thickness, resistivity), plain);
 }
 
-std::unique_ptr<LayeredModelChart> LayeredModelChart::FromFile(const std::filesystem::path& path)
+std::unique_ptr<LayeredModelChart> LayeredModelChart::FromFile(const std::filesystem::path& path, bool plain)
 {
     CheckReadable(path);
     LayeredModel m;
     CString error;
     if (!LayeredModelFile::Read(path.c_str(), m, error))
         RaiseValueError(error.str());
-    return std::make_unique<LayeredModelChart>(m);
+    return std::make_unique<LayeredModelChart>(m, plain);
 }
 
 void LayeredModelChart::Draw(CDC* dc) { DrawLayeredModelFigure(m_chart, dc, m_figure); }

@@ -67,12 +67,14 @@ bool SoundingRender::Check(const SoundingTable& t, int model, const char* name, 
         error.Format("%s: no samples", name);
         return false;
     }
+    // A measured-only sounding has no modelled values to check.
+    const bool modelled = t.rFwd.GetSize() >= t.Rows() && t.vFwd.GetSize() >= t.Rows();
     for (int i = 0; i < t.Rows(); ++i) {
         if (!(t.x[i] > 0)) {
             error.Format("%s: row %d: the abscissa must be positive", name, i + 1);
             return false;
         }
-        if (model == 2 && !(t.r[i] > 0 && t.v[i] > 0 && t.rFwd[i] > 0 && t.vFwd[i] > 0)) {
+        if (model == 2 && !(t.r[i] > 0 && t.v[i] > 0 && (!modelled || (t.rFwd[i] > 0 && t.vFwd[i] > 0)))) {
             error.Format("%s: row %d: model 2 draws values on decades, all must be positive", name, i + 1);
             return false;
         }

@@ -5,7 +5,7 @@ import numpy as np
 import pytest
 
 import tarnex
-from conftest import png_size
+from conftest import axis_labels, png_size
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "..", "data")
@@ -77,7 +77,8 @@ def test_float32_and_float64_columns_draw_the_same_chart():
 def test_charts_from_the_bundled_files(tmp_path, bitmap):
     chart = tarnex.SoundingChart.from_file(os.path.join(DATA, "sounding.dat"))
     rows = tarnex.read_sounding(os.path.join(DATA, "sounding.dat"))
-    assert (chart.rows, chart.model) == (len(rows), 1) and len(rows) > 10
+    # V falls over seven decades: the log-log view.
+    assert (chart.rows, chart.view, chart.model) == (len(rows), "loglog", 2) and len(rows) > 10
     model = tarnex.LayeredModelChart.from_file(os.path.join(DATA, "layered-model.txt"))
     assert model.layers == 4
     model.save(tmp_path / "m.bmp", dpi=100)
@@ -109,3 +110,62 @@ def test_a_failed_save_keeps_the_existing_file(tmp_path):
     with pytest.raises(ValueError, match="resolution"):
         flat_sounding(100).save(target, dpi=0)
     assert target.read_bytes() == b"old"
+
+
+def seconds_sounding(**kw):
+    """A TEM sounding in seconds (10 µs to 10 ms), V in V/A over seven decades."""
+    t = np.logspace(-5, -2, 31)
+    v = 2e-2 * (t / 1e-5) ** -2.5
+    r = 50 + 30 * np.sin(np.log10(t))
+    return tarnex.SoundingChart(t, r, v, r * 1.02, v * 0.97, header="t(s) R V(V/A)", **kw)
+
+
+def test_any_magnitude_draws_with_distinct_labels_in_a_bounded_picture(tmp_path):
+    for view, drawn in (("auto", "loglog"), ("linear", "linear")):
+        chart = seconds_sounding(view=view)
+        chart.save(tmp_path / "s.svg")
+        along, side = axis_labels(tmp_path / "s.svg")
+        assert chart.view == drawn and len(side) >= 4 and len(set(side)) == len(side), (view, side)
+        assert along == ["1", "10", "100", "1000", "10⁴", "10⁵"], along   # microseconds
+        assert max(png_size(chart.png())) <= 2000
+        assert drawn == "linear" or "10⁻⁹" in side, side   # V/A as powers of ten
+    # The class's own layout takes the abscissa as it stands: below 0.1 it is refused.
+    with pytest.raises(ValueError, match="largest abscissa must exceed 0.1"):
+        seconds_sounding(plain=True)
+
+
+def test_view_and_its_older_spelling_model():
+    x = np.logspace(-1, 2, 16)
+    cols = [x, 100 + x, 10 + x, 90 + x, 20 + x]   # within two decades: auto is linear
+    assert [tarnex.SoundingChart(*cols, *m).view for m in ((), (1,), (2,))] == ["linear", "linear", "loglog"]
+    assert tarnex.SoundingChart(*cols, model=2, view="loglog").model == 2
+    for kw, message in [({"model": 2, "view": "linear"}, "different views"), ({"view": "log"}, "view must be"),
+                        ({"model": 3}, "model must be 1")]:
+        with pytest.raises(ValueError, match=message):
+            tarnex.SoundingChart(*cols, **kw)
+
+
+def test_measured_only_soundings_draw_no_modelled_curves(tmp_path, bitmap):
+    path = tmp_path / "m.csv"
+    path.write_text("time_ms,rho,V\n" + "".join(f"{t},{80 + t},{40 / t}\n" for t in (0.05, 0.5, 5, 50)))
+    rows = tarnex.read_sounding(path)
+    for chart in (tarnex.SoundingChart.from_file(path), tarnex.SoundingChart(*rows.T),
+                  tarnex.SoundingChart(*rows.T[:3], model=2, plain=True)):
+        chart.save(tmp_path / "m.bmp")
+        bmp = bitmap((tmp_path / "m.bmp").read_bytes())
+        assert not chart.modelled and bmp.count(RED) > 100 and bmp.count(GREEN) == 0, chart
+    with pytest.raises(ValueError, match="r_fwd is given without v_fwd"):
+        tarnex.SoundingChart(*rows.T[:3], r_fwd=rows[:, 1])
+
+
+def test_a_model_over_three_decades_draws_log_resistivity(tmp_path):
+    thickness, resistivity = [10, 20, 40, 80], [5, 50, 500, 5000, 50]
+    chart = tarnex.LayeredModelChart(thickness, resistivity)
+    chart.save(tmp_path / "log.svg")
+    assert chart.log_resistivity and {"10", "100", "1000"} <= set(axis_labels(tmp_path / "log.svg")[0])
+    assert max(png_size(chart.png())) <= 2000
+    # The class's own linear layout stays a strip many times wider than tall.
+    plain = tarnex.LayeredModelChart(thickness, resistivity, plain=True)
+    w, h = png_size(plain.png())
+    assert plain.plain and not plain.log_resistivity and w > 5 * h
+    assert not tarnex.LayeredModelChart([30], [100, 500]).log_resistivity

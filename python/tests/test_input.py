@@ -81,7 +81,7 @@ def test_bad_arrays_are_value_errors_with_the_librarys_message():
     with pytest.raises(ValueError, match="model must be 1"):
         tarnex.SoundingChart(*ok, model=3)
     with pytest.raises(ValueError, match="row 2: model 2"):
-        tarnex.SoundingChart(x, x, np.array([1, -1, 1.0]), x, x, model=2)
+        tarnex.SoundingChart(x, x, np.array([1, -1, 1.0]), x, x, model=2, plain=True)
 
 
 def test_bad_models_are_value_errors():
