@@ -2,6 +2,7 @@
 // station at a time in the sounding chart, the station list docked beside.
 #include "StudioWindow.h"
 
+#include "ModelView.h"
 #include "SoundingView.h"
 #include "StudioFileDialog.h"
 #include "SurveyBrowser.h"
@@ -13,9 +14,12 @@
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <cmath>
 
 namespace {
 
@@ -141,6 +145,11 @@ bool StudioWindow::ShowStation(int index)
     m_sounding->Chart().m_nDisModel =
         SoundingRender::ReadableModel(station.table, m_sounding->Chart().m_nDisModel, note);
     m_sounding->SetSounding(station.table);
+    // Live modelling rests while a survey is browsed: no misfit or depth of
+    // investigation left over from the sounding shown before.
+    if (m_misfit)
+        m_misfit->clear();
+    m_model->SetInvestigationDepth(std::nan(""));
     const bool logLog = m_sounding->Chart().m_nDisModel == 2;
     m_model2->setChecked(logLog);
     m_model1->setChecked(!logLog);

@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 #include "support/StudioFixture.h"
 
+#include "LiveForward.h"
+#include "ModelView.h"
 #include "SoundingView.h"
 #include "StudioWindow.h"
 #include "SurveyBrowser.h"
@@ -14,9 +16,11 @@
 #include "sounding/SurveyFile.h"
 
 #include <QDockWidget>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -190,4 +194,17 @@ TEST(StudioSurvey, AFolderIsASurveyWhoseEditedFilesAloneAreWritten)
     EXPECT_NE(s.errors.back().find("saved in place"), std::string::npos) << s.errors.back();
     EXPECT_TRUE(s.w.SoundingModified());
     EXPECT_FALSE(std::filesystem::exists(s.dir + "/elsewhere.txt"));
+}
+
+TEST(StudioSurvey, AStationShowsNoMisfitOrDepthLeftFromTheSoundingBefore)
+{
+    testsupport::StudioFixture s;  // the bundled sounding and model, modelled live
+    s.w.Live()->Drain();
+    ASSERT_FALSE(s.w.MisfitLabel()->text().isEmpty());
+    ASSERT_FALSE(std::isnan(s.w.Model()->InvestigationDepth()));
+    const std::string path = s.dir + "/line7.csv";
+    std::ofstream(path) << kTable;
+    ASSERT_TRUE(s.w.OpenSurvey(path.c_str()));
+    EXPECT_TRUE(s.w.MisfitLabel()->text().isEmpty());
+    EXPECT_TRUE(std::isnan(s.w.Model()->InvestigationDepth()));
 }
