@@ -27,6 +27,13 @@ constexpr double kLnHMax = 8.517193191416238;      // ln 5000
 constexpr double kMaxStep = 1.5;
 // Stop when a step lowers the squared misfit by less than this fraction.
 constexpr double kTolerance = 1e-4;
+// Weight of the pull toward the start model, per parameter, in units of
+// the weighted squared misfit (a gate one standard error off counts 1):
+// moving a parameter by a factor e costs as much as 0.1 of such a gate. A
+// parameter the data constrain moves as if there were no pull; one they do
+// not see (the resistivity of a thin resistive cover) stays near its start
+// instead of drifting to a limit on noise.
+constexpr double kPull = 0.1;
 // A parameter this close to a limit (in ln) counts as at it.
 constexpr double kAtLimit = 1e-9;
 
@@ -262,7 +269,21 @@ TemInversionResult TemInversion::runFrom(const LayeredEarth& start, const TemObs
     std::vector<double> residual;
     if (!model.logModel(rho, h, lnV))
         throw InversionError("the forward engine cannot model the start model");
-    double phi = model.residual(lnV, residual);
+    // The objective: the weighted squared misfit plus the pull of every free
+    // parameter toward its start value (in ln).
+    std::vector<double> lnStart(static_cast<std::size_t>(p));
+    for (int k = 0; k < p; ++k)
+        lnStart[static_cast<std::size_t>(k)] = logParam(freeIndex[static_cast<std::size_t>(k)]);
+    const auto pull = [&](const std::vector<double>& r, const std::vector<double>& th) {
+        double sum = 0.0;
+        for (int k = 0; k < p; ++k) {
+            const int q = freeIndex[static_cast<std::size_t>(k)];
+            const double ln = std::log(q < layers ? r[static_cast<std::size_t>(q)] : th[static_cast<std::size_t>(q - layers)]);
+            sum += (ln - lnStart[static_cast<std::size_t>(k)]) * (ln - lnStart[static_cast<std::size_t>(k)]);
+        }
+        return kPull * sum;
+    };
+    double phi = model.residual(lnV, residual) + pull(rho, h);
 
     TemInversionResult result;
     double lambda = 1e-2;
@@ -282,8 +303,12 @@ TemInversionResult TemInversion::runFrom(const LayeredEarth& start, const TemObs
             break;
         const Eigen::Map<const Eigen::MatrixXd> Jm(J.data(), n, p);
         const Eigen::Map<const Eigen::VectorXd> rv(residual.data(), n);
-        const Eigen::MatrixXd A = Jm.transpose() * Jm;
-        const Eigen::VectorXd g = Jm.transpose() * rv;
+        Eigen::MatrixXd A = Jm.transpose() * Jm;
+        Eigen::VectorXd g = Jm.transpose() * rv;
+        for (int k = 0; k < p; ++k) {
+            A(k, k) += kPull;
+            g(k) -= kPull * (logParam(freeIndex[static_cast<std::size_t>(k)]) - lnStart[static_cast<std::size_t>(k)]);
+        }
         const double diagFloor = std::max(A.diagonal().maxCoeff(), 1e-30) * 1e-6;
 
         // A parameter at one of its limits that the descent pushes further
@@ -338,7 +363,7 @@ TemInversionResult TemInversion::runFrom(const LayeredEarth& start, const TemObs
                 setParam(freeIndex[static_cast<std::size_t>(k)], logParam(freeIndex[static_cast<std::size_t>(k)]) + step(k),
                          trialRho, trialH);
             if (model.logModel(trialRho, trialH, trialLnV)) {
-                trialPhi = model.residual(trialLnV, trialResidual);
+                trialPhi = model.residual(trialLnV, trialResidual) + pull(trialRho, trialH);
                 if (trialPhi < phi) {
                     accepted = true;
                     break;

@@ -195,3 +195,28 @@ TEST(TemInversion, AStartFarFromTheDataStillEndsWithinTheNoise)
     for (double rho : r.resistivity)
         EXPECT_LT(rho, 1e5) << "no layer left pressed against the limit";
 }
+
+TEST(TemInversion, AThinResistiveCoverTheDataHardlySeeStaysNearItsStart)
+{
+    // 390 Ω·m for 30 m over 48 Ω·m 60 m thick on 84 Ω·m, noise growing
+    // from 2 % at the first gate to 6 % at the last, inverted at 5 %: the
+    // gates barely see the cover's resistivity. Without a pull toward the
+    // start, noise alone carried it past a decade from the truth (to the
+    // 100 kΩ·m limit) in about one draw in twenty; none of a hundred may.
+    const LayeredEarth truth({30.0, 60.0}, {390.0, 48.0, 84.0});
+    const std::vector<double> t = gates();
+    const std::vector<double> clean = TemForward(TemSystem{}).compute(truth, t).voltage;
+    for (unsigned seed = 1; seed <= 100; ++seed) {
+        std::mt19937 rng(seed);
+        std::normal_distribution<double> unit(0.0, 1.0);
+        std::vector<double> v = clean;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            v[i] *= 1.0 + (0.02 + 0.04 * static_cast<double>(i) / static_cast<double>(v.size() - 1)) * unit(rng);
+        TemInversion inv(TemSystem{});
+        inv.setLayers(3);
+        const TemInversionResult r = inv.run(TemObservations(t, v, {}, 5.0));
+        EXPECT_LT(r.resistivity[0], 3900.0) << "seed " << seed;
+        EXPECT_GT(r.resistivity[0], 39.0) << "seed " << seed;
+        EXPECT_LE(r.chiRms, 1.5) << "seed " << seed;
+    }
+}
