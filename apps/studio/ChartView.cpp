@@ -249,6 +249,10 @@ void ChartView::ZoomAt(QPoint anchor, double factor)
 void ChartView::FitToWindow()
 {
     m_zoomDpi = 0;
+    // The pane may have changed shape while the drawing was zoomed.
+    if (!m_dragging && width() > 0 && height() > 0)
+        ShapeTo(size());
+    updateFit();
     updateScrollBars();
     DropDragImages();
     update();

@@ -157,6 +157,15 @@ TEST(StudioModelChart, TheFigureFillsItsPaneCentredAtEitherWindowSize)
         EXPECT_NEAR(box.left(), pane.width() - 1 - box.right(), 0.05 * pane.width());
         EXPECT_NEAR(box.top(), pane.height() - 1 - box.bottom(), 0.05 * pane.height());
     }
+    // Zoomed, the drawing keeps its shape through a resize; fitted to the
+    // window again, it takes the pane's.
+    s.mv()->ZoomAt(QPoint(10, 10), 2.0);
+    s.w.resize(1000, 650);
+    QApplication::processEvents();
+    s.mv()->FitToWindow();
+    const QRect box = DrawnBox(s.mv()->RenderWhole());
+    const QSize pane = s.mv()->size();
+    EXPECT_GE(std::min(static_cast<double>(box.width()) / pane.width(), static_cast<double>(box.height()) / pane.height()), 0.7);
 }
 
 TEST(StudioModelChart, TheDepthOfInvestigationStandsAtItsDepthOnADecadeScale)
