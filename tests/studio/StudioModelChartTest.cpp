@@ -160,7 +160,7 @@ TEST(StudioModelChart, TheFigureFillsItsPaneCentredAtEitherWindowSize)
     // Zoomed, the drawing keeps its shape through a resize; fitted to the
     // window again, it takes the pane's.
     s.mv()->ZoomAt(QPoint(10, 10), 2.0);
-    s.w.resize(1000, 650);
+    s.w.resize(1800, 560);
     QApplication::processEvents();
     s.mv()->FitToWindow();
     const QRect box = DrawnBox(s.mv()->RenderWhole());
