@@ -81,7 +81,9 @@ void StudioWindow::buildForward()
 {
     m_live = new LiveForward(this);
     m_live->onResult = [this](const LiveForward::Result& r) {
-        if (ShowingFileModelled() || !m_sounding->HasSounding())
+        // A response asked for the sounding shown before (Page Down pressed
+        // while it was computed) belongs to other samples.
+        if (ShowingFileModelled() || !m_sounding->HasSounding() || r.serial < m_liveFrom)
             return;
         if (!r.error.empty()) {
             m_misfit->setText(misfitText(std::nan(""), std::nan("")));
@@ -177,6 +179,7 @@ void StudioWindow::modellingShown(const SoundingTable& t, const std::string& nam
     m_systemChanged = false;
     m_viewChecked = false;
     m_msPerUnit = msPerUnit;
+    m_liveFrom = m_live ? m_live->LastSubmitted() + 1 : 0;
     m_fileRFwd.assign(t.rFwd.GetData(), t.rFwd.GetData() + t.rFwd.GetSize());
     m_fileVFwd.assign(t.vFwd.GetData(), t.vFwd.GetData() + t.vFwd.GetSize());
     std::string why;

@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -270,6 +271,7 @@ private:
     int m_shownStation = -1;  // the survey's station the sounding chart shows, -1 for none
     std::vector<std::vector<char>> m_stationMasks;  // a survey table's masks, by station, until it is closed
     bool m_viewChecked = false;    // the first response has chosen the value axis
+    std::uint64_t m_liveFrom = 0;  // the first live request made for the sounding shown
     InversionRun* m_inversion = nullptr;
     QAction* m_invert = nullptr;
     QAction* m_cancelInversion = nullptr;

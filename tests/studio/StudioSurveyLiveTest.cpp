@@ -21,10 +21,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -101,9 +104,23 @@ TEST(StudioSurveyLive, StationsAreModelledLiveAndSavedWithTheirOwnModelledColumn
     studiodriver::drag(s.sv(), from, from + QPoint(0, -40));
     const float dragged = s.sv()->Values().v[1];
     ASSERT_NE(dragged, 1.0f);
+    // B1's response, still on its way while B2's is slow, never shows on B2.
+    const std::uint64_t b2 = s.w.Live()->LastSubmitted() + 1;
+    s.w.Live()->beforeCompute = [b2](std::uint64_t serial) {
+        if (serial == b2)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    };
+    std::set<std::string> misfitsOnB2;
+    const auto show = s.w.Live()->onResult;
+    s.w.Live()->onResult = [&](const LiveForward::Result& r) {
+        show(r);
+        if (s.w.Survey()->Current() == 1 && !s.w.MisfitLabel()->text().isEmpty())
+            misfitsOnB2.insert(s.w.MisfitLabel()->text().toStdString());
+    };
     QTest::keyClick(&s.w, Qt::Key_PageDown);
     s.w.Live()->Drain();
     s.expectLiveV({0.01, 1, 10});
+    EXPECT_EQ(misfitsOnB2.size(), 1u);
     // A mask on B2 stays with it in memory; a table has no place to save it.
     s.shiftClickV(1);
     const std::string masked = s.w.MisfitLabel()->text().toStdString();
