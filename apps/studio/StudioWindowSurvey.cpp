@@ -4,11 +4,10 @@
 
 #include "InversionRun.h"
 #include "ModelView.h"
+#include "SoundingForward.h"
 #include "SoundingView.h"
 #include "StudioFileDialog.h"
 #include "SurveyBrowser.h"
-
-#include "SoundingForward.h"
 
 #include "sounding/SoundingRender.h"
 
