@@ -81,7 +81,9 @@ void StudioWindow::buildForward()
 {
     m_live = new LiveForward(this);
     m_live->onResult = [this](const LiveForward::Result& r) {
-        if (ShowingFileModelled() || !m_sounding->HasSounding())
+        // A response asked for the sounding shown before (Page Down pressed
+        // while it was computed) belongs to other samples.
+        if (ShowingFileModelled() || !m_sounding->HasSounding() || r.serial < m_liveFrom)
             return;
         if (!r.error.empty()) {
             m_misfit->setText(misfitText(std::nan(""), std::nan("")));
@@ -154,29 +156,39 @@ void StudioWindow::showFileModelled()
 
 void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
 {
+    const std::string name = path ? std::string(path) : std::string("sounding");
+    std::vector<char> flags(static_cast<std::size_t>(t.Rows()), 0);
+    std::string why;
+    std::vector<int> rows;
+    if (t.source && SoundingForward::ReadMask(*t.source, name, t.Rows(), rows, why)) {
+        for (int row : rows)
+            flags[static_cast<std::size_t>(row)] = 1;
+    }
+    modellingShown(t, name, t.source ? std::string_view(*t.source) : std::string_view(),
+                   SoundingForward::MsPerAbscissaUnit(t.header), std::move(flags));
+    // After the system's note, if any: both are worth reading, the mask's
+    // more so, since the misfit rests on it.
+    if (!why.empty())
+        statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; no sample is masked").arg(QString::fromStdString(why)));
+}
+
+void StudioWindow::modellingShown(const SoundingTable& t, const std::string& name, std::string_view systemText,
+                                  double msPerUnit, std::vector<char> masked)
+{
     m_system = em1d::TemSystem();
     m_systemChanged = false;
     m_viewChecked = false;
-    m_msPerUnit = SoundingForward::MsPerAbscissaUnit(t.header);
+    m_msPerUnit = msPerUnit;
+    m_liveFrom = m_live ? m_live->LastSubmitted() + 1 : 0;
     m_fileRFwd.assign(t.rFwd.GetData(), t.rFwd.GetData() + t.rFwd.GetSize());
     m_fileVFwd.assign(t.vFwd.GetData(), t.vFwd.GetData() + t.vFwd.GetSize());
-    std::vector<char> flags(static_cast<std::size_t>(t.Rows()), 0);
-    if (t.source) {
-        const std::string name = path ? std::string(path) : std::string("sounding");
-        std::string why;
-        std::vector<int> rows;
-        if (!SoundingForward::ApplySystem(*t.source, name, m_system, why)) {
-            m_system = em1d::TemSystem();
-            statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; the default system is used").arg(QString::fromStdString(why)));
-        }
-        if (SoundingForward::ReadMask(*t.source, name, t.Rows(), rows, why)) {
-            for (int row : rows)
-                flags[static_cast<std::size_t>(row)] = 1;
-        } else {
-            statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; no sample is masked").arg(QString::fromStdString(why)));
-        }
+    std::string why;
+    if (!SoundingForward::ApplySystem(systemText, name, m_system, why)) {
+        m_system = em1d::TemSystem();
+        statusBar()->showMessage(QCoreApplication::translate("Studio", "%1; the default system is used").arg(QString::fromStdString(why)));
     }
-    m_sounding->SetMasked(std::move(flags));
+    masked.resize(static_cast<std::size_t>(t.Rows()), 0);
+    m_sounding->SetMasked(std::move(masked));
     m_model->SetInvestigationDepth(std::nan(""));
     if (m_misfit)
         m_misfit->clear();
@@ -186,7 +198,7 @@ void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
 void StudioWindow::referenceFromModel()
 {
     m_sounding->SetReference({}, {});
-    if (!m_sounding->HasSounding() || m_model->Layers() < 1 || (m_survey && m_survey->IsOpen()))
+    if (!m_sounding->HasSounding() || m_model->Layers() < 1)
         return;
     const LiveForward::Request q = [&] {
         LiveForward::Request r;
@@ -204,8 +216,7 @@ void StudioWindow::referenceFromModel()
 
 void StudioWindow::requestForward(int layer, float dragged)
 {
-    if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
-        (m_survey && m_survey->IsOpen()))
+    if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Layers() < 1)
         return;
     const SoundingTable& s = m_sounding->Values();
     const LayeredModel& m = m_model->Model();
@@ -222,15 +233,22 @@ void StudioWindow::requestForward(int layer, float dragged)
     m_live->Submit(std::move(q));
 }
 
+void StudioWindow::restoreFileModelled(SoundingTable& t) const
+{
+    const int n = t.Rows();
+    if (m_fileRFwd.size() != static_cast<std::size_t>(n) || m_fileVFwd.size() != static_cast<std::size_t>(n) ||
+        t.rFwd.GetSize() != n || t.vFwd.GetSize() != n)
+        return;
+    for (int i = 0; i < n; ++i) {
+        t.rFwd[i] = m_fileRFwd[static_cast<std::size_t>(i)];
+        t.vFwd[i] = m_fileVFwd[static_cast<std::size_t>(i)];
+    }
+}
+
 SoundingTable StudioWindow::soundingToSave() const
 {
     SoundingTable t = m_sounding->Sounding();
-    const int n = t.Rows();
-    if (m_fileRFwd.size() == static_cast<std::size_t>(n) && m_fileVFwd.size() == static_cast<std::size_t>(n))
-        for (int i = 0; i < n; ++i) {
-            t.rFwd[i] = m_fileRFwd[static_cast<std::size_t>(i)];
-            t.vFwd[i] = m_fileVFwd[static_cast<std::size_t>(i)];
-        }
+    restoreFileModelled(t);
     std::vector<int> rows;
     const auto& masked = m_sounding->Masked();
     for (std::size_t i = 0; i < masked.size(); ++i)
@@ -249,6 +267,15 @@ void StudioWindow::SetSystem(const em1d::TemSystem& system)
 {
     m_system = system;
     m_systemChanged = true;
+    // In a survey the system belongs to a folder's station (its file's
+    // "# tem:" line) or to the whole table (a "# tem:" line before its rows).
+    if (m_survey && m_survey->IsOpen() && m_survey->Current() >= 0) {
+        if (m_survey->IsFolder())
+            m_survey->MarkEdited(m_survey->Current());
+        else
+            m_survey->SetLead(SoundingForward::WithCommentLine(m_survey->Table().lead, "tem",
+                                                               SoundingForward::SystemLine(system)));
+    }
     editsChanged();
     referenceFromModel();
 }

@@ -14,8 +14,10 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ChartView;
@@ -209,6 +211,19 @@ private:
     void inversionFinished(const em1d::TemInversionResult& result, const std::string& error);
     // A sounding shown: its system, its own modelled columns and its masks.
     void soundingShown(const SoundingTable& table, const char* path);
+    // The survey's station index shown: a folder's station as the sounding
+    // file it is; a table's station with the system of the table's "# tem:"
+    // lines, the abscissa unit its header names, and the masks set on it
+    // since the survey was opened (a table has no place for them).
+    void stationShown(int index);
+    // What every shown sounding sets up for live modelling: system from the
+    // "# tem:" lines of systemText (name stands for its file in messages),
+    // the abscissa's ms a unit, masks, the file's own modelled columns.
+    void modellingShown(const SoundingTable& table, const std::string& name, std::string_view systemText,
+                        double msPerUnit, std::vector<char> masked);
+    // Puts the file's own modelled columns back into t (the chart's hold the
+    // live response), when t still has as many rows.
+    void restoreFileModelled(SoundingTable& t) const;
     // A model shown or saved: its response becomes the faint reference.
     void referenceFromModel();
     // Asks for the response of the model as it is (with layer's resistivity
@@ -253,7 +268,10 @@ private:
     bool m_systemChanged = false;  // the dialog changed it since the sounding was read
     double m_msPerUnit = 1;        // the sounding's abscissa to ms
     std::vector<float> m_fileRFwd, m_fileVFwd;
+    int m_shownStation = -1;  // the survey's station the sounding chart shows, -1 for none
+    std::vector<std::vector<char>> m_stationMasks;  // a survey table's masks, by station, until it is closed
     bool m_viewChecked = false;    // the first response has chosen the value axis
+    std::uint64_t m_liveFrom = 0;  // the first live request made for the sounding shown
     InversionRun* m_inversion = nullptr;
     QAction* m_invert = nullptr;
     QAction* m_cancelInversion = nullptr;

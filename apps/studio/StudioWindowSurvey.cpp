@@ -2,7 +2,9 @@
 // station at a time in the sounding chart, the station list docked beside.
 #include "StudioWindow.h"
 
+#include "InversionRun.h"
 #include "ModelView.h"
+#include "SoundingForward.h"
 #include "SoundingView.h"
 #include "StudioFileDialog.h"
 #include "SurveyBrowser.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -19,11 +22,27 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include <cmath>
+#include <string>
+#include <string_view>
 
 namespace {
 
 const char* const kSurveyExt = "txt";
+
+// The survey's header from its abscissa on (after the station's name and the
+// position), which names the abscissa's unit as a sounding's header does.
+std::string abscissaHeader(const SurveyTable& t)
+{
+    const std::string_view gaps = " \t,";
+    std::string_view h = t.header;
+    for (int field = 0; field < (t.positions ? 2 : 1); ++field) {
+        const std::size_t end = h.find_first_of(gaps);
+        h = end == std::string_view::npos ? std::string_view() : h.substr(end);
+        const std::size_t next = h.find_first_not_of(gaps);
+        h = next == std::string_view::npos ? std::string_view() : h.substr(next);
+    }
+    return std::string(h);
+}
 
 }  // namespace
 
@@ -84,6 +103,10 @@ bool StudioWindow::OpenSurvey(const char* path)
     }
     if (!browsing)
         m_plainSounding = m_soundingDoc;
+    // The chart still shows what was open before: nothing of it goes into
+    // the new survey's stations.
+    m_shownStation = -1;
+    m_stationMasks.assign(static_cast<std::size_t>(m_survey->Count()), {});
     // From now on the sounding document is the survey.
     m_soundingDoc.defaultExt = kSurveyExt;
     m_soundingDoc.filter = "Survey Tables (*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|All Files (*.*)|*.*||";
@@ -111,6 +134,8 @@ void StudioWindow::closeSurvey()
     if (!m_survey->IsOpen())
         return;
     m_survey->Close();
+    m_shownStation = -1;
+    m_stationMasks.clear();
     m_surveyDock->hide();
     m_surveyDock->setProperty(kHiddenWithCharts, false);
     m_nextStation->setEnabled(false);
@@ -121,17 +146,56 @@ void StudioWindow::closeSurvey()
 
 void StudioWindow::flushStation()
 {
-    if (!m_survey->IsOpen() || m_survey->Current() < 0)
+    const int index = m_shownStation;
+    if (!m_survey->IsOpen() || index < 0 || index >= m_survey->Count() || !m_sounding->HasSounding())
         return;
-    SurveyStation& station = m_survey->Station(m_survey->Current());
-    if (station.edited && m_sounding->HasSounding())
+    SurveyStation& station = m_survey->Station(index);
+    if (!m_survey->IsFolder() && static_cast<std::size_t>(index) < m_stationMasks.size())
+        m_stationMasks[static_cast<std::size_t>(index)] = m_sounding->Masked();
+    if (!station.edited)
+        return;
+    // The chart's modelled columns hold the live response: the station keeps
+    // the file's own. A folder's station is a sounding file and keeps its
+    // masks and system in its text as one does.
+    if (m_survey->IsFolder()) {
+        station.table = soundingToSave();
+    } else {
         station.table = m_sounding->Sounding();
+        restoreFileModelled(station.table);
+    }
+}
+
+void StudioWindow::stationShown(int index)
+{
+    const SurveyStation& station = m_survey->Station(index);
+    if (m_survey->IsFolder()) {
+        const QByteArray path = QDir(m_survey->Path()).filePath(QString::fromUtf8(station.name.GetString())).toUtf8();
+        soundingShown(station.table, path.constData());
+        return;
+    }
+    const SurveyTable& t = m_survey->Table();
+    // The system: the "# tem:" lines before the first station, then any
+    // among this station's rows (the last wins).
+    const std::string text = t.lead + station.text;
+    std::vector<char> masked;
+    if (static_cast<std::size_t>(index) < m_stationMasks.size())
+        masked = m_stationMasks[static_cast<std::size_t>(index)];
+    modellingShown(station.table, m_survey->Path().toStdString(), text,
+                   SoundingForward::MsPerAbscissaUnit(abscissaHeader(t)), std::move(masked));
 }
 
 bool StudioWindow::ShowStation(int index)
 {
     if (!m_survey->IsOpen() || index < 0 || index >= m_survey->Count())
         return false;
+    // An inversion fits the station shown; the user cancels it before
+    // leaving the station (the list keeps showing where the data are).
+    if (index != m_survey->Current() && m_inversion && m_inversion->Running()) {
+        m_survey->SetCurrent(m_survey->Current());
+        statusBar()->showMessage(QCoreApplication::translate(
+            "Studio", "The inversion fits this station: cancel it (Esc) before another station is shown"));
+        return false;
+    }
     flushStation();
     // The undo history speaks of one station's samples by their index; it
     // does not carry over to another station. The station keeps its edits
@@ -145,17 +209,13 @@ bool StudioWindow::ShowStation(int index)
     m_sounding->Chart().m_nDisModel =
         SoundingRender::ReadableModel(station.table, m_sounding->Chart().m_nDisModel, note);
     m_sounding->SetSounding(station.table);
-    // Live modelling rests while a survey is browsed: no misfit or depth of
-    // investigation left over from the sounding shown before.
-    if (m_misfit)
-        m_misfit->clear();
-    m_model->SetInvestigationDepth(std::nan(""));
+    statusBar()->clearMessage();
+    stationShown(index);
+    m_shownStation = index;
     const bool logLog = m_sounding->Chart().m_nDisModel == 2;
     m_model2->setChecked(logLog);
     m_model1->setChecked(!logLog);
-    if (note.IsEmpty())
-        statusBar()->clearMessage();
-    else
+    if (!note.IsEmpty())
         statusBar()->showMessage(QString::fromUtf8(note.GetString()));
     m_survey->SetCurrent(index);
     editsChanged();

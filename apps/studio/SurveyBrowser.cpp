@@ -135,6 +135,7 @@ bool SurveyBrowser::Open(const QString& path, CString& error, CString& note)
     m_path = info.absoluteFilePath();
     m_folder = folder;
     m_current = 0;
+    m_leadEdited = false;
     fill();
     return true;
 }
@@ -145,6 +146,7 @@ void SurveyBrowser::Close()
     m_path.clear();
     m_folder = false;
     m_current = -1;
+    m_leadEdited = false;
     fill();
 }
 
@@ -177,14 +179,21 @@ void SurveyBrowser::MarkEdited(int i)
     it->setFont(f);
 }
 
+void SurveyBrowser::SetLead(std::string lead)
+{
+    m_survey.lead = std::move(lead);
+    m_leadEdited = true;
+}
+
 bool SurveyBrowser::AnyEdited() const
 {
-    return std::any_of(m_survey.stations.begin(), m_survey.stations.end(),
+    return m_leadEdited || std::any_of(m_survey.stations.begin(), m_survey.stations.end(),
                        [](const SurveyStation& s) { return s.edited; });
 }
 
 void SurveyBrowser::clearMarks()
 {
+    m_leadEdited = false;
     for (int i = 0; i < Count(); ++i) {
         Station(i).edited = false;
         QListWidgetItem* it = item(i);

@@ -33,7 +33,13 @@ public:
     void SetCurrent(int i);
     // Marks station i edited, in the data and in the list.
     void MarkEdited(int i);
+    // True while a station or the survey's leading lines hold unsaved edits.
     bool AnyEdited() const;
+    // The survey as held: its leading comment lines, header and stations.
+    const SurveyTable& Table() const { return m_survey; }
+    // Replaces the comment lines and header before the first station (a
+    // table's settings for all its stations); written at the next save.
+    void SetLead(std::string lead);
 
     // A table is written back whole (edited stations' rows rewritten, the
     // rest as read) to path, which becomes the survey's file; a folder writes
@@ -54,4 +60,5 @@ private:
     bool m_folder = false;
     int m_current = -1;
     bool m_filling = false;
+    bool m_leadEdited = false;
 };

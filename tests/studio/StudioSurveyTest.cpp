@@ -195,16 +195,3 @@ TEST(StudioSurvey, AFolderIsASurveyWhoseEditedFilesAloneAreWritten)
     EXPECT_TRUE(s.w.SoundingModified());
     EXPECT_FALSE(std::filesystem::exists(s.dir + "/elsewhere.txt"));
 }
-
-TEST(StudioSurvey, AStationShowsNoMisfitOrDepthLeftFromTheSoundingBefore)
-{
-    testsupport::StudioFixture s;  // the bundled sounding and model, modelled live
-    s.w.Live()->Drain();
-    ASSERT_FALSE(s.w.MisfitLabel()->text().isEmpty());
-    ASSERT_FALSE(std::isnan(s.w.Model()->InvestigationDepth()));
-    const std::string path = s.dir + "/line7.csv";
-    std::ofstream(path) << kTable;
-    ASSERT_TRUE(s.w.OpenSurvey(path.c_str()));
-    EXPECT_TRUE(s.w.MisfitLabel()->text().isEmpty());
-    EXPECT_TRUE(std::isnan(s.w.Model()->InvestigationDepth()));
-}

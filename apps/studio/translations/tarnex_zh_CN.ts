@@ -760,5 +760,9 @@ Save all of them?</source>
         <source>L&amp;ogarithmic</source>
         <translation>对数(&amp;O)</translation>
     </message>
+    <message>
+        <source>The inversion fits this station: cancel it (Esc) before another station is shown</source>
+        <translation>反演正在拟合本测点：请先取消反演（Esc），再显示其他测点</translation>
+    </message>
 </context>
 </TS>
