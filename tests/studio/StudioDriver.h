@@ -9,7 +9,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace studiodriver {
 
@@ -38,6 +40,16 @@ inline std::string slurp(const std::string& path)
     CString err;
     EXPECT_TRUE(CappedFile::ReadAll(path.c_str(), 1 << 20, bytes, err)) << err.GetString();
     return bytes;
+}
+
+// A text's lines, without their line ends.
+inline std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        out.push_back(l);
+    return out;
 }
 
 }  // namespace studiodriver

@@ -31,6 +31,7 @@
 
 namespace {
 
+using studiodriver::lines;
 using studiodriver::slurp;
 
 // Times in seconds, a 40 m loop and a 2 m² receiver: a station modelled in ms
@@ -45,15 +46,6 @@ const char* const kSurvey = "# tem: loop_radius=40 rx_area=2 ramp_us=0\n"
                             "B2, 20, 1e-5, 120, 280.0, 90, 250.5\n"
                             "B2, 20, 1e-3, 120, 0.0050, 90, 0.0030\n"
                             "B2, 20, 1e-2, 120, 1.5e-4, 90, 1.0e-4\n";
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);)
-        out.push_back(l);
-    return out;
-}
 
 struct Survey : testsupport::StudioFixture {
     std::string path = dir + "/line.csv";

@@ -27,16 +27,8 @@
 
 namespace {
 
+using studiodriver::lines;
 using studiodriver::slurp;
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);)
-        out.push_back(l);
-    return out;
-}
 
 // Drags the third measured point of the station shown 40 pixels up.
 float editShownStation(StudioWindow& w)
