@@ -36,6 +36,9 @@ int SoundingRender::ReadableModel(const SoundingTable& t, int model, CString& no
     float maxY = t.r[0];
     bool positive = true;
     for (const auto* column : {&t.r, &t.v, &t.rFwd, &t.vFwd}) {
+        // A measured-only sounding has no modelled columns to look at.
+        if (column->GetSize() < t.Rows())
+            continue;
         for (int i = 0; i < t.Rows(); ++i) {
             const float v = (*column)[i];
             maxY = std::max(maxY, v);

@@ -209,6 +209,11 @@ TEST(RenderCommand, SaysHowItDrawsDataTooSmallForTheLinearViewAndNamesFilesOnce)
     QImage img(QString::fromStdString(dir + "/small.png"));
     ASSERT_FALSE(img.isNull());
     EXPECT_LT(img.height(), img.width()) << "a linear view of values below 5 is many times taller than wide";
+    // Measured only (three columns): the same reading, of the columns it has.
+    const std::string measured = testsupport::writeFile("measured.dat", "1 2 3\n10 3 2\n");
+    const Result m = render(dir, {QString::fromStdString(measured), "-o", "measured.png", "--plain"});
+    ASSERT_EQ(m.code, 0) << m.err;
+    EXPECT_NE(m.err.find("note: the values reach only 3:"), std::string::npos) << m.err;
 
     const std::string empty = testsupport::writeFile("empty.dat", "");
     const Result e = render(dir, {QString::fromStdString(empty), "-o", "e.png"});

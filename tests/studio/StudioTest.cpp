@@ -247,6 +247,13 @@ TEST(Studio, ValuesTooSmallForTheLinearViewOpenInTheLogLogViewWithANote)
     EXPECT_EQ(s.w.Sounding()->Chart().m_nDisModel, 2);
     ASSERT_EQ(s.errors.size(), 1u);
     EXPECT_NE(s.errors[0].find("the log-log view (model 2) is drawn"), std::string::npos) << s.errors[0];
+
+    // Measured only, as an MT sounding in frequency comes: the same view.
+    Studio linear;
+    ASSERT_EQ(linear.w.Sounding()->Chart().m_nDisModel, 1);
+    std::ofstream(linear.dir + "/mt.dat") << "freq_Hz rho phase\n1000 2 3\n10 3 2\n";
+    ASSERT_TRUE(linear.w.OpenSounding((linear.dir + "/mt.dat").c_str()));
+    EXPECT_EQ(linear.w.Sounding()->Chart().m_nDisModel, 2);
 }
 
 TEST(Studio, SavingAfterADragKeepsCommentsAndUneditedLinesAsWritten)
