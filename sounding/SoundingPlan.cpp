@@ -1,6 +1,7 @@
 #include "sounding/SoundingPlan.h"
 
 #include "chart/AxisLabels.h"
+#include "platform/core/ColumnUnits.h"
 #include "sounding/CDrawRPCurve.h"
 #include "sounding/SoundingFile.h"
 
@@ -10,52 +11,6 @@
 #include <limits>
 
 namespace {
-
-std::string lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
-// The header's columns, split at blanks, tabs, commas and semicolons.
-std::vector<std::string> Columns(const std::string& header)
-{
-    std::vector<std::string> out;
-    std::string cur;
-    for (char c : header) {
-        if (c == ' ' || c == '\t' || c == ',' || c == ';' || c == '\r' || c == '\n') {
-            if (!cur.empty())
-                out.push_back(cur);
-            cur.clear();
-        } else {
-            cur += c;
-        }
-    }
-    if (!cur.empty())
-        out.push_back(cur);
-    return out;
-}
-
-// A name's unit: its last run of letters (and of the micro sign), after
-// the quantity's own letters: "time_ms" gives "ms", "t(us)" gives "us".
-std::string UnitOf(const std::string& name, size_t& begin)
-{
-    const std::string low = lower(name);
-    size_t end = low.size();
-    while (end > 0 && !std::isalpha(static_cast<unsigned char>(low[end - 1])) && low[end - 1] != '/')
-        --end;
-    begin = end;
-    while (begin > 0 && (std::isalpha(static_cast<unsigned char>(low[begin - 1])) || low[begin - 1] == '/'))
-        --begin;
-    std::string unit = low.substr(begin, end - begin);
-    // The micro sign (µ U+00B5) or the Greek mu (μ U+03BC) before the unit.
-    for (const char* micro : {"\xc2\xb5", "\xce\xbc"})
-        if (begin >= 2 && low.compare(begin - 2, 2, micro) == 0) {
-            unit = "u" + unit;
-            begin -= 2;
-        }
-    return unit;
-}
 
 constexpr const char* kMicro = "μ";
 
@@ -93,48 +48,6 @@ int LowDecade(float v) { return static_cast<int>(std::trunc(std::log10(static_ca
 int HighDecade(float v) { return static_cast<int>(std::trunc(std::log10(static_cast<double>(v)))) + 1; }
 
 }  // namespace
-
-SoundingPlan::Abscissa SoundingPlan::AbscissaOf(const std::string& header)
-{
-    Abscissa a;
-    const std::vector<std::string> cols = Columns(header);
-    if (cols.empty())
-        return a;
-    const std::string& name = cols[0];
-    size_t begin = 0;
-    const std::string unit = UnitOf(name, begin);
-    const std::string low = lower(name);
-    const bool hasUnit = begin > 0;
-    // A period is named so, or "T" in upper case (a lone "t" is time).
-    const bool period = low.rfind("per", 0) == 0 || (name[0] == 'T' && (name.size() == 1 || !std::isalpha(static_cast<unsigned char>(name[1]))));
-    const bool frequency = low.rfind("f", 0) == 0;
-    if (hasUnit && (unit == "s" || unit == "ms" || unit == "us" || unit == "ns")) {
-        a.quantity = period ? Quantity::Period : Quantity::Time;
-        a.power = unit == "s" ? 0 : unit == "ms" ? -3 : unit == "us" ? -6 : -9;
-        return a;
-    }
-    if (hasUnit && (unit == "hz" || unit == "khz")) {
-        a.quantity = Quantity::Frequency;
-        a.power = unit == "hz" ? 0 : 3;
-        return a;
-    }
-    if (!hasUnit && period) {
-        a.quantity = Quantity::Period;
-        a.power = 0;
-        return a;
-    }
-    if (!hasUnit && frequency) {
-        a.quantity = Quantity::Frequency;
-        a.power = 0;
-        return a;
-    }
-    if (!hasUnit && (low == "t" || low.rfind("time", 0) == 0))
-        return a;  // time, in milliseconds as TEM files give it
-    a.quantity = Quantity::Other;
-    a.power = 0;
-    a.name = name;
-    return a;
-}
 
 double SoundingPlan::ChartValueOfLabel(double label) const
 {
@@ -242,23 +155,9 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
 
     // The units of the value axis: R in ohm-metres, V in the unit its
     // column names (microvolts per ampere when it names none).
-    const std::vector<std::string> cols = Columns(t.header);
-    int vPower = -6;
-    std::string vBase = "V/A";
-    if (cols.size() >= 3) {
-        size_t begin = 0;
-        const std::string unit = UnitOf(cols[2], begin);
-        if (begin > 0) {
-            if (unit == "v/a") vPower = 0;
-            else if (unit == "mv/a") vPower = -3;
-            else if (unit == "uv/a") vPower = -6;
-            else if (unit == "nv/a") vPower = -9;
-            else if (unit == "v") vPower = 0, vBase = "V";
-            else if (unit == "mv") vPower = -3, vBase = "V";
-            else if (unit == "uv") vPower = -6, vBase = "V";
-            else if (unit == "nv") vPower = -9, vBase = "V";
-        }
-    }
+    const ColumnUnits::Voltage vUnit = ColumnUnits::VoltageOf(t.header);
+    const int vPower = vUnit.power;
+    const std::string vBase = vUnit.perAmpere ? "V/A" : "V";
 
     if (logLog) {
         p.model = 2;

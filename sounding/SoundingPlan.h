@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/core/CArray.h"
+#include "platform/core/ColumnUnits.h"
 #include "platform/core/CString.h"
 
 #include <string>
@@ -18,7 +19,7 @@ class SoundingPlan {
 public:
     enum class View { Auto, Linear, LogLog };
     // What the abscissa holds, read from the header's first column.
-    enum class Quantity { Time, Frequency, Period, Other };
+    using Quantity = ColumnUnits::Quantity;
 
     // The log-log view is chosen by Auto when the values' magnitudes span
     // more than this many decades.
@@ -92,10 +93,6 @@ public:
 
     // The quantity, its symbol and the unit's power relative to seconds or
     // hertz of a header's first column: "t(s)", "time_ms", "freq_Hz", "T_s".
-    struct Abscissa {
-        Quantity quantity = Quantity::Time;
-        int power = -3;      // of the file's unit: ms is -3
-        std::string name;    // the name as written, for Other
-    };
-    static Abscissa AbscissaOf(const std::string& header);
+    using Abscissa = ColumnUnits::Abscissa;
+    static Abscissa AbscissaOf(const std::string& header) { return ColumnUnits::AbscissaOf(header); }
 };

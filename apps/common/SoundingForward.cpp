@@ -1,5 +1,7 @@
 #include "SoundingForward.h"
 
+#include "platform/core/ColumnUnits.h"
+
 #include "em1d/ModelError.h"
 #include "em1d/TemForward.h"
 
@@ -146,11 +148,9 @@ std::string SoundingForward::WithCommentLine(std::string_view text, std::string_
     return out;
 }
 
-double SoundingForward::MsPerAbscissaUnit(const std::string& header)
+bool SoundingForward::ScalesOf(const std::string& header, Scales& scales, std::string& why)
 {
-    const std::string_view h = trimmed(header);
-    const std::string_view first = h.substr(0, h.find_first_of(" \t,"));
-    return first == "t(s)" || first == "time_s" ? 1000.0 : 1.0;
+    return ColumnUnits::TemScales(header, scales.msPerUnit, scales.microVoltsPerUnit, why);
 }
 
 em1d::LayeredEarth SoundingForward::Earth(std::span<const float> thick, std::span<const float> res)

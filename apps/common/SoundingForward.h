@@ -41,9 +41,15 @@ public:
     // comment is taken for a survey table by the batch.
     static std::string WithCommentLine(std::string_view text, std::string_view key, const std::string& line);
 
-    // The factor from a sounding's abscissa to ms: 1000 when its header
-    // names the first column t(s) or time_s, else 1.
-    static double MsPerAbscissaUnit(const std::string& header);
+    // What the model's response (times in ms, V in µV/A) needs from a
+    // sounding's header: ms per abscissa unit and µV/A per unit of V (see
+    // ColumnUnits::TemScales). False, with why, for a frequency or period
+    // abscissa or V in volts.
+    struct Scales {
+        double msPerUnit = 1;
+        double microVoltsPerUnit = 1;
+    };
+    static bool ScalesOf(const std::string& header, Scales& scales, std::string& why);
 
     // The earth of a layered model's thicknesses (m) and resistivities (ohm-m).
     static em1d::LayeredEarth Earth(std::span<const float> thick, std::span<const float> res);

@@ -1,6 +1,7 @@
 #include "SoundingData.h"
 
 #include "em1d/ModelError.h"
+#include "platform/core/ColumnUnits.h"
 #include "platform/core/DataText.h"
 #include "platform/core/TextTable.h"
 
@@ -29,11 +30,17 @@ bool SoundingData::Parse(std::string text, const std::string& name, std::string&
     TextTable table(m_text, name, rules);
     TextTable::Line line;
     double scale = 1;
+    m_microVoltsPerUnit = 1;
     while (table.Next(line)) {
         if (line.header) {
-            const std::string_view first = line.fields.front().text;
-            if (first == "t(s)" || first == "time_s")
-                scale = 1000;
+            std::string header;
+            for (const auto& f : line.fields)
+                header.append(f.text).append(" ");
+            std::string why;
+            if (!ColumnUnits::TemScales(header, scale, m_microVoltsPerUnit, why)) {
+                table.Fail(line.number, "%s", why.c_str());
+                break;
+            }
             continue;
         }
         if (line.Count() != kColumns) {
@@ -82,7 +89,7 @@ bool SoundingData::Rewrite(const std::vector<double>& rho, const std::vector<dou
 {
     std::vector<float> values = m_values;
     for (std::size_t r = 0; r < m_timesMs.size(); ++r) {
-        const float nr = static_cast<float>(rho[r]), nv = static_cast<float>(v[r]);
+        const float nr = static_cast<float>(rho[r]), nv = static_cast<float>(v[r] / m_microVoltsPerUnit);
         if (!std::isfinite(nr) || !std::isfinite(nv)) {
             error = m_name + ": the response at " + std::to_string(m_timesMs[r])
                     + " ms cannot be written as a number of the file";
@@ -105,7 +112,8 @@ std::vector<double> SoundingData::Column(int k) const
 {
     std::vector<double> out;
     out.reserve(m_timesMs.size());
+    const double unit = k == 2 || k == 4 ? m_microVoltsPerUnit : 1.0;
     for (std::size_t r = 0; r < m_timesMs.size(); ++r)
-        out.push_back(m_values[r * kColumns + static_cast<std::size_t>(k)]);
+        out.push_back(m_values[r * kColumns + static_cast<std::size_t>(k)] * unit);
     return out;
 }

@@ -28,7 +28,7 @@ void ForwardOption::AddOptions(OptionScanner& scan)
         });
     };
     text("--forward", "MODEL",
-         "draw the response of the layered model in MODEL as the\nmodelled curves (abscissa: time in ms) and print\n"
+         "draw the response of the layered model in MODEL as the\nmodelled curves (time and V in the units the header\nnames: ms and uV/A when none) and print\n"
          "\"misfit: X %\" (V, RMS over the samples not masked)",
          model);
     settings.Add(scan);
@@ -80,11 +80,17 @@ bool ForwardOption::Apply(SoundingTable& table, const LayeredModel& model, const
     std::vector<char> masked(static_cast<std::size_t>(n), 0);
     for (int row : maskRows)
         masked[static_cast<std::size_t>(row)] = 1;
-    const double scale = SoundingForward::MsPerAbscissaUnit(table.header);
+    // The engine works in ms and µV/A; the file's units come back for the
+    // modelled columns.
+    SoundingForward::Scales scale;
+    if (!SoundingForward::ScalesOf(table.header, scale, error)) {
+        error = name + ": " + error;
+        return false;
+    }
     std::vector<double> times(static_cast<std::size_t>(n)), measured(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        times[static_cast<std::size_t>(i)] = static_cast<double>(table.x[i]) * scale;
-        measured[static_cast<std::size_t>(i)] = table.v[i];
+        times[static_cast<std::size_t>(i)] = static_cast<double>(table.x[i]) * scale.msPerUnit;
+        measured[static_cast<std::size_t>(i)] = table.v[i] * scale.microVoltsPerUnit;
     }
     SoundingForward::Curves c;
     try {
@@ -96,6 +102,12 @@ bool ForwardOption::Apply(SoundingTable& table, const LayeredModel& model, const
         error = name + ": " + e.what();
         return false;
     }
+    // A measured-only sounding gains its modelled columns.
+    if (table.rFwd.GetSize() < n || table.vFwd.GetSize() < n) {
+        table.rFwd.SetSize(n);
+        table.vFwd.SetSize(n);
+        table.columns = 5;
+    }
     for (int i = 0; i < n; ++i) {
         const double rho = c.rho[static_cast<std::size_t>(i)], v = c.v[static_cast<std::size_t>(i)];
         if (!std::isfinite(rho) || !std::isfinite(v) || std::fabs(rho) > 3e38 || std::fabs(v) > 3e38) {
@@ -104,7 +116,7 @@ bool ForwardOption::Apply(SoundingTable& table, const LayeredModel& model, const
             return false;
         }
         table.rFwd[i] = static_cast<float>(rho);
-        table.vFwd[i] = static_cast<float>(v);
+        table.vFwd[i] = static_cast<float>(v / scale.microVoltsPerUnit);
     }
     misfit = SoundingForward::MisfitPercent(measured, c.v, masked);
     return true;

@@ -90,10 +90,10 @@ void StudioWindow::buildForward()
             statusBar()->showMessage(QCoreApplication::translate("Studio", "The model cannot be computed: %1").arg(QString::fromStdString(r.error)));
             return;
         }
-        m_sounding->SetModelled(r.rho, r.v);
+        m_sounding->SetModelled(r.rho, inFileUnits(r.v));
         m_misfit->setText(misfitText(r.misfitV, r.misfitR));
         m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
-            doubles(m_sounding->Values().x, m_sounding->Values().Rows(), m_msPerUnit), r.rho,
+            doubles(m_sounding->Values().x, m_sounding->Values().Rows(), m_scales.msPerUnit), r.rho,
             m_sounding->Masked()));
         // The first response decides whether the linear value axis can show
         // the curves: a transient's V spans decades, and on a linear axis all
@@ -148,7 +148,7 @@ void StudioWindow::showFileModelled()
     const int n = m_sounding->Chart().m_nCount;
     const auto& masked = m_sounding->Masked();
     m_model->SetInvestigationDepth(ModelView::DepthOfInvestigation(
-        doubles(m_sounding->Values().x, n, m_msPerUnit), doubles(m_fileRFwd), masked));
+        doubles(m_sounding->Values().x, n, m_scales.msPerUnit), doubles(m_fileRFwd), masked));
     m_misfit->setText(misfitText(
         SoundingForward::MisfitPercent(doubles(m_sounding->Values().v, n), doubles(m_fileVFwd), masked),
         SoundingForward::MisfitPercent(doubles(m_sounding->Values().r, n), doubles(m_fileRFwd), masked)));
@@ -164,8 +164,7 @@ void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
         for (int row : rows)
             flags[static_cast<std::size_t>(row)] = 1;
     }
-    modellingShown(t, name, t.source ? std::string_view(*t.source) : std::string_view(),
-                   SoundingForward::MsPerAbscissaUnit(t.header), std::move(flags));
+    modellingShown(t, name, t.source ? std::string_view(*t.source) : std::string_view(), t.header, std::move(flags));
     // After the system's note, if any: both are worth reading, the mask's
     // more so, since the misfit rests on it.
     if (!why.empty())
@@ -173,12 +172,14 @@ void StudioWindow::soundingShown(const SoundingTable& t, const char* path)
 }
 
 void StudioWindow::modellingShown(const SoundingTable& t, const std::string& name, std::string_view systemText,
-                                  double msPerUnit, std::vector<char> masked)
+                                  const std::string& header, std::vector<char> masked)
 {
     m_system = em1d::TemSystem();
     m_systemChanged = false;
     m_viewChecked = false;
-    m_msPerUnit = msPerUnit;
+    m_scales = SoundingForward::Scales();
+    std::string unmodelled;
+    m_modelling = SoundingForward::ScalesOf(header, m_scales, unmodelled);
     m_liveFrom = m_live ? m_live->LastSubmitted() + 1 : 0;
     m_fileRFwd.assign(t.rFwd.GetData(), t.rFwd.GetData() + t.rFwd.GetSize());
     m_fileVFwd.assign(t.vFwd.GetData(), t.vFwd.GetData() + t.vFwd.GetSize());
@@ -192,13 +193,22 @@ void StudioWindow::modellingShown(const SoundingTable& t, const std::string& nam
     m_model->SetInvestigationDepth(std::nan(""));
     if (m_misfit)
         m_misfit->clear();
+    if (!m_modelling)
+        statusBar()->showMessage(QCoreApplication::translate("Studio", "No live modelling: %1").arg(QString::fromStdString(unmodelled)));
     referenceFromModel();
+}
+
+std::vector<double> StudioWindow::inFileUnits(std::vector<double> microVoltsPerAmp) const
+{
+    for (double& v : microVoltsPerAmp)
+        v /= m_scales.microVoltsPerUnit;
+    return microVoltsPerAmp;
 }
 
 void StudioWindow::referenceFromModel()
 {
     m_sounding->SetReference({}, {});
-    if (!m_sounding->HasSounding() || m_model->Layers() < 1)
+    if (!m_modelling || !m_sounding->HasSounding() || m_model->Layers() < 1)
         return;
     const LiveForward::Request q = [&] {
         LiveForward::Request r;
@@ -206,17 +216,17 @@ void StudioWindow::referenceFromModel()
         r.thick = doubles(m.thick, m.Layers() - 1);
         r.res = doubles(m.res, m.Layers());
         r.system = m_system;
-        r.timesMs = doubles(m_sounding->Values().x, m_sounding->Values().Rows(), m_msPerUnit);
+        r.timesMs = doubles(m_sounding->Values().x, m_sounding->Values().Rows(), m_scales.msPerUnit);
         return r;
     }();
     const LiveForward::Result r = LiveForward::Compute(q);
     if (r.error.empty())
-        m_sounding->SetReference(r.rho, r.v);
+        m_sounding->SetReference(r.rho, inFileUnits(r.v));
 }
 
 void StudioWindow::requestForward(int layer, float dragged)
 {
-    if (!m_live || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Layers() < 1)
+    if (!m_live || !m_modelling || ShowingFileModelled() || !m_sounding->HasSounding() || m_model->Layers() < 1)
         return;
     const SoundingTable& s = m_sounding->Values();
     const LayeredModel& m = m_model->Model();
@@ -226,9 +236,9 @@ void StudioWindow::requestForward(int layer, float dragged)
     if (layer >= 0 && static_cast<std::size_t>(layer) < q.res.size())
         q.res[static_cast<std::size_t>(layer)] = dragged;
     q.system = m_system;
-    q.timesMs = doubles(s.x, s.Rows(), m_msPerUnit);
+    q.timesMs = doubles(s.x, s.Rows(), m_scales.msPerUnit);
     q.measuredR = doubles(s.r, s.Rows());
-    q.measuredV = doubles(s.v, s.Rows());
+    q.measuredV = doubles(s.v, s.Rows(), m_scales.microVoltsPerUnit);
     q.masked = m_sounding->Masked();
     m_live->Submit(std::move(q));
 }

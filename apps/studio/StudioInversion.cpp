@@ -67,7 +67,7 @@ void StudioWindow::buildInversion()
 
 bool StudioWindow::Invert()
 {
-    if (m_inversion->Running() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
+    if (!m_modelling || m_inversion->Running() || !m_sounding->HasSounding() || m_model->Layers() < 1 ||
         m_sounding->Dragging() || m_model->Dragging())
         return false;
     const SoundingTable& s = m_sounding->Values();
@@ -91,8 +91,8 @@ bool StudioWindow::Invert()
     for (int i = 0; i < s.Rows(); ++i) {
         if (static_cast<std::size_t>(i) < masked.size() && masked[static_cast<std::size_t>(i)])
             continue;
-        q.timesMs.push_back(s.x[i] * m_msPerUnit);
-        q.voltage.push_back(s.v[i]);
+        q.timesMs.push_back(s.x[i] * m_scales.msPerUnit);
+        q.voltage.push_back(s.v[i] * m_scales.microVoltsPerUnit);
     }
     if (!m_inversion->Start(std::move(q)))
         return false;

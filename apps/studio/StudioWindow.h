@@ -5,6 +5,7 @@
 
 #include "EditHistory.h"
 #include "RecentFiles.h"
+#include "SoundingForward.h"
 
 #include "em1d/TemSystem.h"
 #include "platform/core/CString.h"
@@ -218,12 +219,15 @@ private:
     void stationShown(int index);
     // What every shown sounding sets up for live modelling: system from the
     // "# tem:" lines of systemText (name stands for its file in messages),
-    // the abscissa's ms a unit, masks, the file's own modelled columns.
+    // the units header names (a frequency, a period or V in volts leave
+    // live modelling off), masks, the file's own modelled columns.
     void modellingShown(const SoundingTable& table, const std::string& name, std::string_view systemText,
-                        double msPerUnit, std::vector<char> masked);
+                        const std::string& header, std::vector<char> masked);
     // Puts the file's own modelled columns back into t (the chart's hold the
     // live response), when t still has as many rows.
     void restoreFileModelled(SoundingTable& t) const;
+    // The engine's V (µV/A) in the unit of the sounding's V column.
+    std::vector<double> inFileUnits(std::vector<double> microVoltsPerAmp) const;
     // A model shown or saved: its response becomes the faint reference.
     void referenceFromModel();
     // Asks for the response of the model as it is (with layer's resistivity
@@ -266,7 +270,10 @@ private:
     QAction* m_fileModelled = nullptr;
     em1d::TemSystem m_system;
     bool m_systemChanged = false;  // the dialog changed it since the sounding was read
-    double m_msPerUnit = 1;        // the sounding's abscissa to ms
+    // The sounding's abscissa to ms and V to µV/A, as the engine takes them;
+    // m_modelling false when its units leave nothing to model.
+    SoundingForward::Scales m_scales;
+    bool m_modelling = true;
     std::vector<float> m_fileRFwd, m_fileVFwd;
     int m_shownStation = -1;  // the survey's station the sounding chart shows, -1 for none
     std::vector<std::vector<char>> m_stationMasks;  // a survey table's masks, by station, until it is closed

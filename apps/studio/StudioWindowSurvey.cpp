@@ -180,8 +180,7 @@ void StudioWindow::stationShown(int index)
     std::vector<char> masked;
     if (static_cast<std::size_t>(index) < m_stationMasks.size())
         masked = m_stationMasks[static_cast<std::size_t>(index)];
-    modellingShown(station.table, m_survey->Path().toStdString(), text,
-                   SoundingForward::MsPerAbscissaUnit(abscissaHeader(t)), std::move(masked));
+    modellingShown(station.table, m_survey->Path().toStdString(), text, abscissaHeader(t), std::move(masked));
 }
 
 bool StudioWindow::ShowStation(int index)

@@ -390,3 +390,37 @@ TEST_F(InvertCommand, StitchTakesStationNamesWithCommasAndRefusesAGarbledTable)
         << read("err");
     EXPECT_FALSE(exists("parts/models.csv"));
 }
+
+TEST_F(InvertCommand, UnitsTheHeaderNamesAreTheEnginesOnceConverted)
+{
+    // The same sounding in s and V/A: the same fit, and the fitted V written
+    // back in V/A.
+    {
+        std::ifstream in(path("good.dat"));
+        std::ofstream out(path("si.dat"));
+        out << "t(s) R V(V/A) Rm Vm\n";
+        std::string comment;
+        std::getline(in, comment);
+        for (double t, r, v, a, b; in >> t >> r >> v >> a >> b;)
+            out << t / 1000 << ' ' << r << ' ' << v * 1e-6 << " 0 0\n";
+    }
+    ASSERT_EQ(run("good.dat --layers 3 --noise 2 -o ms.txt"), 0) << read("err");
+    const std::string ms = read("out");
+    ASSERT_EQ(run("si.dat --layers 3 --noise 2 -o si.txt --fit sifit.dat"), 0) << read("err");
+    EXPECT_EQ(read("out").substr(0, read("out").find('\n')), ms.substr(0, ms.find('\n')));
+    std::istringstream fit(read("sifit.dat"));
+    std::string header;
+    std::getline(fit, header);
+    int gates = 0;
+    for (double t, rm, vm, rf, vf; fit >> t >> rm >> vm >> rf >> vf; ++gates)
+        EXPECT_NEAR(vf / vm, 1.0, 0.01) << "at " << t << " s";
+    EXPECT_EQ(gates, 21);
+
+    // A frequency abscissa or V in volts gives nothing to model.
+    std::ofstream(path("mt.dat")) << "freq_Hz R V Rm Vm\n1000 100 45 0 0\n10 120 50 0 0\n";
+    std::ofstream(path("volts.dat")) << "t_ms R V(mV) Rm Vm\n0.1 100 45 0 0\n1 120 5 0 0\n";
+    EXPECT_EQ(run("mt.dat -o m1.txt"), 1);
+    EXPECT_NE(read("err").find("mt.dat:1: the abscissa is a frequency"), std::string::npos) << read("err");
+    EXPECT_EQ(run("volts.dat -o m2.txt"), 1);
+    EXPECT_NE(read("err").find("volts.dat:1: V is in volts"), std::string::npos) << read("err");
+}

@@ -71,6 +71,18 @@ TEST(RenderForward, PrintsTheMisfitOfTheSamplesLeftInAndTakesTheSystemLine)
     // ... and the option wins over the line.
     r = render({q(twice), "--forward", q(model), "--rx-area", "1", "-o", "t.png"});
     EXPECT_NEAR(misfitOf(r.err), 12.910, 0.05) << r.err;
+
+    // The masked rows again, measured only, in s and nV/A: the same misfit.
+    const std::string si = testsupport::writeFile("si.dat", "t(s) R V(nV/A)\n1e-5 100 253978.2\n1e-4 100 983.7292\n"
+                                                            "1e-3 100 3.925762\n1e-2 100 0.1247717\n# mask: 4\n");
+    r = render({q(si), "--forward", q(model), "-o", "si.png"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NEAR(misfitOf(r.err), 12.910, 0.05) << r.err;
+    // A frequency abscissa has no TEM response.
+    const std::string mt = testsupport::writeFile("mt.dat", "freq_Hz R V\n1000 100 45\n10 120 50\n");
+    r = render({q(mt), "--forward", q(model), "-o", "mt.png"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("the abscissa is a frequency"), std::string::npos) << r.err;
 }
 
 TEST(RenderForward, RefusesWhatCannotBeModelledWithOneLine)

@@ -144,6 +144,23 @@ TEST(StudioForward, TheMisfitLeavesMaskedSamplesOutThroughUndoSaveAndReopen)
     Studio s;
     // V: 100·√((0.1² + 0.2² + 0 + 0.9²)/4); R: 100·√((0.4395² + 0.0380² + 0.00375² + 0.00037²)/4).
     EXPECT_EQ(s.misfit(), "Misfit V 46.37 % | R 22.06 %");
+    {
+        // The same sounding in s and nV/A is modelled the same; one in
+        // frequency is not modelled at all.
+        Studio si;
+        std::ofstream(si.dir + "/si.dat") << "t(s) R V(nV/A) Rm Vm\n1e-5 100 253978.2 1 1\n1e-4 100 983.7292 1 1\n"
+                                             "1e-3 100 3.925762 1 1\n1e-2 100 0.1247717 1 1\n";
+        ASSERT_TRUE(si.w.OpenSounding((si.dir + "/si.dat").c_str()));
+        si.w.Live()->Drain();
+        EXPECT_EQ(si.misfit(), "Misfit V 46.37 % | R 22.06 %");
+        EXPECT_NEAR(si.sv()->Values().vFwd[0], 228580.4, 1.0) << "the model's V in the file's nV/A";
+        std::ofstream(si.dir + "/mt.dat") << "freq_Hz R phase\n1000 100 45\n10 120 50\n";
+        ASSERT_TRUE(si.w.OpenSounding((si.dir + "/mt.dat").c_str()));
+        si.w.Live()->Drain();
+        EXPECT_EQ(si.misfit(), "");
+        EXPECT_FALSE(si.sv()->HasReference());
+        EXPECT_FALSE(si.w.Invert());
+    }
     // V spans six decades: the studio took the log-log view by itself.
     EXPECT_EQ(s.sv()->Chart().m_nDisModel, 2);
     // The reference (the model as opened) lies on the modelled curve in that
