@@ -28,6 +28,9 @@ struct LegendEntry {
 // of the chart names them: measured first.
 constexpr LegendEntry kEntries[] = {
     {"实测 R", kRed}, {"实测 V", kBlack}, {"正演 R", kGreen}, {"正演 V", kBlue}};
+// A magnetotelluric sounding's two curves: apparent resistivity and phase.
+constexpr LegendEntry kMtEntries[] = {
+    {"实测 ρa", kRed}, {"实测 φ", kBlack}, {"正演 ρa", kGreen}, {"正演 φ", kBlue}};
 
 constexpr double kSampleMm = 8.0;   // the line of an entry
 constexpr double kInnerMm = 1.5;    // between the line and the name
@@ -47,14 +50,14 @@ void DrawDiamond(ChartCanvas& cv, const tagPOINT& p, float half)
 // stretch of the curve's line with a marker on it, as the chart draws them.
 // Without modelled curves only the measured ones are named; with samples
 // drawn by magnitude, their hollow marker is named last.
-void DrawLegend(const CDrawRPCurve& chart, CDC* dc, LONG top, bool modelled, bool magnitudes)
+void DrawLegend(const CDrawRPCurve& chart, CDC* dc, LONG top, bool modelled, bool magnitudes, bool mt)
 {
     ChartCanvas cv(dc);
     cv.UsePointFont(FigureText::kTitleTenths);
     const double mm = FigureText::UnitsPerMm(dc);
     const auto units = [mm](double v) { return static_cast<LONG>(v * mm); };
     std::vector<LegendEntry> entries;
-    for (const LegendEntry& e : kEntries)
+    for (const LegendEntry& e : mt ? kMtEntries : kEntries)
         if (modelled || e.colour == kRed || e.colour == kBlack)
             entries.push_back(e);
     if (magnitudes)
@@ -306,8 +309,10 @@ void DrawSoundingFigure(CDrawRPCurve& chart, CDC* dc, const SoundingFigure& figu
     const CRect title = FigureText::TitleBelow(dc, frame, below, figure.abscissaTitle);
     if (figure.legend) {
         const LONG gap = static_cast<LONG>(FigureText::kGapMm * FigureText::UnitsPerMm(dc));
+        const bool mt = plan && (plan->quantity == SoundingPlan::Quantity::Frequency ||
+                                 plan->quantity == SoundingPlan::Quantity::Period);
         DrawLegend(chart, dc, std::min(title.top, title.bottom) - gap, modelled,
-                   plan && plan->negatives && chart.m_nDisModel == 2);
+                   plan && plan->negatives && chart.m_nDisModel == 2, mt);
     }
     FigureText::TitleRight(dc, frame, drawn, figure.valueTitle);
 }

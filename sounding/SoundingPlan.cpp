@@ -158,6 +158,9 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
     const ColumnUnits::Voltage vUnit = ColumnUnits::VoltageOf(t.header);
     const int vPower = vUnit.power;
     const std::string vBase = vUnit.perAmpere ? "V/A" : "V";
+    // In frequency or period the sounding is magnetotelluric: apparent
+    // resistivity and the impedance's phase in degrees.
+    const bool mt = p.quantity == Quantity::Frequency || p.quantity == Quantity::Period;
 
     if (logLog) {
         p.model = 2;
@@ -167,8 +170,13 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
         const double heightMm = std::clamp(kHeightPerDecadeMm * yDecades, kMinHeightMm, kMaxHeightMm);
         p.height = std::max(1L, static_cast<long>(heightMm * 100 * (std::log10(static_cast<double>(cMax)) + 1) / yDecades));
         p.rUnit = "Ω·m";
-        p.vUnit.Format("%s%s", Prefix(vPower).c_str(), vBase.c_str());
-        p.valueTitle.Format("视电阻率 R (%s)、垂直磁分量 V (%s)", p.rUnit.GetString(), p.vUnit.GetString());
+        if (mt) {
+            p.vUnit = "°";
+            p.valueTitle.Format("视电阻率 ρa (%s)、相位 φ (%s)", p.rUnit.GetString(), p.vUnit.GetString());
+        } else {
+            p.vUnit.Format("%s%s", Prefix(vPower).c_str(), vBase.c_str());
+            p.valueTitle.Format("视电阻率 R (%s)、垂直磁分量 V (%s)", p.rUnit.GetString(), p.vUnit.GetString());
+        }
         if (p.negatives)
             p.valueTitle += "，负值取绝对值";
         return p;
@@ -193,13 +201,20 @@ SoundingPlan SoundingPlan::For(const SoundingTable& t, View view)
     else
         r.Format("×10%s Ω·m", AxisLabels::Superscript(p.yUnit).GetString());
     const int shown = vPower + p.yUnit;
-    if (shown == 0 || shown == -3 || shown == -6 || shown == -9)
+    if (mt && p.yUnit == 0)
+        v = "°";
+    else if (mt)
+        v.Format("×10%s °", AxisLabels::Superscript(p.yUnit).GetString());
+    else if (shown == 0 || shown == -3 || shown == -6 || shown == -9)
         v.Format("%s%s", Prefix(shown).c_str(), vBase.c_str());
     else
         v.Format("×10%s %s%s", AxisLabels::Superscript(p.yUnit).GetString(), Prefix(vPower).c_str(), vBase.c_str());
     p.rUnit = r;
     p.vUnit = v;
-    p.valueTitle.Format("视电阻率 R (%s)、垂直磁分量 V (%s)", r.GetString(), v.GetString());
+    if (mt)
+        p.valueTitle.Format("视电阻率 ρa (%s)、相位 φ (%s)", r.GetString(), v.GetString());
+    else
+        p.valueTitle.Format("视电阻率 R (%s)、垂直磁分量 V (%s)", r.GetString(), v.GetString());
     return p;
 }
 

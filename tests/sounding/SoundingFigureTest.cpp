@@ -127,6 +127,28 @@ TEST(SoundingFigure, LegendAndAxisTitlesStandClearOfTheChart)
 
 }
 
+TEST(SoundingFigure, AMagnetotelluricSoundingIsLegendedAsResistivityAndPhase)
+{
+    SoundingTable t;
+    for (float f : {1000.0f, 10.0f, 0.1f}) {
+        float rho = 100, phase = 45;
+        t.x.Add(f);
+        t.r.Add(rho);
+        t.v.Add(phase);
+    }
+    t.columns = 3;
+    t.header = "freq_Hz rho phase";
+    const SoundingFigure figure = SoundingFigure::For(t, SoundingPlan::View::Auto);
+    CDrawRPCurve c;
+    figure.plan->Load(c, t);
+    CRecordingDC dc(150);
+    DrawSoundingFigure(c, &dc, figure);
+    EXPECT_NE(testsupport::findText(dc, "实测 ρa"), nullptr);
+    EXPECT_NE(testsupport::findText(dc, "实测 φ"), nullptr);
+    EXPECT_EQ(testsupport::findText(dc, "实测 V"), nullptr);
+    EXPECT_EQ(testsupport::findText(dc, "正演 φ"), nullptr) << "measured only";
+}
+
 TEST(SoundingFigure, TheAbscissaIsNamedAfterTheFilesFirstColumn)
 {
     const std::pair<const char*, const char*> cases[] = {

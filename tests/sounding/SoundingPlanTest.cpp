@@ -143,6 +143,13 @@ TEST(SoundingPlan, TheHeaderNamesTheAbscissasQuantityAndUnit)
                           SoundingPlan::View::Linear);
     EXPECT_EQ(small.yUnit, -3);
     EXPECT_EQ(small.valueTitle.str(), "视电阻率 R (×10⁻³ Ω·m)、垂直磁分量 V (mV/A)");
+    // In frequency or period: apparent resistivity and phase, in either view.
+    for (const auto view : {SoundingPlan::View::Linear, SoundingPlan::View::LogLog}) {
+        const SoundingPlan mt =
+            SoundingPlan::For(Table({1000, 10, 0.1f}, {100, 120, 80}, {45, 50, 40}, "freq_Hz rho phase"), view);
+        EXPECT_EQ(mt.valueTitle.str(), "视电阻率 ρa (Ω·m)、相位 φ (°)");
+        EXPECT_EQ(mt.vUnit.str(), "°");
+    }
 }
 
 TEST(AxisLabels, DecadesAndStepsReadAsAReaderExpects)
