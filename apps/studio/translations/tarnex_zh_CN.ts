@@ -477,10 +477,6 @@ Save all of them?</source>
         <translation>（已停止：%1 必须大于 0）</translation>
     </message>
     <message>
-        <source>Abscissa %1   Value %2</source>
-        <translation>横坐标 %1   数值 %2</translation>
-    </message>
-    <message>
         <source>Resistivity %1 Ω·m   Depth %2 m</source>
         <translation>电阻率 %1 Ω·m   深度 %2 m</translation>
     </message>
@@ -763,6 +759,14 @@ Save all of them?</source>
     <message>
         <source>The inversion fits this station: cancel it (Esc) before another station is shown</source>
         <translation>反演正在拟合本测点：请先取消反演（Esc），再显示其他测点</translation>
+    </message>
+    <message>
+        <source>(below 0: its magnitude)</source>
+        <translation>（小于 0：输入其绝对值）</translation>
+    </message>
+    <message>
+        <source>No live modelling: %1</source>
+        <translation>不进行实时正演：%1</translation>
     </message>
 </context>
 </TS>
