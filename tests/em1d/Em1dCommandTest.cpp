@@ -1,16 +1,9 @@
 // tarnex-em1d as a user runs it: its tables against the published values,
 // the rewrite of a sounding's modelled columns, and its refusals.
-#include <gtest/gtest.h>
+#include "CommandFolder.h"
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -20,44 +13,19 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class Em1dCommand : public testing::Test {
+class Em1dCommand : public CommandFolder {
 protected:
-    void SetUp() override
-    {
-        char dir[] = "/tmp/em1d-command-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        m_dir = dir;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
     std::string file(const std::string& name, const std::string& text)
     {
-        const std::string path = m_dir + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    bool exists(const std::string& path) const
-    {
-        struct stat st;
-        return ::stat(path.c_str(), &st) == 0;
+        std::ofstream(path(name), std::ios::binary) << text;
+        return path(name);
     }
     Outcome run(const std::string& args)
     {
-        const std::string out = m_dir + "/stdout", err = m_dir + "/stderr";
-        const std::string cmd = std::string("'") + TARNEX_EM1D_EXE + "' " + args + " >'" + out + "' 2>'" + err + "'";
         Outcome r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(out);
-        r.err = slurp(err);
+        r.status = runHere(args);
+        r.out = read("out");
+        r.err = read("err");
         return r;
     }
     // The rows of a table the command wrote (comment and header lines left out).
@@ -88,8 +56,6 @@ protected:
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << ": " << r.err;
         EXPECT_FALSE(exists(target)) << args;
     }
-
-    std::string m_dir;
 };
 
 TEST_F(Em1dCommand, TablesMatchThePublishedValues)
@@ -125,7 +91,7 @@ TEST_F(Em1dCommand, TablesMatchThePublishedValues)
     const std::string half = file("half.txt", "100\n");
     const Outcome two = run("forward '" + model + "' '" + half + "' --times 1 -o '" + m_dir + "/two.txt'");
     ASSERT_EQ(two.status, 0) << two.err;
-    const std::string text = slurp(m_dir + "/two.txt");
+    const std::string text = read(m_dir + "/two.txt");
     EXPECT_NE(text.find("# model " + model + "\ntime_ms"), std::string::npos) << text;
     EXPECT_NE(text.find("# model " + half + "\ntime_ms"), std::string::npos) << text;
     EXPECT_NEAR(rows(text).back()[2] / 3.925762e-3, 1, 1e-3);
@@ -144,7 +110,7 @@ TEST_F(Em1dCommand, DataRewritesOnlyTheModelledColumns)
     const std::string out = m_dir + "/out.dat";
     const Outcome r = run("forward '" + model + "' --data '" + sounding + "' -o '" + out + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string text = slurp(out);
+    const std::string text = read(out);
     EXPECT_EQ(text.substr(0, text.find("  0.01")), "# site 4\n# tem: loop_radius=50 rx_area=100\ntime_ms R V Rfwd Vfwd\n");
     EXPECT_NE(text.find("  0.01  150.5  22000.0"), std::string::npos) << text;
     EXPECT_NE(text.find("# early\n"), std::string::npos) << text;
@@ -183,7 +149,7 @@ TEST_F(Em1dCommand, RefusesBadInputWithOneLineAndNoFile)
     // An existing output is left as it was.
     const std::string kept = file("kept.txt", "old\n");
     EXPECT_EQ(run("forward '" + good + "' --times 0 -o '" + kept + "'").status, 1);
-    EXPECT_EQ(slurp(kept), "old\n");
+    EXPECT_EQ(read(kept), "old\n");
     // A bad command line is status 2.
     EXPECT_EQ(run("forward '" + good + "' --bogus").status, 2);
     EXPECT_EQ(run("forward").status, 2);

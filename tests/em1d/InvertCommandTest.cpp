@@ -2,28 +2,19 @@
 // forward engine's response of a known model.
 #include "em1d/TemForward.h"
 
-#include <gtest/gtest.h>
+#include "CommandFolder.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
-#include <string>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-class InvertCommand : public testing::Test {
+class InvertCommand : public CommandFolder {
 protected:
     void SetUp() override
     {
-        char dir[] = "/tmp/em1d-invert-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        m_dir = dir;
+        CommandFolder::SetUp();
         // 21 gates of the H-type earth, exact, with its own response in the
         // modelled columns; gate 5's V replaced when asked.
         std::vector<double> t;
@@ -38,29 +29,7 @@ protected:
                 f << t[i] << ' ' << r.rhoApparent[i] << ' ' << (i == 4 && name[0] == 'n' ? -1.0 : r.voltage[i]) << " 0 0\n";
         }
     }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-    std::string path(const std::string& name) const { return m_dir + "/" + name; }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(path(name));
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    bool exists(const std::string& name) const
-    {
-        struct stat st;
-        return ::stat(path(name).c_str(), &st) == 0;
-    }
-    int run(const std::string& args, const std::string& command = "invert")
-    {
-        const std::string cmd = "cd '" + m_dir + "' && '" + TARNEX_EM1D_EXE + "' " + command + " " + args + " >out 2>err";
-        const int raw = std::system(cmd.c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-
-    std::string m_dir;
+    int run(const std::string& args, const std::string& command = "invert") { return runHere(command + " " + args); }
 };
 
 } // namespace
