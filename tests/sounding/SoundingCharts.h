@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sounding/CDrawRPCurve.h"
+#include "sounding/SoundingFile.h"
 
 #include <initializer_list>
 
@@ -13,6 +14,19 @@ inline CArray<float, float&> Array(Floats values)
     for (float f : values)
         a.Add(f);
     return a;
+}
+
+// A sounding whose modelled curves are its measured ones.
+inline SoundingTable Table(Floats x, Floats r, Floats v, const char* header = "")
+{
+    SoundingTable t;
+    t.x = Array(x);
+    t.r = Array(r);
+    t.v = Array(v);
+    t.rFwd = Array(r);
+    t.vFwd = Array(v);
+    t.header = header;
+    return t;
 }
 
 inline void Load(CDrawRPCurve& c, Floats x, Floats r, Floats v, Floats rFwd, Floats vFwd)

@@ -33,15 +33,7 @@ SoundingTable Bundled()
 std::vector<SoundingTable> Samples()
 {
     std::vector<SoundingTable> sets{Bundled()};
-    const auto add = [&](Floats x, Floats r, Floats v) {
-        SoundingTable t;
-        t.x = Array(x);
-        t.r = Array(r);
-        t.v = Array(v);
-        t.rFwd = Array(r);
-        t.vFwd = Array(v);
-        sets.push_back(t);
-    };
+    const auto add = [&](Floats x, Floats r, Floats v) { sets.push_back(Table(x, r, v)); };
     add({1, 10, 100, 1000}, {100, 2500, 300000, 1000000}, {10, 50, 80, 120});
     add({0.001f, 0.1f, 10, 1000, 100000}, {5, 50, 500, 50, 5}, {3, 30, 300, 30, 3});
     add({0.5f, 5, 50}, {1.5f, 2, 3}, {1.2f, 1.8f, 2.5f});

@@ -19,18 +19,6 @@
 
 namespace {
 
-SoundingTable Table(Floats x, Floats r, Floats v, const char* header = "")
-{
-    SoundingTable t;
-    t.x = Array(x);
-    t.r = Array(r);
-    t.v = Array(v);
-    t.rFwd = Array(r);
-    t.vFwd = Array(v);
-    t.header = header;
-    return t;
-}
-
 // Every point of every curve lies within the frame (edges included).
 void ExpectInsideFrame(const CDrawRPCurve& c, const char* what)
 {
