@@ -1,6 +1,7 @@
 #include "SoundingData.h"
 
-#include "em1d/ModelError.h"
+#include "SoundingForward.h"
+
 #include "platform/core/ColumnUnits.h"
 #include "platform/core/DataText.h"
 #include "platform/core/TextTable.h"
@@ -73,15 +74,7 @@ bool SoundingData::Parse(std::string text, const std::string& name, std::string&
 
 bool SoundingData::ApplySystem(em1d::TemSystem& system, std::string& error) const
 {
-    for (const TextTable::Comment& c : TextTable::Comments(m_text)) {
-        try {
-            system.applyCommentLine("#" + std::string(c.text));
-        } catch (const em1d::ModelError& e) {
-            error = m_name + ":" + std::to_string(c.line) + ": " + e.what();
-            return false;
-        }
-    }
-    return true;
+    return SoundingForward::ApplySystem(m_text, m_name, system, error);
 }
 
 bool SoundingData::Rewrite(const std::vector<double>& rho, const std::vector<double>& v, std::string& out,

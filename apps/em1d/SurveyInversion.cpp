@@ -3,6 +3,7 @@
 #include "BatchProgress.h"
 #include "ShardTable.h"
 #include "SoundingData.h"
+#include "SoundingForward.h"
 #include "StationNames.h"
 
 #include "em1d/InversionError.h"
@@ -79,15 +80,7 @@ bool readTable(const std::string& path, const SurveyInversion::Settings& s, std:
         return false;
     }
     em1d::TemSystem system;
-    for (const TextTable::Comment& c : TextTable::Comments(text)) {
-        try {
-            system.applyCommentLine("#" + std::string(c.text));
-        } catch (const em1d::ModelError& e) {
-            error = path + ":" + std::to_string(c.line) + ": " + e.what();
-            return false;
-        }
-    }
-    if (!s.system.Apply(system, error))
+    if (!SoundingForward::ApplySystem(text, path, system, error) || !s.system.Apply(system, error))
         return false;
     TextTable::Rules rules;
     rules.header = true;
